@@ -1,0 +1,106 @@
+// Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
+#include "Settings.h"
+
+#include "game/GameContext.h"
+
+namespace pikora {
+
+namespace {
+
+struct OptionSlot
+{
+    const char* name;
+    std::int32_t GameSettings::*field;
+    std::int32_t fallback;
+};
+
+// The stored options in the order they are read and written.
+constexpr OptionSlot options[] = {
+    { "FIELD4", &GameSettings::field4, 1 },
+    { "SPELL", &GameSettings::spell, 1 },
+    { "HIDEBUTTONS", &GameSettings::hideButtons, 0 },
+    { "USE_TIMER", &GameSettings::useTimer, 1 },
+    { "USE_WORDS", &GameSettings::useWords, 1 },
+    { "MAX_TIMER", &GameSettings::maxTimer, 300 },
+};
+
+constexpr int typeString = 1;
+constexpr int typeNumber = 4;
+
+} // namespace
+
+std::int32_t optionFromBytes(const std::optional<std::vector<std::uint8_t>>& bytes, std::int32_t fallback)
+{
+    if (!bytes || bytes->size() > 4) {
+        return fallback;
+    }
+    std::uint32_t value = 0;
+    for (std::size_t i = 0; i < bytes->size(); ++i) {
+        value |= static_cast<std::uint32_t>((*bytes)[i]) << (8 * i);
+    }
+    return static_cast<std::int32_t>(value);
+}
+
+std::string appFolderOf(const std::string& modulePath)
+{
+    const auto slash = modulePath.rfind('/');
+    if (slash == std::string::npos) {
+        return std::string();
+    }
+    // A program at the root keeps the root, as "/" is the folder that holds it.
+    return slash == 0 ? std::string("/") : modulePath.substr(0, slash);
+}
+
+std::string reportPathFor(const std::string& appFolder)
+{
+    std::string parent = appFolder;
+    auto cut = parent.rfind('/');
+    if (cut == std::string::npos) {
+        cut = parent.rfind('\\');
+    }
+    if (cut != std::string::npos) {
+        parent.resize(cut);
+    }
+    std::string path = parent + "\\report.txt";
+    // A path cut to fit would name some other file; no report file is better than that.
+    return path.size() <= reportPathBound ? path : std::string();
+}
+
+int LoadSettings(GameContext& context)
+{
+    auto key = context.platform.openSettingsKey(settingsKeyPath);
+    if (!key) {
+        return -1;
+    }
+    GameSettings& settings = context.settings;
+    settings.appFolder = appFolderOf(context.platform.modulePath());
+    context.platform.changeDirectory(settings.appFolder);
+    settings.reportPath = reportPathFor(settings.appFolder);
+    for (const auto& option : options) {
+        settings.*option.field = optionFromBytes(key->queryValue(option.name), option.fallback);
+    }
+    context.clock.remainingSeconds = settings.maxTimer;
+    key->close();
+    SaveSettings(context);
+    return 0;
+}
+
+int SaveSettings(GameContext& context)
+{
+    auto key = context.platform.openSettingsKey(settingsKeyPath);
+    if (!key) {
+        return -1;
+    }
+    const std::string& folder = context.settings.appFolder;
+    key->setValue("APP_FOLDER", typeString, std::vector<std::uint8_t>(folder.begin(), folder.end()));
+    for (const auto& option : options) {
+        const auto value = static_cast<std::uint32_t>(context.settings.*option.field);
+        key->setValue(option.name, typeNumber,
+            { static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
+                static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24) });
+    }
+    key->close();
+    return 0;
+}
+
+} // namespace pikora

@@ -1,0 +1,55 @@
+// Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "app/Settings.h"
+#include "game/PictureCatalog.h"
+#include "platform/PlatformServices.h"
+
+namespace pikora {
+
+// The current round: which picture each of the four slots holds and which one was asked for.
+struct RoundState
+{
+    std::array<std::int32_t, 4> slotPicture {};
+    std::int32_t target = 0;
+    std::int32_t answered = 0;
+    std::int64_t roundStart = 0; // ms since the process started; 0 until the first round
+};
+
+struct GameClock
+{
+    std::int32_t remainingSeconds = 0;
+    std::int32_t tickCounter = 0;
+};
+
+// The texts of the main window that the game fills; the window pushes them to its controls.
+struct MainWindowFields
+{
+    std::string targetText;
+    std::string countdownText;
+    std::array<std::string, 4> captions;
+};
+
+// The process-wide state of one running game, made once at start-up and handed to every
+// routine, so that a test can make its own on a fake platform.
+struct GameContext
+{
+    explicit GameContext(PlatformServices& services)
+        : platform(services)
+    {
+    }
+
+    PlatformServices& platform;
+    GameSettings settings;
+    PictureCatalog catalog;
+    RoundState round;
+    GameClock clock;
+    MainWindowFields mainFields;
+    std::string reportText; // the Report window's text
+};
+
+} // namespace pikora

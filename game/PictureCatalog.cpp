@@ -1,0 +1,144 @@
+// Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
+#include "PictureCatalog.h"
+
+#include <clocale>
+#include <cwctype>
+#include <locale.h>
+
+#include "platform/PlatformServices.h"
+
+namespace pikora {
+
+void PictureCatalog::clear()
+{
+    // Release the storage too: a rebuild starts again from 500 entries.
+    std::vector<PictureEntry>().swap(m_entries);
+    m_capacity = growthStep;
+    m_entries.reserve(m_capacity);
+}
+
+PictureEntry& PictureCatalog::add()
+{
+    if (m_capacity == 0) {
+        clear();
+    }
+    if (m_entries.size() + 1 >= m_capacity) {
+        m_capacity += growthStep;
+        m_entries.reserve(m_capacity);
+    }
+    return m_entries.emplace_back();
+}
+
+std::string stemOf(const std::string& fileName)
+{
+    return fileName.substr(0, fileName.find('.'));
+}
+
+namespace {
+
+// Decodes one UTF-8 sequence at text[at]; returns its length, or 0 when it is not valid.
+std::size_t decodeUtf8(const std::string& text, std::size_t at, char32_t& code)
+{
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(at);
+    std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+    if (length == 0 || at + length > text.size()) {
+        return 0;
+    }
+    code = length == 1 ? lead : lead & (0x7F >> length);
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(at + i) & 0xC0) != 0x80) {
+            return 0;
+        }
+        code = (code << 6) | (byte(at + i) & 0x3F);
+    }
+    static constexpr char32_t smallest[] = { 0, 0, 0x80, 0x800, 0x10000 };
+    if (code < smallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+        return 0; // overlong, out of range or a surrogate
+    }
+    return length;
+}
+
+void encodeUtf8(char32_t code, std::string& out)
+{
+    if (code < 0x80) {
+        out.push_back(static_cast<char>(code));
+    } else if (code < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (code >> 6)));
+        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+    } else if (code < 0x10000) {
+        out.push_back(static_cast<char>(0xE0 | (code >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | (code >> 18)));
+        out.push_back(static_cast<char>(0x80 | ((code >> 12) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+    }
+}
+
+locale_t unicodeLocale()
+{
+    // C.UTF-8 carries the full Unicode case table and is always present in glibc.
+    static const locale_t locale = newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(nullptr));
+    return locale;
+}
+
+std::string asciiUpper(std::string text)
+{
+    for (char& c : text) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+    }
+    return text;
+}
+
+} // namespace
+
+std::string toUpperWord(const std::string& text)
+{
+    const locale_t locale = unicodeLocale();
+    if (locale == static_cast<locale_t>(nullptr)) {
+        return asciiUpper(text);
+    }
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t at = 0; at < text.size();) {
+        char32_t code = 0;
+        const std::size_t length = decodeUtf8(text, at, code);
+        if (length == 0) {
+            return asciiUpper(text);
+        }
+        encodeUtf8(static_cast<char32_t>(towupper_l(static_cast<wint_t>(code), locale)), out);
+        at += length;
+    }
+    return out;
+}
+
+int BuildCatalog(PictureCatalog& catalog, PlatformServices& platform)
+{
+    catalog.clear();
+    const std::string folder = std::string(pictureFolder) + "\\";
+    const auto files = platform.findFiles(folder + "*.bmp");
+    if (files.empty()) {
+        return -1;
+    }
+    for (const auto& file : files) {
+        if (file.hidden) {
+            continue;
+        }
+        const std::string base = folder + stemOf(file.name);
+        if (base.size() + 4 > pathBound) {
+            continue; // its paths could not be formed within the bound
+        }
+        PictureEntry& entry = catalog.add();
+        entry.picturePath = base + ".bmp";
+        entry.voicePath = base + ".wav";
+        entry.word = toUpperWord(base.substr(base.rfind('\\') + 1));
+    }
+    return 0;
+}
+
+} // namespace pikora

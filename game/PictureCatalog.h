@@ -1,0 +1,58 @@
+// Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace pikora {
+
+class PlatformServices;
+
+// One picture in play and its score in the current game.
+struct PictureEntry
+{
+    std::string picturePath; // "mymain\" + stem + ".bmp"
+    std::string voicePath; // "mymain\" + stem + ".wav"
+    std::string word; // the stem in upper case
+    std::int32_t wrongCount = 0;
+    std::int32_t correctCount = 0;
+};
+
+// The pictures in play, in the order the folder lists them. Storage grows in steps of 500
+// entries, one entry early: adding the 500th entry already makes room for 1000.
+class PictureCatalog
+{
+public:
+    static constexpr std::size_t growthStep = 500;
+
+    std::size_t count() const { return m_entries.size(); }
+    std::size_t capacity() const { return m_capacity; }
+    PictureEntry& operator[](std::size_t index) { return m_entries[index]; }
+    const PictureEntry& operator[](std::size_t index) const { return m_entries[index]; }
+    bool contains(std::int32_t index) const { return index >= 0 && static_cast<std::size_t>(index) < m_entries.size(); }
+
+    void clear();
+    PictureEntry& add();
+
+private:
+    std::vector<PictureEntry> m_entries;
+    std::size_t m_capacity = 0;
+};
+
+inline constexpr const char* pictureFolder = "mymain";
+// Paths are bounded to 199 characters; with the folder prefix "mymain\" that leaves a
+// picture file name at most 192.
+inline constexpr std::size_t pathBound = 199;
+
+// The picture's stem: its file name up to the first '.'.
+std::string stemOf(const std::string& fileName);
+
+// Upper case following Unicode when the text is valid UTF-8, ASCII rules otherwise.
+std::string toUpperWord(const std::string& text);
+
+// Rebuilds the catalogue from "mymain\*.bmp", leaving out files with the hidden mark and
+// names whose paths would not fit the path bound. 0, or -1 when nothing could be listed.
+int BuildCatalog(PictureCatalog& catalog, PlatformServices& platform);
+
+} // namespace pikora

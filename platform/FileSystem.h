@@ -1,0 +1,40 @@
+// Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "PlatformServices.h"
+
+namespace pikora {
+
+// Turns a program path ("mymain\cat.bmp") into the local one: '\' becomes '/', and each
+// component that does not exist as spelled is looked up without regard to ASCII letter
+// case, an exact match first. A component that matches nothing is kept as spelled.
+std::string localPath(std::string_view path);
+
+// Case-insensitive wildcard match of '*' and '?' over bytes (ASCII letters fold).
+bool wildcardMatch(std::string_view pattern, std::string_view name);
+
+// Replaces a file's content as one step: a temporary file beside it, flushed to disk, then
+// renamed over it. The old file stays whole if anything fails. Returns 0 or an errno code.
+int writeFileAtomically(const std::string& path, const std::string& content);
+
+// Reads a whole file; returns 0 or an errno code.
+int readWholeFile(const std::string& path, std::string& content);
+
+// The file services of the platform, on POSIX calls only. The hidden mark of a file is
+// its name listed on a line of the `.hidden` file of its folder.
+class FileSystem
+{
+public:
+    std::vector<FoundFile> findFiles(const std::string& pattern);
+    int readHiddenMark(const std::string& path, bool& hidden);
+    int writeHiddenMark(const std::string& path, bool hidden);
+    std::string modulePath();
+    int changeDirectory(const std::string& path);
+    std::unique_ptr<TextAppender> openTextAppend(const std::string& path);
+};
+
+} // namespace pikora

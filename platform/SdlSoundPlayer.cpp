@@ -1,0 +1,153 @@
+// Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
+#include "SdlSoundPlayer.h"
+
+#include <cmath>
+#include <cstring>
+#include <sys/stat.h>
+
+#include <SDL.h>
+
+namespace pikora {
+
+namespace {
+
+constexpr SDL_AudioFormat deviceFormat = AUDIO_S16SYS;
+constexpr int bytesPerFrame = SdlSoundPlayer::channels * 2;
+// A short device buffer keeps the time from a play call to the speaker low.
+constexpr Uint16 deviceFrames = 512;
+
+} // namespace
+
+std::vector<std::uint8_t> defaultChime()
+{
+    // Two bright partials with a quick decay, about a fifth of a second.
+    constexpr int frames = SdlSoundPlayer::sampleRate / 5;
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(frames) * bytesPerFrame);
+    for (int i = 0; i < frames; ++i) {
+        const double t = static_cast<double>(i) / SdlSoundPlayer::sampleRate;
+        const double envelope = std::exp(-t * 18.0) * std::min(1.0, t * 400.0);
+        const double wave = 0.6 * std::sin(2 * M_PI * 880.0 * t) + 0.4 * std::sin(2 * M_PI * 1320.0 * t);
+        const auto sample = static_cast<Sint16>(wave * envelope * 12000.0);
+        for (int c = 0; c < SdlSoundPlayer::channels; ++c) {
+            std::memcpy(&bytes[(static_cast<std::size_t>(i) * SdlSoundPlayer::channels + c) * 2], &sample, 2);
+        }
+    }
+    return bytes;
+}
+
+SdlSoundPlayer::SdlSoundPlayer()
+    : m_defaultSound(defaultChime())
+{
+}
+
+SdlSoundPlayer::~SdlSoundPlayer()
+{
+    if (m_device != 0) {
+        SDL_CloseAudioDevice(m_device);
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    }
+}
+
+bool SdlSoundPlayer::ensureDevice()
+{
+    if (m_device != 0 || m_failed) {
+        return m_device != 0;
+    }
+    SDL_AudioSpec wanted {};
+    wanted.freq = sampleRate;
+    wanted.format = deviceFormat;
+    wanted.channels = channels;
+    wanted.samples = deviceFrames;
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
+        m_device = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+        if (m_device == 0) {
+            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        }
+    }
+    if (m_device == 0) {
+        // No sound card or server: keep the timing of sounds with the silent driver.
+        SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
+            m_device = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+        }
+    }
+    if (m_device == 0) {
+        m_failed = true;
+        return false;
+    }
+    SDL_PauseAudioDevice(m_device, 0);
+    return true;
+}
+
+std::string SdlSoundPlayer::driverName() const
+{
+    const char* name = m_device != 0 ? SDL_GetCurrentAudioDriver() : nullptr;
+    return name != nullptr ? name : std::string();
+}
+
+bool SdlSoundPlayer::decode(const std::string& localPath, std::vector<std::uint8_t>& samples) const
+{
+    struct stat st;
+    if (::stat(localPath.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || static_cast<std::uint64_t>(st.st_size) > maxFileBytes) {
+        return false;
+    }
+    SDL_AudioSpec spec {};
+    Uint8* buffer = nullptr;
+    Uint32 length = 0;
+    if (SDL_LoadWAV(localPath.c_str(), &spec, &buffer, &length) == nullptr) {
+        return false;
+    }
+    const double seconds = static_cast<double>(length)
+        / (static_cast<double>(spec.freq) * spec.channels * (SDL_AUDIO_BITSIZE(spec.format) / 8));
+    if (!(seconds <= maxSeconds)) {
+        SDL_FreeWAV(buffer);
+        return false; // decoded at the device's rate it would not fit in memory
+    }
+    SDL_AudioCVT cvt {};
+    const int built = SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, deviceFormat, channels, sampleRate);
+    bool ok = built >= 0;
+    if (ok && built == 0) {
+        samples.assign(buffer, buffer + length);
+    } else if (ok) {
+        std::vector<std::uint8_t> work(static_cast<std::size_t>(length) * static_cast<std::size_t>(cvt.len_mult));
+        std::memcpy(work.data(), buffer, length);
+        cvt.buf = work.data();
+        cvt.len = static_cast<int>(length);
+        ok = SDL_ConvertAudio(&cvt) == 0;
+        if (ok) {
+            work.resize(static_cast<std::size_t>(cvt.len_cvt));
+            samples = std::move(work);
+        }
+    }
+    SDL_FreeWAV(buffer);
+    samples.resize(samples.size() - samples.size() % bytesPerFrame);
+    return ok;
+}
+
+void SdlSoundPlayer::play(const std::string& localPath, SoundMode mode)
+{
+    if (!ensureDevice()) {
+        return;
+    }
+    std::vector<std::uint8_t> samples;
+    const bool decoded = decode(localPath, samples);
+    const auto& data = decoded ? samples : m_defaultSound;
+    SDL_ClearQueuedAudio(m_device);
+    if (!data.empty()) {
+        SDL_QueueAudio(m_device, data.data(), static_cast<Uint32>(data.size()));
+    }
+    if (mode == SoundMode::Sync) {
+        waitUntilPlayed();
+    }
+}
+
+void SdlSoundPlayer::waitUntilPlayed() const
+{
+    while (SDL_GetQueuedAudioSize(m_device) > 0) {
+        SDL_Delay(2);
+    }
+    // The last buffer handed to the device still has to sound.
+    SDL_Delay(static_cast<Uint32>(1000 * deviceFrames / sampleRate + 1));
+}
+
+} // namespace pikora

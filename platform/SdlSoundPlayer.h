@@ -1,0 +1,50 @@
+// Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "PlatformServices.h"
+
+namespace pikora {
+
+// Plays wave files through one SDL audio device for the whole process, opened on first
+// use. A new sound cuts off the one playing. When no real device opens, playback falls back
+// to SDL's dummy driver, so a synchronous sound still takes as long as it would.
+class SdlSoundPlayer
+{
+public:
+    SdlSoundPlayer();
+    ~SdlSoundPlayer();
+    SdlSoundPlayer(const SdlSoundPlayer&) = delete;
+    SdlSoundPlayer& operator=(const SdlSoundPlayer&) = delete;
+
+    // A missing, unreadable, too large or too long file plays the built-in default chime instead.
+    void play(const std::string& localPath, SoundMode mode);
+    // True once a device is open (after the first play).
+    bool deviceOpen() const { return m_device != 0; }
+    // The driver in use ("pulseaudio", "disk", "dummy", ...); empty before the first play.
+    std::string driverName() const;
+
+    // Files longer than this are refused (the whole file is decoded into memory).
+    static constexpr std::uint64_t maxFileBytes = 64u * 1024u * 1024u;
+    // Sounds longer than this are refused too: they are decoded into memory at the device's rate.
+    static constexpr double maxSeconds = 600.0;
+    static constexpr int sampleRate = 44100;
+    static constexpr int channels = 2;
+
+private:
+    bool ensureDevice();
+    bool decode(const std::string& localPath, std::vector<std::uint8_t>& samples) const;
+    void waitUntilPlayed() const;
+
+    std::uint32_t m_device = 0;
+    bool m_failed = false;
+    std::vector<std::uint8_t> m_defaultSound;
+};
+
+// The built-in chime: 16-bit stereo samples at the player's rate.
+std::vector<std::uint8_t> defaultChime();
+
+} // namespace pikora
