@@ -1,11 +1,11 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 #include "PikoraApp.h"
 
-#include <QApplication>
-
 #include "game/GameContext.h"
 #include "game/PictureCatalog.h"
 #include "platform/LinuxPlatform.h"
+
+#include <QApplication>
 
 namespace pikora {
 

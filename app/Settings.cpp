@@ -7,29 +7,30 @@ namespace pikora {
 
 namespace {
 
-struct OptionSlot
-{
-    const char* name;
-    std::int32_t GameSettings::*field;
-    std::int32_t fallback;
-};
+    struct OptionSlot
+    {
+        const char* name;
+        std::int32_t GameSettings::*field;
+        std::int32_t fallback;
+    };
 
-// The stored options in the order they are read and written.
-constexpr OptionSlot options[] = {
-    { "FIELD4", &GameSettings::field4, 1 },
-    { "SPELL", &GameSettings::spell, 1 },
-    { "HIDEBUTTONS", &GameSettings::hideButtons, 0 },
-    { "USE_TIMER", &GameSettings::useTimer, 1 },
-    { "USE_WORDS", &GameSettings::useWords, 1 },
-    { "MAX_TIMER", &GameSettings::maxTimer, 300 },
-};
+    // The stored options in the order they are read and written.
+    constexpr OptionSlot options[] = {
+        { "FIELD4", &GameSettings::field4, 1 },
+        { "SPELL", &GameSettings::spell, 1 },
+        { "HIDEBUTTONS", &GameSettings::hideButtons, 0 },
+        { "USE_TIMER", &GameSettings::useTimer, 1 },
+        { "USE_WORDS", &GameSettings::useWords, 1 },
+        { "MAX_TIMER", &GameSettings::maxTimer, 300 },
+    };
 
-constexpr int typeString = 1;
-constexpr int typeNumber = 4;
+    constexpr int typeString = 1;
+    constexpr int typeNumber = 4;
 
 } // namespace
 
-std::int32_t optionFromBytes(const std::optional<std::vector<std::uint8_t>>& bytes, std::int32_t fallback)
+std::int32_t optionFromBytes(
+    const std::optional<std::vector<std::uint8_t>>& bytes, std::int32_t fallback)
 {
     if (!bytes || bytes->size() > 4) {
         return fallback;
@@ -92,7 +93,8 @@ int SaveSettings(GameContext& context)
         return -1;
     }
     const std::string& folder = context.settings.appFolder;
-    key->setValue("APP_FOLDER", typeString, std::vector<std::uint8_t>(folder.begin(), folder.end()));
+    key->setValue(
+        "APP_FOLDER", typeString, std::vector<std::uint8_t>(folder.begin(), folder.end()));
     for (const auto& option : options) {
         const auto value = static_cast<std::uint32_t>(context.settings.*option.field);
         key->setValue(option.name, typeNumber,

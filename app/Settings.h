@@ -30,7 +30,8 @@ inline constexpr std::size_t reportPathBound = 255;
 // The stored bytes of an option, read the way the program always has: at most four bytes,
 // lowest-order first, the missing high bytes 0. A missing value or one of more than four
 // bytes gives the default; the type is not looked at.
-std::int32_t optionFromBytes(const std::optional<std::vector<std::uint8_t>>& bytes, std::int32_t fallback);
+std::int32_t optionFromBytes(
+    const std::optional<std::vector<std::uint8_t>>& bytes, std::int32_t fallback);
 
 // The folder that holds the running program: the path without its last component.
 std::string appFolderOf(const std::string& modulePath);

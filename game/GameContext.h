@@ -1,13 +1,13 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <array>
-#include <cstdint>
-#include <string>
-
 #include "app/Settings.h"
 #include "game/PictureCatalog.h"
 #include "platform/PlatformServices.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
 
 namespace pikora {
 
@@ -40,8 +40,7 @@ struct GameContext
 {
     explicit GameContext(PlatformServices& services)
         : platform(services)
-    {
-    }
+    { }
 
     PlatformServices& platform;
     GameSettings settings;

@@ -1,11 +1,11 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 #include "PictureCatalog.h"
 
+#include "platform/PlatformServices.h"
+
 #include <clocale>
 #include <cwctype>
 #include <locale.h>
-
-#include "platform/PlatformServices.h"
 
 namespace pikora {
 
@@ -36,64 +36,69 @@ std::string stemOf(const std::string& fileName)
 
 namespace {
 
-// Decodes one UTF-8 sequence at text[at]; returns its length, or 0 when it is not valid.
-std::size_t decodeUtf8(const std::string& text, std::size_t at, char32_t& code)
-{
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(at);
-    std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
-    if (length == 0 || at + length > text.size()) {
-        return 0;
-    }
-    code = length == 1 ? lead : lead & (0x7F >> length);
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((byte(at + i) & 0xC0) != 0x80) {
+    // Decodes one UTF-8 sequence at text[at]; returns its length, or 0 when it is not valid.
+    std::size_t decodeUtf8(const std::string& text, std::size_t at, char32_t& code)
+    {
+        const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+        const unsigned char lead = byte(at);
+        std::size_t length = lead < 0x80 ? 1
+            : (lead >> 5) == 0x6         ? 2
+            : (lead >> 4) == 0xE         ? 3
+            : (lead >> 3) == 0x1E        ? 4
+                                         : 0;
+        if (length == 0 || at + length > text.size()) {
             return 0;
         }
-        code = (code << 6) | (byte(at + i) & 0x3F);
+        code = length == 1 ? lead : lead & (0x7F >> length);
+        for (std::size_t i = 1; i < length; ++i) {
+            if ((byte(at + i) & 0xC0) != 0x80) {
+                return 0;
+            }
+            code = (code << 6) | (byte(at + i) & 0x3F);
+        }
+        static constexpr char32_t smallest[] = { 0, 0, 0x80, 0x800, 0x10000 };
+        if (code < smallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+            return 0; // overlong, out of range or a surrogate
+        }
+        return length;
     }
-    static constexpr char32_t smallest[] = { 0, 0, 0x80, 0x800, 0x10000 };
-    if (code < smallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
-        return 0; // overlong, out of range or a surrogate
-    }
-    return length;
-}
 
-void encodeUtf8(char32_t code, std::string& out)
-{
-    if (code < 0x80) {
-        out.push_back(static_cast<char>(code));
-    } else if (code < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (code >> 6)));
-        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-    } else if (code < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (code >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | (code >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((code >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-    }
-}
-
-locale_t unicodeLocale()
-{
-    // C.UTF-8 carries the full Unicode case table and is always present in glibc.
-    static const locale_t locale = newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(nullptr));
-    return locale;
-}
-
-std::string asciiUpper(std::string text)
-{
-    for (char& c : text) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
+    void encodeUtf8(char32_t code, std::string& out)
+    {
+        if (code < 0x80) {
+            out.push_back(static_cast<char>(code));
+        } else if (code < 0x800) {
+            out.push_back(static_cast<char>(0xC0 | (code >> 6)));
+            out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+        } else if (code < 0x10000) {
+            out.push_back(static_cast<char>(0xE0 | (code >> 12)));
+            out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+        } else {
+            out.push_back(static_cast<char>(0xF0 | (code >> 18)));
+            out.push_back(static_cast<char>(0x80 | ((code >> 12) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
         }
     }
-    return text;
-}
+
+    locale_t unicodeLocale()
+    {
+        // C.UTF-8 carries the full Unicode case table and is always present in glibc.
+        static const locale_t locale
+            = newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(nullptr));
+        return locale;
+    }
+
+    std::string asciiUpper(std::string text)
+    {
+        for (char& c : text) {
+            if (c >= 'a' && c <= 'z') {
+                c = static_cast<char>(c - 'a' + 'A');
+            }
+        }
+        return text;
+    }
 
 } // namespace
 

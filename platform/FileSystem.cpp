@@ -14,112 +14,113 @@ namespace pikora {
 
 namespace {
 
-char foldAscii(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size()) {
-        return false;
+    char foldAscii(char c)
+    {
+        return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
     }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (foldAscii(a[i]) != foldAscii(b[i])) {
+
+    bool equalsIgnoringCase(std::string_view a, std::string_view b)
+    {
+        if (a.size() != b.size()) {
             return false;
         }
-    }
-    return true;
-}
-
-bool exists(const std::string& path)
-{
-    struct stat st;
-    return ::lstat(path.c_str(), &st) == 0;
-}
-
-// The spelling of `component` inside `folder` that exists, or the component unchanged.
-std::string resolveComponent(const std::string& folder, const std::string& component)
-{
-    const std::string prefix = folder.empty() ? std::string() : (folder == "/" ? folder : folder + "/");
-    if (component == "." || component == ".." || exists(prefix + component)) {
-        return component;
-    }
-    DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
-    if (dir == nullptr) {
-        return component;
-    }
-    std::string found = component;
-    while (const dirent* entry = ::readdir(dir)) {
-        if (equalsIgnoringCase(entry->d_name, component)) {
-            found = entry->d_name;
-            break;
-        }
-    }
-    ::closedir(dir);
-    return found;
-}
-
-// Splits a local path into its folder ("" for the current one) and its last component.
-std::pair<std::string, std::string> splitFolder(const std::string& path)
-{
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos) {
-        return {std::string(), path};
-    }
-    return {slash == 0 ? std::string("/") : path.substr(0, slash), path.substr(slash + 1)};
-}
-
-std::string hiddenListPath(const std::string& folder)
-{
-    return folder.empty() ? std::string(".hidden") : (folder == "/" ? "/.hidden" : folder + "/.hidden");
-}
-
-// The names listed in a `.hidden` file, one a line; a CR before the line feed is ignored.
-std::vector<std::string_view> hiddenLines(std::string_view content)
-{
-    std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    while (start < content.size()) {
-        auto end = content.find('\n', start);
-        if (end == std::string_view::npos) {
-            end = content.size();
-        }
-        auto line = content.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
-        lines.push_back(line);
-        start = end + 1;
-    }
-    return lines;
-}
-
-class PosixTextAppender : public TextAppender
-{
-public:
-    explicit PosixTextAppender(std::FILE* file)
-        : m_file(file)
-    {
-    }
-    ~PosixTextAppender() override { std::fclose(m_file); }
-
-    void write(const std::string& text) override
-    {
-        std::string out;
-        out.reserve(text.size() + 16);
-        for (char c : text) {
-            if (c == '\n') {
-                out.push_back('\r');
+        for (std::size_t i = 0; i < a.size(); ++i) {
+            if (foldAscii(a[i]) != foldAscii(b[i])) {
+                return false;
             }
-            out.push_back(c);
         }
-        std::fwrite(out.data(), 1, out.size(), m_file);
+        return true;
     }
 
-private:
-    std::FILE* m_file;
-};
+    bool exists(const std::string& path)
+    {
+        struct stat st;
+        return ::lstat(path.c_str(), &st) == 0;
+    }
+
+    // The spelling of `component` inside `folder` that exists, or the component unchanged.
+    std::string resolveComponent(const std::string& folder, const std::string& component)
+    {
+        const std::string prefix
+            = folder.empty() ? std::string() : (folder == "/" ? folder : folder + "/");
+        if (component == "." || component == ".." || exists(prefix + component)) {
+            return component;
+        }
+        DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+        if (dir == nullptr) {
+            return component;
+        }
+        std::string found = component;
+        while (const dirent* entry = ::readdir(dir)) {
+            if (equalsIgnoringCase(entry->d_name, component)) {
+                found = entry->d_name;
+                break;
+            }
+        }
+        ::closedir(dir);
+        return found;
+    }
+
+    // Splits a local path into its folder ("" for the current one) and its last component.
+    std::pair<std::string, std::string> splitFolder(const std::string& path)
+    {
+        const auto slash = path.rfind('/');
+        if (slash == std::string::npos) {
+            return { std::string(), path };
+        }
+        return { slash == 0 ? std::string("/") : path.substr(0, slash), path.substr(slash + 1) };
+    }
+
+    std::string hiddenListPath(const std::string& folder)
+    {
+        return folder.empty() ? std::string(".hidden")
+                              : (folder == "/" ? "/.hidden" : folder + "/.hidden");
+    }
+
+    // The names listed in a `.hidden` file, one a line; a CR before the line feed is ignored.
+    std::vector<std::string_view> hiddenLines(std::string_view content)
+    {
+        std::vector<std::string_view> lines;
+        std::size_t start = 0;
+        while (start < content.size()) {
+            auto end = content.find('\n', start);
+            if (end == std::string_view::npos) {
+                end = content.size();
+            }
+            auto line = content.substr(start, end - start);
+            if (!line.empty() && line.back() == '\r') {
+                line.remove_suffix(1);
+            }
+            lines.push_back(line);
+            start = end + 1;
+        }
+        return lines;
+    }
+
+    class PosixTextAppender : public TextAppender
+    {
+    public:
+        explicit PosixTextAppender(std::FILE* file)
+            : m_file(file)
+        { }
+        ~PosixTextAppender() override { std::fclose(m_file); }
+
+        void write(const std::string& text) override
+        {
+            std::string out;
+            out.reserve(text.size() + 16);
+            for (char c : text) {
+                if (c == '\n') {
+                    out.push_back('\r');
+                }
+                out.push_back(c);
+            }
+            std::fwrite(out.data(), 1, out.size(), m_file);
+        }
+
+    private:
+        std::FILE* m_file;
+    };
 
 } // namespace
 
@@ -154,7 +155,8 @@ bool wildcardMatch(std::string_view pattern, std::string_view name)
     // Iterative matcher with one backtrack point for the last '*': linear in practice.
     std::size_t p = 0, n = 0, starP = std::string_view::npos, starN = 0;
     while (n < name.size()) {
-        if (p < pattern.size() && (pattern[p] == '?' || foldAscii(pattern[p]) == foldAscii(name[n]))) {
+        if (p < pattern.size()
+            && (pattern[p] == '?' || foldAscii(pattern[p]) == foldAscii(name[n]))) {
             ++p;
             ++n;
         } else if (p < pattern.size() && pattern[p] == '*') {
@@ -275,7 +277,8 @@ int FileSystem::readHiddenMark(const std::string& path, bool& hidden)
 {
     const auto [folder, name] = splitFolder(localPath(path));
     struct stat st;
-    const std::string full = folder.empty() ? name : (folder == "/" ? "/" + name : folder + "/" + name);
+    const std::string full
+        = folder.empty() ? name : (folder == "/" ? "/" + name : folder + "/" + name);
     if (::lstat(full.c_str(), &st) != 0) {
         return errno;
     }
@@ -320,7 +323,8 @@ int FileSystem::writeHiddenMark(const std::string& path, bool hidden)
         while (start < content.size()) {
             auto end = content.find('\n', start);
             const std::size_t next = end == std::string::npos ? content.size() : end + 1;
-            std::string_view line(content.data() + start, (end == std::string::npos ? content.size() : end) - start);
+            std::string_view line(
+                content.data() + start, (end == std::string::npos ? content.size() : end) - start);
             if (!line.empty() && line.back() == '\r') {
                 line.remove_suffix(1);
             }

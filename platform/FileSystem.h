@@ -1,11 +1,11 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "PlatformServices.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "PlatformServices.h"
 
 namespace pikora {
 

@@ -1,14 +1,14 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 #include "LinuxPlatform.h"
 
+#include "QtBitmap.h"
+#include "StoreFile.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
 #include <QMessageBox>
 #include <QPixmap>
-
-#include "QtBitmap.h"
-#include "StoreFile.h"
 
 namespace pikora {
 

@@ -1,14 +1,14 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <functional>
-#include <map>
-
 #include "FileSystem.h"
 #include "PlatformServices.h"
 #include "SdlSoundPlayer.h"
 #include "SystemServices.h"
 #include "WindowHost.h"
+
+#include <functional>
+#include <map>
 
 namespace pikora {
 

@@ -12,9 +12,19 @@ namespace pikora {
 
 // The windows of the program that the logic addresses. The logic never sees a widget: it
 // changes the window's fields and then asks the platform to push them to the controls.
-enum class Window { Main, Setup, Report, About };
+enum class Window
+{
+    Main,
+    Setup,
+    Report,
+    About
+};
 
-enum class SoundMode { Async, Sync };
+enum class SoundMode
+{
+    Async,
+    Sync
+};
 
 // An image loaded from a file at its own pixel size. Owned by whoever holds it; a button
 // that is given one keeps it until the next one replaces it.
@@ -43,7 +53,8 @@ public:
     virtual ~SettingsKey() = default;
     // The stored bytes of a value, or nothing when the value is missing.
     virtual std::optional<std::vector<std::uint8_t>> queryValue(const std::string& name) const = 0;
-    virtual void setValue(const std::string& name, int type, const std::vector<std::uint8_t>& bytes) = 0;
+    virtual void setValue(const std::string& name, int type, const std::vector<std::uint8_t>& bytes)
+        = 0;
     // Writes the store back when anything changed; 0 or an errno code. The old file
     // stays whole when the write fails.
     virtual int close() = 0;

@@ -1,12 +1,12 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "PlatformServices.h"
+
 #include <memory>
 #include <string>
 
 #include <QPixmap>
-
-#include "PlatformServices.h"
 
 namespace pikora {
 
@@ -16,8 +16,7 @@ class QtBitmap : public Bitmap
 public:
     explicit QtBitmap(QPixmap pixmap)
         : m_pixmap(std::move(pixmap))
-    {
-    }
+    { }
     int width() const override { return m_pixmap.width(); }
     int height() const override { return m_pixmap.height(); }
     const QPixmap& pixmap() const { return m_pixmap; }

@@ -11,10 +11,10 @@ namespace pikora {
 
 namespace {
 
-constexpr SDL_AudioFormat deviceFormat = AUDIO_S16SYS;
-constexpr int bytesPerFrame = SdlSoundPlayer::channels * 2;
-// A short device buffer keeps the time from a play call to the speaker low.
-constexpr Uint16 deviceFrames = 512;
+    constexpr SDL_AudioFormat deviceFormat = AUDIO_S16SYS;
+    constexpr int bytesPerFrame = SdlSoundPlayer::channels * 2;
+    // A short device buffer keeps the time from a play call to the speaker low.
+    constexpr Uint16 deviceFrames = 512;
 
 } // namespace
 
@@ -26,10 +26,12 @@ std::vector<std::uint8_t> defaultChime()
     for (int i = 0; i < frames; ++i) {
         const double t = static_cast<double>(i) / SdlSoundPlayer::sampleRate;
         const double envelope = std::exp(-t * 18.0) * std::min(1.0, t * 400.0);
-        const double wave = 0.6 * std::sin(2 * M_PI * 880.0 * t) + 0.4 * std::sin(2 * M_PI * 1320.0 * t);
+        const double wave
+            = 0.6 * std::sin(2 * M_PI * 880.0 * t) + 0.4 * std::sin(2 * M_PI * 1320.0 * t);
         const auto sample = static_cast<Sint16>(wave * envelope * 12000.0);
         for (int c = 0; c < SdlSoundPlayer::channels; ++c) {
-            std::memcpy(&bytes[(static_cast<std::size_t>(i) * SdlSoundPlayer::channels + c) * 2], &sample, 2);
+            std::memcpy(&bytes[(static_cast<std::size_t>(i) * SdlSoundPlayer::channels + c) * 2],
+                &sample, 2);
         }
     }
     return bytes;
@@ -37,8 +39,7 @@ std::vector<std::uint8_t> defaultChime()
 
 SdlSoundPlayer::SdlSoundPlayer()
     : m_defaultSound(defaultChime())
-{
-}
+{ }
 
 SdlSoundPlayer::~SdlSoundPlayer()
 {
@@ -88,7 +89,8 @@ std::string SdlSoundPlayer::driverName() const
 bool SdlSoundPlayer::decode(const std::string& localPath, std::vector<std::uint8_t>& samples) const
 {
     struct stat st;
-    if (::stat(localPath.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || static_cast<std::uint64_t>(st.st_size) > maxFileBytes) {
+    if (::stat(localPath.c_str(), &st) != 0 || !S_ISREG(st.st_mode)
+        || static_cast<std::uint64_t>(st.st_size) > maxFileBytes) {
         return false;
     }
     SDL_AudioSpec spec {};
@@ -104,12 +106,14 @@ bool SdlSoundPlayer::decode(const std::string& localPath, std::vector<std::uint8
         return false; // decoded at the device's rate it would not fit in memory
     }
     SDL_AudioCVT cvt {};
-    const int built = SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, deviceFormat, channels, sampleRate);
+    const int built = SDL_BuildAudioCVT(
+        &cvt, spec.format, spec.channels, spec.freq, deviceFormat, channels, sampleRate);
     bool ok = built >= 0;
     if (ok && built == 0) {
         samples.assign(buffer, buffer + length);
     } else if (ok) {
-        std::vector<std::uint8_t> work(static_cast<std::size_t>(length) * static_cast<std::size_t>(cvt.len_mult));
+        std::vector<std::uint8_t> work(
+            static_cast<std::size_t>(length) * static_cast<std::size_t>(cvt.len_mult));
         std::memcpy(work.data(), buffer, length);
         cvt.buf = work.data();
         cvt.len = static_cast<int>(length);

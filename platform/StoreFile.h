@@ -1,13 +1,13 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "PlatformServices.h"
+
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
-
-#include "PlatformServices.h"
 
 namespace pikora {
 

@@ -7,14 +7,16 @@ namespace pikora {
 
 namespace {
 
-// Read during static initialisation, so the count starts near 0 at process start.
-const auto processStart = std::chrono::steady_clock::now();
+    // Read during static initialisation, so the count starts near 0 at process start.
+    const auto processStart = std::chrono::steady_clock::now();
 
 } // namespace
 
 std::int64_t processElapsedMs()
 {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - processStart).count();
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now() - processStart)
+        .count();
 }
 
 std::tm localTimeOf(std::time_t time)

@@ -1,9 +1,9 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <memory>
-
 #include "PlatformServices.h"
+
+#include <memory>
 
 namespace pikora {
 

@@ -1,24 +1,26 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 // Installer helper: creates the program's settings key in the machine's store file.
+#include "app/Settings.h"
+#include "platform/StoreFile.h"
+
 #include <cstdio>
 #include <cstring>
 #include <string>
 
-#include "app/Settings.h"
-#include "platform/StoreFile.h"
-
 int main(int argc, char** argv)
 {
     if (argc < 2 || std::strcmp(argv[1], "ensure-key") != 0 || argc > 3) {
-        std::fprintf(stderr, "usage: pikora-store ensure-key [STORE-FILE]\n"
-                             "Creates the Pikora settings key in the store file (default: %s) when it is\n"
-                             "missing. Existing values are never changed.\n",
+        std::fprintf(stderr,
+            "usage: pikora-store ensure-key [STORE-FILE]\n"
+            "Creates the Pikora settings key in the store file (default: %s) when it is\n"
+            "missing. Existing values are never changed.\n",
             pikora::machineStorePath().c_str());
         return 2;
     }
     const std::string path = argc == 3 ? argv[2] : pikora::machineStorePath();
     if (const int error = pikora::ensureStoreKey(path, pikora::settingsKeyPath); error != 0) {
-        std::fprintf(stderr, "pikora-store: cannot write %s: %s\n", path.c_str(), std::strerror(error));
+        std::fprintf(
+            stderr, "pikora-store: cannot write %s: %s\n", path.c_str(), std::strerror(error));
         return 1;
     }
     return 0;

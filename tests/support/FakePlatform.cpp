@@ -7,7 +7,8 @@ namespace pikora::testing {
 
 int FakePlatform::count(const std::string& what) const
 {
-    return static_cast<int>(std::count_if(calls.begin(), calls.end(), [&](const Call& c) { return c.what == what; }));
+    return static_cast<int>(
+        std::count_if(calls.begin(), calls.end(), [&](const Call& c) { return c.what == what; }));
 }
 
 void FakePlatform::clearRecords()

@@ -1,16 +1,16 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/FileSystem.h"
+#include "platform/PlatformServices.h"
+#include "platform/StoreFile.h"
+#include "platform/SystemServices.h"
+
 #include <deque>
 #include <map>
 #include <set>
 #include <string>
 #include <vector>
-
-#include "platform/FileSystem.h"
-#include "platform/PlatformServices.h"
-#include "platform/StoreFile.h"
-#include "platform/SystemServices.h"
 
 namespace pikora::testing {
 
@@ -20,8 +20,7 @@ class FakeBitmap : public Bitmap
 public:
     explicit FakeBitmap(std::string path)
         : path(std::move(path))
-    {
-    }
+    { }
     int width() const override { return 400; }
     int height() const override { return 260; }
     std::string path;
@@ -52,7 +51,8 @@ public:
     std::vector<Call> calls;
     std::vector<std::string> messages;
     std::map<std::pair<Window, int>, bool> visible; // last show or hide of a control
-    std::map<std::pair<Window, int>, std::string> images; // path of the image a button shows; "" for none
+    std::map<std::pair<Window, int>, std::string>
+        images; // path of the image a button shows; "" for none
     std::map<Window, int> focus;
     std::map<std::pair<Window, int>, int> timers; // interval by window and id
     std::set<Window> created;

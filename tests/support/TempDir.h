@@ -21,7 +21,8 @@ public:
     std::filesystem::path operator/(const std::string& name) const { return m_path / name; }
 
     // Writes a file (parent folders made as needed) and returns its path.
-    std::filesystem::path write(const std::string& relative, const std::string& content = "x") const;
+    std::filesystem::path write(
+        const std::string& relative, const std::string& content = "x") const;
     std::string read(const std::string& relative) const;
 
 private:
