@@ -30,6 +30,11 @@ public:
     std::size_t capacity() const { return m_capacity; }
     PictureEntry& operator[](std::size_t index) { return m_entries[index]; }
     const PictureEntry& operator[](std::size_t index) const { return m_entries[index]; }
+    PictureEntry& at(std::int32_t index) { return m_entries[static_cast<std::size_t>(index)]; }
+    const PictureEntry& at(std::int32_t index) const
+    {
+        return m_entries[static_cast<std::size_t>(index)];
+    }
     bool contains(std::int32_t index) const
     {
         return index >= 0 && static_cast<std::size_t>(index) < m_entries.size();

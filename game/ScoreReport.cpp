@@ -1,0 +1,117 @@
+// Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
+#include "ScoreReport.h"
+
+#include "game/ControlIds.h"
+
+#include <cstdio>
+
+namespace pikora {
+
+namespace {
+
+    constexpr const char* tableHeading = "Word\t\tCorrect\t\tWrong\t\tPercent Correct\r\n\r\n";
+
+    // Length of the longest prefix of `text` within `bound` bytes that ends on a character
+    // boundary of UTF-8 (any byte is a boundary in text that is not UTF-8 continuation).
+    std::size_t utf8Prefix(const std::string& text, std::size_t bound)
+    {
+        if (text.size() <= bound) {
+            return text.size();
+        }
+        std::size_t cut = bound;
+        while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
+            --cut;
+        }
+        return cut;
+    }
+
+} // namespace
+
+ScoreReport scoreReportOf(const PictureCatalog& catalog)
+{
+    ScoreReport report;
+    for (std::size_t i = 0; i < catalog.count(); ++i) {
+        const auto& entry = catalog[i];
+        const std::int64_t asked = static_cast<std::int64_t>(entry.correctCount) + entry.wrongCount;
+        if (asked > 0) {
+            const auto percent = static_cast<std::int32_t>(
+                static_cast<std::int64_t>(entry.correctCount) * 100 / asked);
+            report.push_back({ entry.word, entry.correctCount, entry.wrongCount, percent });
+        }
+    }
+    return report;
+}
+
+std::string formatScoreLine(const ScoreLine& line)
+{
+    char numbers[64];
+    std::snprintf(
+        numbers, sizeof numbers, "\t\t%d\t\t%d\t\t%d\r\n", line.correct, line.wrong, line.percent);
+    const std::string tail = numbers;
+    return line.word.substr(0, utf8Prefix(line.word, reportLineBound - tail.size())) + tail;
+}
+
+std::string formatReportDate(const std::tm& time)
+{
+    static constexpr const char* days[] = { "Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat" };
+    static constexpr const char* months[]
+        = { "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec" };
+    const auto pick = [](const char* const* names, int index, int count) {
+        return index >= 0 && index < count ? names[index] : "???";
+    };
+    char text[96];
+    std::snprintf(text, sizeof text, "%s %s %02d %02d:%02d:%02d %04lld\n",
+        pick(days, time.tm_wday, 7), pick(months, time.tm_mon, 12), time.tm_mday, time.tm_hour,
+        time.tm_min, time.tm_sec, static_cast<long long>(time.tm_year) + 1900);
+    return text;
+}
+
+std::string windowReportText(const ScoreReport& report)
+{
+    std::string text = tableHeading;
+    for (const auto& line : report) {
+        text += formatScoreLine(line);
+    }
+    return text;
+}
+
+std::string fileReportBlock(const ScoreReport& report, const std::tm& time)
+{
+    // The heading's "\n\r" pairs are as they have always been written; readers rely on them.
+    std::string block = "\n\rPikora Report " + formatReportDate(time) + " \n\r\n\r" + tableHeading;
+    for (const auto& line : report) {
+        block += formatScoreLine(line);
+    }
+    return block;
+}
+
+void BuildScoreReport(GameContext& context, std::string& windowText)
+{
+    auto& platform = context.platform;
+    const std::time_t now = platform.calendarTime();
+    auto file = platform.openTextAppend(context.settings.reportPath);
+    const std::tm local = platform.localTime(now);
+    const ScoreReport report = scoreReportOf(context.catalog);
+    windowText = windowReportText(report);
+    if (file) {
+        file->write(fileReportBlock(report, local));
+    }
+}
+
+void TimeUp(GameContext& context)
+{
+    auto& platform = context.platform;
+    platform.setTimer(Window::Main, gameTimerId, 1000000);
+    context.mainFields.countdownText = "00:00:00";
+    platform.pushFields(Window::Main);
+    platform.playSound("applause.wav", SoundMode::Async);
+    const bool haveWindow = platform.createWindow(Window::Report);
+    BuildScoreReport(context, context.reportText);
+    if (haveWindow) {
+        platform.pushFields(Window::Report);
+        platform.showWindow(Window::Report, true);
+    }
+    platform.enableWindow(Window::Main, false);
+}
+
+} // namespace pikora
