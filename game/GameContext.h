@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/Settings.h"
+#include "app/SetupLogic.h"
 #include "game/PictureCatalog.h"
 #include "platform/PlatformServices.h"
 
@@ -49,6 +50,9 @@ struct GameContext
     GameClock clock;
     MainWindowFields mainFields;
     std::string reportText; // the Report window's text
+    SetupFields setupFields;
+    std::string aboutText; // the Help menu's About window's notice
+    bool aboutCreated = false;
 };
 
 } // namespace pikora

@@ -1,0 +1,117 @@
+// Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
+#include "SetupLogic.h"
+
+#include "game/GameContext.h"
+#include "game/Rounds.h"
+#include "game/TimeText.h"
+
+#include <cerrno>
+
+namespace pikora {
+
+namespace {
+
+    const std::string folderPrefix = std::string(pictureFolder) + "\\";
+
+} // namespace
+
+void ShowSetupWindow(GameContext& context)
+{
+    auto& platform = context.platform;
+    if (!platform.createWindow(Window::Setup)) {
+        return;
+    }
+    const auto& settings = context.settings;
+    auto& fields = context.setupFields;
+    // A negative stored option still plays as set, but shows unchecked here.
+    fields.fourChoices = settings.field4 > 0 ? 1 : 0;
+    fields.showSpelling = settings.spell > 0 ? 1 : 0;
+    fields.hideWrongButtons = settings.hideButtons != 0 ? 1 : 0;
+    FillPictureList(context);
+    fields.useTimer = settings.useTimer != 0 ? 1 : 0;
+    fields.useWords = settings.useWords != 0 ? 1 : 0;
+    fields.maxTimeText = FormatHms(settings.maxTimer);
+    platform.pushFields(Window::Setup);
+    platform.showWindow(Window::Setup, true);
+}
+
+void FillPictureList(GameContext& context)
+{
+    auto& pictures = context.setupFields.pictures;
+    pictures.clear();
+    const auto files = context.platform.findFiles(folderPrefix + "*.bmp");
+    if (files.empty()) {
+        context.platform.messageBox("Load Pictures");
+        return;
+    }
+    pictures.reserve(files.size());
+    for (const auto& file : files) {
+        pictures.push_back({ stemOf(file.name), !file.hidden });
+    }
+}
+
+void ApplyPictureSelection(GameContext& context)
+{
+    auto& platform = context.platform;
+    for (const auto& item : context.setupFields.pictures) {
+        const std::string path = folderPrefix + item.label + ".bmp";
+        bool hidden = false;
+        // A path over the bound is refused like a missing file, never cut to name another.
+        int error = path.size() > pathBound ? ENAMETOOLONG : platform.readHiddenMark(path, hidden);
+        if (error == 0) {
+            error = platform.writeHiddenMark(path, !item.checked);
+        }
+        if (error != 0) {
+            platform.messageBox(std::to_string(error) + " oops");
+        }
+    }
+}
+
+void SetupOk(GameContext& context)
+{
+    auto& platform = context.platform;
+    auto& settings = context.settings;
+    auto& fields = context.setupFields;
+    platform.pullFields(Window::Setup);
+    settings.field4 = fields.fourChoices == 1 ? 1 : 0;
+    settings.spell = fields.showSpelling == 1 ? 1 : 0;
+    settings.hideButtons = fields.hideWrongButtons != 0 ? 1 : 0;
+    settings.useTimer = fields.useTimer != 0 ? 1 : 0;
+    settings.useWords = fields.useWords != 0 ? 1 : 0;
+    settings.maxTimer = ParseHms(fields.maxTimeText);
+    context.clock.remainingSeconds = settings.maxTimer;
+    SaveSettings(context);
+    ApplyPictureSelection(context);
+    BuildCatalog(context.catalog, platform);
+    ApplyModeVisibility(context);
+    StartNewRound(context);
+    platform.pullFields(Window::Setup);
+    platform.showWindow(Window::Setup, false);
+}
+
+void SetupCancel(GameContext& context)
+{
+    context.platform.showWindow(Window::Setup, false);
+}
+
+std::string aboutNotice()
+{
+    return "Pikora teaches words with pictures and voices.\r\n"
+           "Free software: you may share and change it under the GNU GPL, version 3 or later.\r\n";
+}
+
+void ShowAboutWindow(GameContext& context)
+{
+    auto& platform = context.platform;
+    if (!context.aboutCreated) {
+        if (!platform.createWindow(Window::About)) {
+            return;
+        }
+        context.aboutCreated = true;
+        context.aboutText = aboutNotice();
+    }
+    platform.pushFields(Window::About);
+    platform.showWindow(Window::About, true);
+}
+
+} // namespace pikora

@@ -1,0 +1,50 @@
+// Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace pikora {
+
+struct GameContext;
+
+// One picture file in the Setup window's list: checked means in play.
+struct PictureListItem
+{
+    std::string label; // the file name up to its first '.'
+    bool checked = false;
+};
+
+// The Setup window's fields; the window pushes them to its controls and pulls them back.
+struct SetupFields
+{
+    int fourChoices = 0;
+    int showSpelling = 0;
+    int hideWrongButtons = 0;
+    int useTimer = 0;
+    int useWords = 0;
+    std::string maxTimeText;
+    std::vector<PictureListItem> pictures;
+};
+
+// Fills the fields from the options and the picture files, then shows the window (made on
+// first use and kept).
+void ShowSetupWindow(GameContext& context);
+
+// Lists every picture file, hidden ones included, checked unless it carries the hidden mark.
+void FillPictureList(GameContext& context);
+
+// Writes each item's check onto its picture file as the hidden mark (cleared when checked).
+void ApplyPictureSelection(GameContext& context);
+
+// The Setup window's OK: options saved, pictures marked, catalogue rebuilt, a new round.
+void SetupOk(GameContext& context);
+// Its Cancel: the window is hidden and nothing is applied.
+void SetupCancel(GameContext& context);
+
+// The notice of the Help menu's About window, shown on its first opening.
+std::string aboutNotice();
+// The Help menu's About window: made once, its notice pushed at every opening.
+void ShowAboutWindow(GameContext& context);
+
+} // namespace pikora
