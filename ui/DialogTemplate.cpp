@@ -1,0 +1,602 @@
+// Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
+#include "DialogTemplate.h"
+
+#include "BitmapButton.h"
+#include "RichEdit.h"
+
+#include <array>
+#include <cstdlib>
+#include <utility>
+
+#include <QCheckBox>
+#include <QFile>
+#include <QFontMetrics>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace pikora::ui {
+
+namespace {
+
+// ---- Reading the resources -------------------------------------------------------
+
+template<class Value> struct Named
+{
+    const char* name;
+    Value value;
+};
+
+constexpr std::array controlKinds {
+    Named<ControlKind> { "pushButton", ControlKind::PushButton },
+    Named<ControlKind> { "bitmapButton", ControlKind::BitmapButton },
+    Named<ControlKind> { "richEdit", ControlKind::RichEdit },
+    Named<ControlKind> { "static", ControlKind::StaticText },
+    Named<ControlKind> { "checkBox", ControlKind::CheckBox },
+    Named<ControlKind> { "edit", ControlKind::Edit },
+    Named<ControlKind> { "multiLineEdit", ControlKind::MultiLineEdit },
+    Named<ControlKind> { "listView", ControlKind::ListView },
+    Named<ControlKind> { "picture", ControlKind::Picture },
+    Named<ControlKind> { "icon", ControlKind::Icon },
+};
+
+constexpr std::array controlStyles {
+    Named<ControlStyle> { "visible", ControlStyle::Visible },
+    Named<ControlStyle> { "disabled", ControlStyle::Disabled },
+    Named<ControlStyle> { "tabStop", ControlStyle::TabStop },
+    Named<ControlStyle> { "defaultButton", ControlStyle::DefaultButton },
+    Named<ControlStyle> { "readOnly", ControlStyle::ReadOnly },
+    Named<ControlStyle> { "multiLine", ControlStyle::MultiLine },
+    Named<ControlStyle> { "centered", ControlStyle::Centered },
+    Named<ControlStyle> { "border", ControlStyle::Border },
+    Named<ControlStyle> { "flat", ControlStyle::Flat },
+    Named<ControlStyle> { "staticEdge", ControlStyle::StaticEdge },
+    Named<ControlStyle> { "autoCheck", ControlStyle::AutoCheck },
+    Named<ControlStyle> { "noPrefix", ControlStyle::NoPrefix },
+    Named<ControlStyle> { "wantReturn", ControlStyle::WantReturn },
+    Named<ControlStyle> { "noScrollBars", ControlStyle::NoScrollBars },
+    Named<ControlStyle> { "noWrap", ControlStyle::NoWrap },
+};
+
+constexpr std::array windowStyles {
+    Named<WindowStyle> { "popup", WindowStyle::Popup },
+    Named<WindowStyle> { "visible", WindowStyle::Visible },
+    Named<WindowStyle> { "caption", WindowStyle::Caption },
+    Named<WindowStyle> { "systemMenu", WindowStyle::SystemMenu },
+    Named<WindowStyle> { "dialogFrame", WindowStyle::DialogFrame },
+    Named<WindowStyle> { "minimizeBox", WindowStyle::MinimizeBox },
+    Named<WindowStyle> { "maximizeBox", WindowStyle::MaximizeBox },
+    Named<WindowStyle> { "sizeBorder", WindowStyle::SizeBorder },
+    Named<WindowStyle> { "appWindow", WindowStyle::AppWindow },
+};
+
+// Collects the first problem found in a resource; the resource is refused as a whole.
+class Reader
+{
+public:
+    explicit Reader(QString resource)
+        : m_resource(std::move(resource))
+    { }
+
+    bool ok() const { return m_problem.isEmpty(); }
+    void fail(const QString& problem)
+    {
+        if (ok()) {
+            m_problem = problem;
+            qWarning("%s: %s", qPrintable(m_resource), qPrintable(problem));
+        }
+    }
+
+    std::optional<QJsonObject> open()
+    {
+        QFile file(m_resource);
+        if (!file.open(QIODevice::ReadOnly)) {
+            fail(QStringLiteral("missing"));
+            return std::nullopt;
+        }
+        QJsonParseError error;
+        const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
+        if (error.error != QJsonParseError::NoError || !document.isObject()) {
+            fail(QStringLiteral("not a JSON object: %1").arg(error.errorString()));
+            return std::nullopt;
+        }
+        return document.object();
+    }
+
+    int integer(const QJsonObject& object, const QString& key)
+    {
+        const QJsonValue value = object.value(key);
+        if (!value.isDouble()) {
+            fail(QStringLiteral("\"%1\" is not a number").arg(key));
+        }
+        return value.toInt();
+    }
+
+    template<class Value, std::size_t count>
+    Value named(const std::array<Named<Value>, count>& table, const QString& name)
+    {
+        for (const auto& entry : table) {
+            if (name == QLatin1String(entry.name)) {
+                return entry.value;
+            }
+        }
+        fail(QStringLiteral("unknown name \"%1\"").arg(name));
+        return table.front().value;
+    }
+
+    template<class Value, std::size_t count>
+    QFlags<Value> flags(const std::array<Named<Value>, count>& table, const QJsonValue& list)
+    {
+        QFlags<Value> result;
+        for (const QJsonValue& name : list.toArray()) {
+            result |= named(table, name.toString());
+        }
+        return result;
+    }
+
+    QRect rect(const QJsonValue& value)
+    {
+        const QJsonArray numbers = value.toArray();
+        if (numbers.size() != 4) {
+            fail(QStringLiteral("a rectangle needs x, y, width and height"));
+            return {};
+        }
+        return { numbers[0].toInt(), numbers[1].toInt(), numbers[2].toInt(), numbers[3].toInt() };
+    }
+
+    QSize size(const QJsonValue& value)
+    {
+        const QJsonArray numbers = value.toArray();
+        if (numbers.size() != 2) {
+            fail(QStringLiteral("a size needs width and height"));
+            return {};
+        }
+        return { numbers[0].toInt(), numbers[1].toInt() };
+    }
+
+private:
+    QString m_resource;
+    QString m_problem;
+};
+
+ControlTemplate readControl(Reader& reader, const QJsonObject& object)
+{
+    ControlTemplate control;
+    control.id = reader.integer(object, QStringLiteral("id"));
+    control.kind = reader.named(controlKinds, object.value(QStringLiteral("kind")).toString());
+    control.text = object.value(QStringLiteral("text")).toString();
+    control.style = reader.flags(controlStyles, object.value(QStringLiteral("style")));
+    control.rect = reader.rect(object.value(QStringLiteral("rect")));
+    control.imageId = object.value(QStringLiteral("image")).toInt(0);
+    return control;
+}
+
+MenuPopupTemplate readPopup(const QJsonObject& object)
+{
+    MenuPopupTemplate popup;
+    popup.text = object.value(QStringLiteral("text")).toString();
+    for (const QJsonValue& value : object.value(QStringLiteral("items")).toArray()) {
+        const QJsonObject item = value.toObject();
+        popup.items.push_back({ item.value(QStringLiteral("text")).toString(),
+            item.value(QStringLiteral("command")).toInt(),
+            item.value(QStringLiteral("checked")).toBool() });
+    }
+    return popup;
+}
+
+// ---- Building the controls --------------------------------------------------------
+
+// A multi-line edit box in a dialog: Tab moves the focus on, and without the want-return
+// style Enter goes to the dialog (its default button) while Ctrl+Enter starts a new line.
+class DialogTextEdit : public QPlainTextEdit
+{
+public:
+    DialogTextEdit(bool wantReturn, QWidget* parent)
+        : QPlainTextEdit(parent)
+        , m_wantReturn(wantReturn)
+    {
+        setTabChangesFocus(true);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        const bool control = event->modifiers() & Qt::ControlModifier;
+        if (enter && control && !isReadOnly()) {
+            textCursor().insertBlock();
+            event->accept();
+            return;
+        }
+        if (enter && !m_wantReturn) {
+            event->ignore();
+            return;
+        }
+        QPlainTextEdit::keyPressEvent(event);
+    }
+
+private:
+    bool m_wantReturn;
+};
+
+QFrame::Shape frameFor(const ControlTemplate& control)
+{
+    return control.style & ControlStyle::Border ? QFrame::StyledPanel : QFrame::NoFrame;
+}
+
+QWidget* createPushButton(const ControlTemplate& control, QWidget* window)
+{
+    auto* button = new QPushButton(control.text, window);
+    button->setAutoDefault(false);
+    // In a dialog the last button with the default style wins, as with the platform's
+    // dialog manager.
+    button->setDefault(control.style & ControlStyle::DefaultButton);
+    return button;
+}
+
+QWidget* createBitmapButton(const ControlTemplate& control, QWidget* window)
+{
+    auto* button = new BitmapButton(window);
+    button->setText(control.text);
+    if (control.style & (ControlStyle::Flat | ControlStyle::StaticEdge)) {
+        button->setFace(BitmapButton::Face::FlatStaticEdge);
+    }
+    return button;
+}
+
+QWidget* createRichEdit(const ControlTemplate& control, QWidget* window)
+{
+    auto* edit = new RichEdit(window);
+    edit->setMultiLine(control.style & ControlStyle::MultiLine);
+    edit->setCentered(control.style & ControlStyle::Centered);
+    edit->setBorder(control.style & ControlStyle::Border);
+    edit->setReadOnly(control.style & ControlStyle::ReadOnly);
+    edit->setPlainText(control.text);
+    return edit;
+}
+
+QWidget* createStaticText(const ControlTemplate& control, QWidget* window)
+{
+    // Plain text: markup-like texts are shown as they are. Without the no-prefix style
+    // an "&" marks a mnemonic that moves the focus to the next control (the buddy is set
+    // once all controls exist).
+    auto* label = new QLabel(control.text, window);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    const Qt::Alignment horizontal
+        = control.style & ControlStyle::Centered ? Qt::AlignHCenter : Qt::AlignLeft;
+    label->setAlignment(horizontal | Qt::AlignTop);
+    return label;
+}
+
+QWidget* createEdit(const ControlTemplate& control, QWidget* window)
+{
+    auto* edit = new QLineEdit(control.text, window);
+    edit->setFrame(control.style & ControlStyle::Border);
+    edit->setReadOnly(control.style & ControlStyle::ReadOnly);
+    if (control.style & ControlStyle::Centered) {
+        edit->setAlignment(Qt::AlignCenter);
+    }
+    return edit;
+}
+
+QWidget* createMultiLineEdit(const ControlTemplate& control, QWidget* window)
+{
+    auto* edit = new DialogTextEdit(control.style & ControlStyle::WantReturn, window);
+    edit->setPlainText(control.text);
+    edit->setFrameShape(frameFor(control));
+    edit->setReadOnly(control.style & ControlStyle::ReadOnly);
+    edit->setLineWrapMode(control.style & ControlStyle::NoWrap ? QPlainTextEdit::NoWrap
+                                                               : QPlainTextEdit::WidgetWidth);
+    if (control.style & ControlStyle::NoScrollBars) {
+        // The view still follows the caret; it only shows no bars.
+        edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    }
+    return edit;
+}
+
+QWidget* createListView(const ControlTemplate& control, QWidget* window)
+{
+    // The list arrangement: items run down in columns, a new column when one is full.
+    auto* list = new QListWidget(window);
+    list->setViewMode(QListView::ListMode);
+    list->setFlow(QListView::TopToBottom);
+    list->setWrapping(true);
+    list->setResizeMode(QListView::Adjust);
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list->setFrameShape(frameFor(control));
+    return list;
+}
+
+QWidget* createImageLabel(QWidget* window)
+{
+    // The window class sets the image; it is shown at its own size from the top left.
+    auto* label = new QLabel(window);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setScaledContents(false);
+    return label;
+}
+
+QWidget* createControl(const ControlTemplate& control, QWidget* window)
+{
+    switch (control.kind) {
+    case ControlKind::PushButton:
+        return createPushButton(control, window);
+    case ControlKind::BitmapButton:
+        return createBitmapButton(control, window);
+    case ControlKind::RichEdit:
+        return createRichEdit(control, window);
+    case ControlKind::StaticText:
+        return createStaticText(control, window);
+    case ControlKind::CheckBox:
+        return new QCheckBox(control.text, window);
+    case ControlKind::Edit:
+        return createEdit(control, window);
+    case ControlKind::MultiLineEdit:
+        return createMultiLineEdit(control, window);
+    case ControlKind::ListView:
+        return createListView(control, window);
+    case ControlKind::Picture:
+    case ControlKind::Icon:
+        return createImageLabel(window);
+    }
+    return new QWidget(window);
+}
+
+bool takesFocus(ControlKind kind)
+{
+    return kind != ControlKind::StaticText && kind != ControlKind::Picture
+        && kind != ControlKind::Icon;
+}
+
+void applyCommonState(const ControlTemplate& control, QWidget* widget, BaseUnits base)
+{
+    if (control.id != -1) {
+        widget->setObjectName(QStringLiteral("control%1").arg(control.id));
+    }
+    widget->setGeometry(dialogUnitsToPixels(control.rect, base));
+    // Without the tab-stop style a control still takes the focus when clicked.
+    if (!takesFocus(control.kind)) {
+        widget->setFocusPolicy(Qt::NoFocus);
+    } else {
+        widget->setFocusPolicy(
+            control.style & ControlStyle::TabStop ? Qt::StrongFocus : Qt::ClickFocus);
+    }
+    widget->setEnabled(!(control.style & ControlStyle::Disabled));
+    if (!(control.style & ControlStyle::Visible)) {
+        widget->setVisible(false);
+    }
+}
+
+void linkMnemonics(const DialogTemplate& dialog, const std::vector<QWidget*>& widgets)
+{
+    for (std::size_t i = 0; i < widgets.size(); ++i) {
+        const ControlTemplate& control = dialog.controls[i];
+        if (control.kind != ControlKind::StaticText || control.style & ControlStyle::NoPrefix
+            || !control.text.contains(QLatin1Char('&'))) {
+            continue;
+        }
+        for (std::size_t next = i + 1; next < widgets.size(); ++next) {
+            if (widgets[next]->focusPolicy() != Qt::NoFocus) {
+                static_cast<QLabel*>(widgets[i])->setBuddy(widgets[next]);
+                break;
+            }
+        }
+    }
+}
+
+void chainTabOrder(const std::vector<QWidget*>& widgets)
+{
+    QWidget* previous = nullptr;
+    for (QWidget* widget : widgets) {
+        if (widget->focusPolicy() == Qt::NoFocus) {
+            continue;
+        }
+        if (previous) {
+            QWidget::setTabOrder(previous, widget);
+        }
+        previous = widget;
+    }
+}
+
+} // namespace
+
+std::optional<DialogTemplate> loadDialogTemplate(int id)
+{
+    Reader reader(QStringLiteral(":/res/dialog-%1.json").arg(id));
+    const std::optional<QJsonObject> object = reader.open();
+    if (!object) {
+        return std::nullopt;
+    }
+    DialogTemplate dialog;
+    dialog.id = reader.integer(*object, QStringLiteral("id"));
+    dialog.caption = object->value(QStringLiteral("caption")).toString();
+    dialog.size = reader.size(object->value(QStringLiteral("size")));
+    const QJsonObject font = object->value(QStringLiteral("font")).toObject();
+    dialog.fontFace = font.value(QStringLiteral("face")).toString();
+    dialog.fontPoints = reader.integer(font, QStringLiteral("points"));
+    dialog.style = reader.flags(windowStyles, object->value(QStringLiteral("style")));
+    dialog.menuId = object->value(QStringLiteral("menu")).toInt(0);
+    for (const QJsonValue& control : object->value(QStringLiteral("controls")).toArray()) {
+        dialog.controls.push_back(readControl(reader, control.toObject()));
+    }
+    if (dialog.id != id) {
+        reader.fail(QStringLiteral("holds template %1").arg(dialog.id));
+    }
+    if (!reader.ok()) {
+        return std::nullopt;
+    }
+    return dialog;
+}
+
+std::optional<MenuTemplate> loadMenu(int id)
+{
+    Reader reader(QStringLiteral(":/res/menu-%1.json").arg(id));
+    const std::optional<QJsonObject> object = reader.open();
+    if (!object) {
+        return std::nullopt;
+    }
+    MenuTemplate menu;
+    menu.id = reader.integer(*object, QStringLiteral("id"));
+    for (const QJsonValue& popup : object->value(QStringLiteral("popups")).toArray()) {
+        menu.popups.push_back(readPopup(popup.toObject()));
+    }
+    if (menu.id != id) {
+        reader.fail(QStringLiteral("holds menu %1").arg(menu.id));
+    }
+    if (!reader.ok()) {
+        return std::nullopt;
+    }
+    return menu;
+}
+
+QString loadString(int id)
+{
+    Reader reader(QStringLiteral(":/res/strings.json"));
+    const std::optional<QJsonObject> object = reader.open();
+    if (!object) {
+        return {};
+    }
+    for (const QJsonValue& entry : object->value(QStringLiteral("strings")).toArray()) {
+        if (entry.toObject().value(QStringLiteral("id")).toInt() == id) {
+            return entry.toObject().value(QStringLiteral("text")).toString();
+        }
+    }
+    return {};
+}
+
+int mulDiv(int number, int numerator, int denominator)
+{
+    if (denominator == 0) {
+        return -1;
+    }
+    const long long product = static_cast<long long>(number) * numerator;
+    const bool negative = (product < 0) != (denominator < 0);
+    const long long divisor = std::llabs(denominator);
+    const long long quotient = (std::llabs(product) + divisor / 2) / divisor;
+    return static_cast<int>(negative ? -quotient : quotient);
+}
+
+QFont dialogFont(const DialogTemplate& dialog)
+{
+    // The shell's dialog face has base units of 6 × 13 pixels at 8 points and 96 dpi, which
+    // puts the main window at 975 × 696 pixels. DejaVu Sans (fonts-dejavu-core) at 8 points
+    // is 13 pixels high but 7 wide; semi-condensed it is 6 wide. Where fonts-dejavu-extra is
+    // installed that picks DejaVu Sans Condensed, otherwise Qt narrows the regular face;
+    // both measure 6 × 13. (Liberation Sans is not on a stock system; Nimbus Sans is 16 high.)
+    if (dialog.fontFace == QLatin1String("MS Shell Dlg")
+        || dialog.fontFace == QLatin1String("MS Shell Dlg 2")) {
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setStretch(QFont::SemiCondensed);
+        font.setPointSize(dialog.fontPoints);
+        return font;
+    }
+    QFont font(dialog.fontFace);
+    font.setPointSize(dialog.fontPoints);
+    return font;
+}
+
+BaseUnits measureBaseUnits(const QFont& font, QPaintDevice* device)
+{
+    const QFontMetrics metrics = device ? QFontMetrics(font, device) : QFontMetrics(font);
+    const int width = metrics.horizontalAdvance(
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    return { (width / 26 + 1) / 2, metrics.height() };
+}
+
+QRect dialogUnitsToPixels(const QRect& units, BaseUnits base)
+{
+    return { mulDiv(units.x(), base.x, 4), mulDiv(units.y(), base.y, 8),
+        mulDiv(units.width(), base.x, 4), mulDiv(units.height(), base.y, 8) };
+}
+
+QSize dialogUnitsToPixels(const QSize& units, BaseUnits base)
+{
+    return { mulDiv(units.width(), base.x, 4), mulDiv(units.height(), base.y, 8) };
+}
+
+Qt::WindowFlags windowFlagsFor(const DialogTemplate& dialog)
+{
+    Qt::WindowFlags flags = dialog.style & WindowStyle::AppWindow ? Qt::Window : Qt::Dialog;
+    flags |= Qt::CustomizeWindowHint;
+    if (dialog.style & WindowStyle::Caption) {
+        flags |= Qt::WindowTitleHint;
+    }
+    if (dialog.style & WindowStyle::SystemMenu) {
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    }
+    if (dialog.style & WindowStyle::MinimizeBox) {
+        flags |= Qt::WindowMinimizeButtonHint;
+    }
+    if (dialog.style & WindowStyle::MaximizeBox) {
+        flags |= Qt::WindowMaximizeButtonHint;
+    }
+    return flags;
+}
+
+QWidget* BuiltDialog::control(int id) const
+{
+    const auto found = byId.find(id);
+    return found == byId.end() ? nullptr : found->second;
+}
+
+BuiltDialog buildDialog(const DialogTemplate& dialog, QWidget* window)
+{
+    if (window->isWindow()) {
+        window->setWindowFlags(windowFlagsFor(dialog));
+    }
+    window->setWindowTitle(dialog.caption);
+    window->setFont(dialogFont(dialog));
+
+    BuiltDialog built;
+    built.base = measureBaseUnits(window->font(), window);
+    window->setFixedSize(dialogUnitsToPixels(dialog.size, built.base));
+    for (const ControlTemplate& control : dialog.controls) {
+        QWidget* widget = createControl(control, window);
+        applyCommonState(control, widget, built.base);
+        built.inOrder.push_back(widget);
+        if (control.id != -1) {
+            built.byId[control.id] = widget;
+        }
+    }
+    linkMnemonics(dialog, built.inOrder);
+    chainTabOrder(built.inOrder);
+    return built;
+}
+
+QMenuBar* buildMenuBar(
+    const MenuTemplate& menu, QWidget* parent, std::function<void(int commandId)> onCommand)
+{
+    auto* bar = new QMenuBar(parent);
+    for (const MenuPopupTemplate& popup : menu.popups) {
+        QMenu* popupMenu = bar->addMenu(popup.text);
+        for (const MenuItemTemplate& item : popup.items) {
+            QAction* action = popupMenu->addAction(item.text);
+            action->setData(item.commandId);
+            action->setCheckable(item.checked);
+            action->setChecked(item.checked);
+            const int command = item.commandId;
+            QObject::connect(action, &QAction::triggered, bar, [action, command, onCommand] {
+                // A check mark belongs to the program, not to the click: undo Qt's toggle.
+                if (action->isCheckable()) {
+                    action->setChecked(!action->isChecked());
+                }
+                if (onCommand) {
+                    onCommand(command);
+                }
+            });
+        }
+    }
+    return bar;
+}
+
+} // namespace pikora::ui
