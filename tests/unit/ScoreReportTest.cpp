@@ -230,15 +230,5 @@ TEST_F(ScoreReportTest, SecondTimeUpAppendsASecondBlock)
     EXPECT_EQ(platform.count("showWindow"), 2);
 }
 
-TEST_F(ScoreReportTest, ReportIsWrittenEvenWithoutAReportWindow)
-{
-    addWord("CAT", 3, 1);
-    platform.createFails = true;
-    TimeUp(context);
-    EXPECT_EQ(reportFile(), diskHeading + "CAT\t\t3\t\t1\t\t75\r\r\n");
-    EXPECT_EQ(platform.count("showWindow"), 0);
-    EXPECT_FALSE(platform.windowEnabled[Window::Main]);
-}
-
 } // namespace
 } // namespace pikora
