@@ -77,14 +77,6 @@ TEST_F(CatalogTest, EntriesFollowTheFolderOrderAndSkipHiddenFiles)
     }
 }
 
-TEST_F(CatalogTest, OnlyHiddenPicturesGiveAnEmptyCatalog)
-{
-    addPictures(1);
-    ASSERT_EQ(platform.writeHiddenMark("mymain\\p0.bmp", true), 0);
-    EXPECT_EQ(BuildCatalog(catalog, platform), 0);
-    EXPECT_EQ(catalog.count(), 0u);
-}
-
 TEST_F(CatalogTest, EntryIsBuiltFromTheTextBeforeTheFirstDot)
 {
     const struct
@@ -96,19 +88,10 @@ TEST_F(CatalogTest, EntryIsBuiltFromTheTextBeforeTheFirstDot)
     } rows[] = {
         { "a.b.bmp", "mymain\\a.bmp", "mymain\\a.wav", "A" },
         { "good job.bmp", "mymain\\good job.bmp", "mymain\\good job.wav", "GOOD JOB" },
-        { "Dad.bmp", "mymain\\Dad.bmp", "mymain\\Dad.wav", "DAD" },
         { "CAT.BMP", "mymain\\CAT.bmp", "mymain\\CAT.wav", "CAT" },
         { ".bmp", "mymain\\.bmp", "mymain\\.wav", "" },
         { "\xc3\xa9t\xc3\xa9.bmp", "mymain\\\xc3\xa9t\xc3\xa9.bmp", "mymain\\\xc3\xa9t\xc3\xa9.wav",
             "\xc3\x89T\xc3\x89" },
-        { "stra\xc3\x9f"
-          "e.bmp",
-            "mymain\\stra\xc3\x9f"
-            "e.bmp",
-            "mymain\\stra\xc3\x9f"
-            "e.wav",
-            "STRA\xc3\x9f"
-            "E" },
         { "\xce\xb3\xce\xac\xcf\x84\xce\xb1.bmp", "mymain\\\xce\xb3\xce\xac\xcf\x84\xce\xb1.bmp",
             "mymain\\\xce\xb3\xce\xac\xcf\x84\xce\xb1.wav", "\xce\x93\xce\x86\xce\xa4\xce\x91" },
         // Not UTF-8 (Latin-1 e-acute): only the ASCII letters change.
@@ -144,8 +127,9 @@ TEST_F(CatalogTest, MatchesIgnoringCaseAndTakesFoldersNamedBmp)
 
 TEST_F(CatalogTest, NoFolderOrNoPictureGivesMinusOneAndNothing)
 {
-    addPictures(3);
+    addPictures(1);
     ASSERT_EQ(BuildCatalog(catalog, platform), 0);
+    EXPECT_EQ(catalog.count(), 1u);
     std::filesystem::remove_all(dir / "mymain");
     EXPECT_EQ(BuildCatalog(catalog, platform), -1);
     EXPECT_EQ(catalog.count(), 0u);
@@ -153,15 +137,6 @@ TEST_F(CatalogTest, NoFolderOrNoPictureGivesMinusOneAndNothing)
     dir.write("mymain/cat.wav", "");
     EXPECT_EQ(BuildCatalog(catalog, platform), -1);
     EXPECT_EQ(catalog.count(), 0u);
-}
-
-TEST_F(CatalogTest, OnePictureIsCatalogued)
-{
-    addPictures(1);
-    EXPECT_EQ(BuildCatalog(catalog, platform), 0);
-    EXPECT_EQ(catalog.count(), 1u);
-    EXPECT_TRUE(catalog.contains(0));
-    EXPECT_FALSE(catalog.contains(1));
 }
 
 TEST_F(CatalogTest, NamesBeyondThePathBoundAreLeftOut)

@@ -57,11 +57,15 @@ protected:
     GameContext context { platform };
 };
 
-TEST_F(SettingsTest, EmptyKeyGivesDefaultsAndStoresAllSevenValues)
+TEST_F(SettingsTest, EmptyKeyGivesDefaultsInTheApplicationFolderAndStoresAllSeven)
 {
     ASSERT_EQ(LoadSettings(context), 0);
     EXPECT_EQ(optionsOf(context.settings), (std::vector<std::int32_t> { 1, 1, 0, 1, 1, 300 }));
     EXPECT_EQ(context.clock.remainingSeconds, 300);
+    EXPECT_EQ(context.settings.appFolder, appFolder);
+    EXPECT_EQ(platform.changedDirectories, std::vector<std::string> { appFolder });
+    EXPECT_EQ(std::filesystem::current_path(), std::filesystem::path(appFolder));
+    EXPECT_EQ(context.settings.reportPath, (dir / "games").string() + "\\report.txt");
 
     const StoreFile file = stored();
     const auto folder = file.value(key, "APP_FOLDER");
@@ -87,15 +91,6 @@ TEST_F(SettingsTest, EmptyKeyGivesDefaultsAndStoresAllSevenValues)
         EXPECT_GT(next, at) << name;
         at = next;
     }
-}
-
-TEST_F(SettingsTest, FixesTheApplicationFolderAsCurrentDirectory)
-{
-    ASSERT_EQ(LoadSettings(context), 0);
-    EXPECT_EQ(context.settings.appFolder, appFolder);
-    EXPECT_EQ(platform.changedDirectories, std::vector<std::string> { appFolder });
-    EXPECT_EQ(std::filesystem::current_path(), std::filesystem::path(appFolder));
-    EXPECT_EQ(context.settings.reportPath, (dir / "games").string() + "\\report.txt");
 }
 
 TEST_F(SettingsTest, ProgramAtTheRootReportsBesideIt)
@@ -221,15 +216,6 @@ INSTANTIATE_TEST_SUITE_P(Values, ByteRule,
         ByteRow { "hex:01,02", 0x0201 }, ByteRow { "hex:", 0 },
         ByteRow { "hex:01,02,03,04,05", 300 }, ByteRow { "hex(4):01,02,03,04,05", 300 },
         ByteRow { "dword:12", 300 }));
-
-TEST(OptionFromBytes, ReadsLowOrderFirstAndFallsBackBeyondFourBytes)
-{
-    EXPECT_EQ(optionFromBytes(Bytes { 0x78, 0x56, 0x34, 0x12 }, 5), 0x12345678);
-    EXPECT_EQ(optionFromBytes(Bytes { 0xff }, 5), 0xff);
-    EXPECT_EQ(optionFromBytes(Bytes { 0xff, 0xff, 0xff, 0xff }, 5), -1);
-    EXPECT_EQ(optionFromBytes(Bytes(5, 0), 5), 5);
-    EXPECT_EQ(optionFromBytes(std::nullopt, 5), 5);
-}
 
 TEST(SettingsPaths, ApplicationFolderAndReportPath)
 {

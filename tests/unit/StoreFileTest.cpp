@@ -122,24 +122,6 @@ TEST(StoreFile, MatchesKeyAndValueNamesIgnoringCase)
         "[hkey_local_machine\\Software\\Velmar\\Pikora]\n\"FIELD4\"=dword:00000006\n");
 }
 
-TEST(StoreFile, UnreadableValueLineReadsAsMissingAndIsReplacedOnWrite)
-{
-    StoreFile file(head + "\"FIELD4\"=dword:12\n\"SPELL\"=dword:00000001\n");
-    EXPECT_FALSE(file.value(key, "FIELD4").has_value());
-    EXPECT_TRUE(file.value(key, "SPELL").has_value());
-    ASSERT_TRUE(file.setValue(key, "FIELD4", { 4, { 1, 0, 0, 0 } }));
-    EXPECT_EQ(file.text(), head + "\"FIELD4\"=dword:00000001\n\"SPELL\"=dword:00000001\n");
-}
-
-TEST(StoreFile, ValuesOutsideTheKeyAreNotSeen)
-{
-    StoreFile file("Windows Registry Editor Version 5.00\n\"V\"=dword:00000001\n\n[" + key
-        + "]\n\n[" + key + "\\Sub]\n\"W\"=dword:00000001\n");
-    EXPECT_FALSE(file.value(key, "V").has_value());
-    EXPECT_FALSE(file.value(key, "W").has_value());
-    EXPECT_FALSE(file.setValue(key + "\\Missing", "V", { 4, { 1, 0, 0, 0 } }));
-}
-
 TEST(StoreFile, WrittenValuesReadBackWithTypeAndSize)
 {
     const StoreFile::Value values[] = {
@@ -165,16 +147,6 @@ TEST(StoreFile, WrittenValuesReadBackWithTypeAndSize)
         EXPECT_EQ(value->bytes, values[i].bytes);
     }
     EXPECT_NE(file.text().find("\"V0\"=dword:ffffffff\n"), std::string::npos);
-}
-
-TEST(StoreFile, AppendsNewValueBeforeTheBlankLineOfTheNextKey)
-{
-    StoreFile file(head + "\"A\"=dword:00000001\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Next]\n");
-    ASSERT_TRUE(file.setValue(key, "B", { 4, { 2, 0, 0, 0 } }));
-    EXPECT_EQ(file.text(),
-        head
-            + "\"A\"=dword:00000001\n\"B\"=dword:00000002\n\n"
-              "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Next]\n");
 }
 
 // --- The store file on disk.
@@ -223,14 +195,6 @@ TEST(StoreKey, EnsureNeverChangesAnExistingKey)
     const std::string path = dir.write("machine.reg", old).string();
     ASSERT_EQ(ensureStoreKey(path, keyPath), 0);
     EXPECT_EQ(dir.read("machine.reg"), old);
-}
-
-TEST(StoreKey, EnsureReportsAStoreItCannotRead)
-{
-    TempDir dir;
-    std::filesystem::create_directory(dir / "machine.reg");
-    EXPECT_EQ(ensureStoreKey((dir / "machine.reg").string(), keyPath), EISDIR);
-    EXPECT_EQ(ensureStoreKey((dir / "none" / "machine.reg").string(), keyPath), ENOENT);
 }
 
 TEST(StoreKey, OpenFailsWithoutFileKeyOrReadWriteAccess)
@@ -349,13 +313,6 @@ TEST(StoreKey, FailedSaveLeavesTheOldFileWhole)
     EXPECT_EQ(dir.read("machine.reg"), old);
     // No temporary file is left beside it.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
-}
-
-TEST(WriteFileAtomically, FailsWithoutTheFolderAndMakesNothing)
-{
-    TempDir dir;
-    EXPECT_EQ(writeFileAtomically((dir / "none" / "file").string(), "x"), ENOENT);
-    EXPECT_FALSE(std::filesystem::exists(dir / "none"));
 }
 
 } // namespace
