@@ -1,0 +1,257 @@
+// Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
+// Plays through SDL's disk driver, which writes every sample the device consumes to a file
+// at the pace of a real device, so a test can hear what was played and when.
+#include "platform/SdlSoundPlayer.h"
+#include "support/TempDir.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+namespace pikora {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::TempDir;
+using Clock = std::chrono::steady_clock;
+
+constexpr int rate = SdlSoundPlayer::sampleRate;
+constexpr int channels = SdlSoundPlayer::channels;
+
+void putLittleEndian(std::string& out, std::uint32_t value, int bytes)
+{
+    for (int i = 0; i < bytes; ++i) {
+        out.push_back(static_cast<char>((value >> (8 * i)) & 0xff));
+    }
+}
+
+// A PCM wave file around raw sample bytes.
+std::string waveFile(const std::string& samples, int sampleRate, int channelCount, int bits)
+{
+    const int blockAlign = channelCount * bits / 8;
+    std::string out = "RIFF";
+    putLittleEndian(out, static_cast<std::uint32_t>(36 + samples.size()), 4);
+    out += "WAVEfmt ";
+    putLittleEndian(out, 16, 4);
+    putLittleEndian(out, 1, 2); // PCM
+    putLittleEndian(out, static_cast<std::uint32_t>(channelCount), 2);
+    putLittleEndian(out, static_cast<std::uint32_t>(sampleRate), 4);
+    putLittleEndian(out, static_cast<std::uint32_t>(sampleRate * blockAlign), 4);
+    putLittleEndian(out, static_cast<std::uint32_t>(blockAlign), 2);
+    putLittleEndian(out, static_cast<std::uint32_t>(bits), 2);
+    out += "data";
+    putLittleEndian(out, static_cast<std::uint32_t>(samples.size()), 4);
+    return out + samples;
+}
+
+// 16-bit samples in the player's own format, so they reach the device unchanged.
+std::vector<std::int16_t> deviceSamples(double seconds, std::int16_t (*sample)(int frame))
+{
+    const int frames = static_cast<int>(seconds * rate);
+    std::vector<std::int16_t> out;
+    for (int i = 0; i < frames; ++i) {
+        out.insert(out.end(), channels, sample(i));
+    }
+    return out;
+}
+
+std::string bytesOf(const std::vector<std::int16_t>& samples)
+{
+    std::string out;
+    for (const std::int16_t sample : samples) {
+        putLittleEndian(out, static_cast<std::uint16_t>(sample), 2);
+    }
+    return out;
+}
+
+std::int16_t ramp(int frame)
+{
+    return static_cast<std::int16_t>(frame % 1000 + 1);
+}
+std::int16_t high(int)
+{
+    return 1000;
+}
+std::int16_t low(int)
+{
+    return -2000;
+}
+
+double secondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+class SoundTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        capturePath = (dir / "capture.raw").string();
+        ::setenv("SDL_AUDIODRIVER", "disk", 1);
+        ::setenv("SDL_DISKAUDIOFILE", capturePath.c_str(), 1);
+        // A device buffer of 512 frames lasts 11.6 ms; never consuming faster than a real
+        // device keeps the timing checks honest.
+        ::setenv("SDL_DISKAUDIODELAY", "12", 1);
+    }
+
+    // Every sample the device consumed, as 16-bit values. The player must be gone, so
+    // that the driver has closed its file.
+    std::vector<std::int16_t> captured() const
+    {
+        const std::string bytes = dir.read("capture.raw");
+        std::vector<std::int16_t> samples(bytes.size() / 2);
+        std::memcpy(samples.data(), bytes.data(), samples.size() * 2);
+        return samples;
+    }
+
+    // Position (in frames) of the first copy of `sound` in the capture, or -1.
+    long find(const std::vector<std::int16_t>& capture, const std::vector<std::int16_t>& sound)
+    {
+        const auto at = std::search(capture.begin(), capture.end(), sound.begin(), sound.end());
+        return at == capture.end() ? -1 : static_cast<long>(at - capture.begin()) / channels;
+    }
+
+    TempDir dir;
+    std::string capturePath;
+};
+
+TEST_F(SoundTest, SyncPlayReturnsWhenTheWholeSoundHasPlayed)
+{
+    const auto sound = deviceSamples(0.5, ramp);
+    const std::string path = dir.write("ramp.wav", waveFile(bytesOf(sound), rate, 2, 16));
+    double seconds = 0;
+    {
+        SdlSoundPlayer player;
+        const auto start = Clock::now();
+        player.play(path, SoundMode::Sync);
+        seconds = secondsSince(start);
+        ASSERT_EQ(player.driverName(), "disk");
+    }
+    EXPECT_GE(seconds, 0.5 * 0.95);
+    EXPECT_LT(seconds, 0.5 + 2.0);
+    EXPECT_GE(find(captured(), sound), 0);
+}
+
+TEST_F(SoundTest, OtherFormatsPlayForTheirOwnDuration)
+{
+    const struct
+    {
+        int rate;
+        int channels;
+        int bits;
+        double seconds;
+    } rows[] = { { 22050, 1, 8, 0.4 }, { 48000, 2, 16, 0.3 }, { 11025, 1, 16, 0.3 } };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::to_string(row.rate) + " Hz, " + std::to_string(row.bits) + " bits");
+        const int count = static_cast<int>(row.seconds * row.rate) * row.channels;
+        std::string samples;
+        for (int i = 0; i < count; ++i) {
+            putLittleEndian(samples, row.bits == 8 ? 200 : 9000, row.bits / 8);
+        }
+        const std::string path
+            = dir.write("other.wav", waveFile(samples, row.rate, row.channels, row.bits));
+        double seconds = 0;
+        {
+            SdlSoundPlayer player;
+            const auto start = Clock::now();
+            player.play(path, SoundMode::Sync);
+            seconds = secondsSince(start);
+        }
+        EXPECT_GE(seconds, row.seconds * 0.95);
+        EXPECT_LT(seconds, row.seconds + 2.0);
+        const auto capture = captured();
+        const auto sounding
+            = std::count_if(capture.begin(), capture.end(), [](std::int16_t s) { return s != 0; });
+        EXPECT_NEAR(static_cast<double>(sounding) / channels, row.seconds * rate,
+            row.seconds * rate * 0.02);
+    }
+}
+
+TEST_F(SoundTest, NewSoundCutsOffTheOneStillPlaying)
+{
+    const auto first = deviceSamples(2.0, high);
+    const auto second = deviceSamples(0.3, low);
+    const std::string firstPath = dir.write("first.wav", waveFile(bytesOf(first), rate, 2, 16));
+    const std::string secondPath = dir.write("second.wav", waveFile(bytesOf(second), rate, 2, 16));
+    {
+        SdlSoundPlayer player;
+        player.play(firstPath, SoundMode::Async);
+        std::this_thread::sleep_for(200ms);
+        const auto start = Clock::now();
+        player.play(secondPath, SoundMode::Async);
+        EXPECT_LT(secondsSince(start), 0.1); // async returns at once
+        std::this_thread::sleep_for(600ms);
+    }
+    const auto capture = captured();
+    long firstStart = -1, firstEnd = -1, secondStart = -1, secondFrames = 0, firstFrames = 0;
+    for (std::size_t i = 0; i < capture.size(); i += channels) {
+        const long frame = static_cast<long>(i / channels);
+        if (capture[i] == high(0)) {
+            firstStart = firstStart < 0 ? frame : firstStart;
+            firstEnd = frame;
+            ++firstFrames;
+        } else if (capture[i] == low(0)) {
+            secondStart = secondStart < 0 ? frame : secondStart;
+            ++secondFrames;
+        }
+    }
+    ASSERT_GE(firstStart, 0);
+    ASSERT_GE(secondStart, 0);
+    // The first sound stopped where the second began, well before its own end.
+    EXPECT_LT(firstEnd, secondStart);
+    EXPECT_LT(secondStart - firstEnd, 3 * 512);
+    EXPECT_LT(firstFrames, rate * 6 / 10);
+    EXPECT_LT(secondStart - firstStart, rate * 6 / 10);
+    // The second one played to its end.
+    EXPECT_EQ(secondFrames, static_cast<long>(second.size() / channels));
+}
+
+TEST_F(SoundTest, MissingOrUnreadableFilePlaysTheChime)
+{
+    std::vector<std::int16_t> chime(defaultChime().size() / 2);
+    std::memcpy(chime.data(), defaultChime().data(), chime.size() * 2);
+    const double chimeSeconds = static_cast<double>(chime.size()) / channels / rate;
+    ASSERT_GT(*std::max_element(chime.begin(), chime.end()), 2000); // audible
+
+    std::string badFormat = waveFile(std::string(400, '\x10'), rate, 2, 16);
+    badFormat[20] = '\x34'; // an unknown format tag
+    badFormat[21] = '\x12';
+    const struct
+    {
+        const char* name;
+        std::string content; // empty name: nothing is written
+    } rows[] = {
+        { "missing.wav", "" },
+        { "empty.wav", "" },
+        { "text.wav", "this is not a wave file\n" },
+        { "format.wav", badFormat },
+        { "riff.wav", std::string("RIFF\x04\0\0\0WAVE", 12) },
+        { "folder.wav", "" },
+    };
+    dir.write("empty.wav", "");
+    std::filesystem::create_directory(dir / "folder.wav");
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        if (!row.content.empty()) {
+            dir.write(row.name, row.content);
+        }
+        double seconds = 0;
+        {
+            SdlSoundPlayer player;
+            const auto start = Clock::now();
+            player.play((dir / row.name).string(), SoundMode::Sync);
+            seconds = secondsSince(start);
+        }
+        EXPECT_GE(seconds, chimeSeconds * 0.95);
+        EXPECT_GE(find(captured(), chime), 0);
+    }
+}
+
+} // namespace
+} // namespace pikora
