@@ -7,25 +7,25 @@ namespace pikora {
 
 namespace {
 
-    struct OptionSlot
-    {
-        const char* name;
-        std::int32_t GameSettings::*field;
-        std::int32_t fallback;
-    };
+struct OptionSlot
+{
+    const char* name;
+    std::int32_t GameSettings::*field;
+    std::int32_t fallback;
+};
 
-    // The stored options in the order they are read and written.
-    constexpr OptionSlot options[] = {
-        { "FIELD4", &GameSettings::field4, 1 },
-        { "SPELL", &GameSettings::spell, 1 },
-        { "HIDEBUTTONS", &GameSettings::hideButtons, 0 },
-        { "USE_TIMER", &GameSettings::useTimer, 1 },
-        { "USE_WORDS", &GameSettings::useWords, 1 },
-        { "MAX_TIMER", &GameSettings::maxTimer, 300 },
-    };
+// The stored options in the order they are read and written.
+constexpr OptionSlot options[] = {
+    { "FIELD4", &GameSettings::field4, 1 },
+    { "SPELL", &GameSettings::spell, 1 },
+    { "HIDEBUTTONS", &GameSettings::hideButtons, 0 },
+    { "USE_TIMER", &GameSettings::useTimer, 1 },
+    { "USE_WORDS", &GameSettings::useWords, 1 },
+    { "MAX_TIMER", &GameSettings::maxTimer, 300 },
+};
 
-    constexpr int typeString = 1;
-    constexpr int typeNumber = 4;
+constexpr int typeString = 1;
+constexpr int typeNumber = 4;
 
 } // namespace
 

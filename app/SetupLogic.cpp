@@ -11,7 +11,7 @@ namespace pikora {
 
 namespace {
 
-    const std::string folderPrefix = std::string(pictureFolder) + "\\";
+const std::string folderPrefix = std::string(pictureFolder) + "\\";
 
 } // namespace
 

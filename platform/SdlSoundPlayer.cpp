@@ -59,6 +59,9 @@ bool SdlSoundPlayer::ensureDevice()
     wanted.format = deviceFormat;
     wanted.channels = channels;
     wanted.samples = deviceFrames;
+    // SDL would otherwise turn SIGINT and SIGTERM into quit events nobody reads, and the
+    // program could no longer be stopped by its session.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
         m_device = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
         if (m_device == 0) {

@@ -1,0 +1,239 @@
+// Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
+#include "PikoraDlg.h"
+
+#include "game/ControlIds.h"
+#include "game/GameClock.h"
+#include "game/Rounds.h"
+#include "platform/QtBitmap.h"
+#include "ui/AboutWindows.h"
+#include "ui/BitmapButton.h"
+#include "ui/RichEdit.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QIcon>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QShortcut>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace pikora::ui {
+
+namespace {
+
+constexpr int richEditIds[] = { control::targetText, 1026, 1027, 1028, 1029 };
+constexpr int wordHeightTwips = 600; // 30 points
+
+} // namespace
+
+CPikoraDlg::CPikoraDlg(GameContext& context, QWidget* parent)
+    : QDialog(parent)
+    , m_context(context)
+{
+    const auto loaded = loadDialogTemplate(templateId);
+    m_created = loaded.has_value();
+    const DialogTemplate dialog = loaded.value_or(DialogTemplate {});
+    setWindowTitle(dialog.caption);
+    setWindowFlags(windowFlagsFor(dialog));
+    setWindowIcon(programIcon());
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_menuBar = buildMenuBar(loadMenu(menuId).value_or(MenuTemplate {}), this,
+        [this](int command) { routeCommand(command); });
+    layout->setMenuBar(m_menuBar);
+    m_client = new QWidget(this);
+    layout->addWidget(m_client);
+    m_built = buildDialog(dialog, m_client);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    for (int slot = 0; slot < control::slotCount; ++slot) {
+        const int buttonId = control::firstPictureButton + slot;
+        if (auto* button = qobject_cast<BitmapButton*>(control(buttonId))) {
+            connect(button, &BitmapButton::clicked, this,
+                [this, buttonId] { OnPictureChosen(m_context, buttonId); });
+        }
+        const int boxId = control::firstWordBox + slot;
+        if (auto* box = qobject_cast<RichEdit*>(control(boxId))) {
+            connect(box, &RichEdit::focusGained, this,
+                [this, boxId] { OnPictureChosen(m_context, boxId); });
+        }
+    }
+    buildSystemMenu();
+}
+
+CPikoraDlg::~CPikoraDlg() = default;
+
+QWidget* CPikoraDlg::control(int id) const
+{
+    return m_built.control(id);
+}
+
+void CPikoraDlg::buildSystemMenu()
+{
+    // The window manager owns the title bar's menu, so the window keeps its own: a right
+    // click on the background (or Alt+Space where the window manager lets it through).
+    m_systemMenu = new QMenu(this);
+    m_systemMenu->addAction(tr("&Close"), this, &QDialog::reject);
+    const QString aboutText = loadString(aboutItemString);
+    if (!aboutText.isEmpty()) {
+        m_systemMenu->addSeparator();
+        QAction* about = m_systemMenu->addAction(aboutText);
+        about->setData(sysMenuAboutId);
+        connect(about, &QAction::triggered, this, [this] {
+            if (onSystemAbout) {
+                onSystemAbout();
+            }
+        });
+    }
+    auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
+    connect(shortcut, &QShortcut::activated, this,
+        [this] {
+        if (!m_takesInput) {
+            return;
+        } m_systemMenu->popup(mapToGlobal(QPoint(0, 0))); });
+}
+
+void CPikoraDlg::contextMenuEvent(QContextMenuEvent* event)
+{
+    m_systemMenu->popup(event->globalPos());
+}
+
+void CPikoraDlg::routeCommand(int command)
+{
+    if (command == setupCommand && onSetup) {
+        onSetup();
+    } else if (command == aboutCommand && onAbout) {
+        onAbout();
+    }
+}
+
+void CPikoraDlg::OnInitDialog()
+{
+    pushFields();
+    for (int id : richEditIds) {
+        if (auto* edit = qobject_cast<RichEdit*>(control(id))) {
+            edit->setCharFormatDefault(true, wordHeightTwips, Qt::black);
+        }
+    }
+    ApplyModeVisibility(m_context);
+    StartNewRound(m_context);
+    setTimer(gameTimerId, 1000);
+}
+
+void CPikoraDlg::setButtonImage(int id, std::unique_ptr<Bitmap> image)
+{
+    auto* button = qobject_cast<BitmapButton*>(control(id));
+    if (button == nullptr) {
+        return; // a word box shows no image
+    }
+    if (const auto* bitmap = dynamic_cast<const QtBitmap*>(image.get())) {
+        button->setImage(bitmap->pixmap());
+    } else {
+        button->clearImage();
+    }
+    m_images[id] = std::move(image); // the image it replaces is released here
+}
+
+void CPikoraDlg::showControl(int id, bool visible)
+{
+    if (auto* widget = control(id)) {
+        widget->setVisible(visible);
+    }
+}
+
+void CPikoraDlg::setFocus(int id)
+{
+    if (auto* widget = control(id)) {
+        widget->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void CPikoraDlg::showWindow(bool visible)
+{
+    setVisible(visible);
+}
+
+void CPikoraDlg::enableWindow(bool enabled)
+{
+    // Disabling the widget would also disable the windows it owns (the Report and Setup
+    // windows must stay usable) and grey out the pictures; instead its input is swallowed.
+    if (m_takesInput == enabled) {
+        return;
+    }
+    m_takesInput = enabled;
+    if (enabled) {
+        qApp->removeEventFilter(this);
+    } else {
+        qApp->installEventFilter(this);
+    }
+}
+
+bool CPikoraDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (m_takesInput || !watched->isWidgetType() || static_cast<QWidget*>(watched)->window() != this) {
+        return false;
+    }
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Shortcut:
+    case QEvent::ShortcutOverride:
+    case QEvent::ContextMenu:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CPikoraDlg::closeEvent(QCloseEvent* event)
+{
+    if (!m_takesInput) {
+        event->ignore(); // a window that takes no input cannot be closed either
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void CPikoraDlg::pushFields()
+{
+    const auto& fields = m_context.mainFields;
+    if (auto* target = qobject_cast<RichEdit*>(control(control::targetText))) {
+        target->setPlainText(QString::fromStdString(fields.targetText));
+        target->setAlignment(Qt::AlignCenter);
+    }
+    if (auto* countdown = qobject_cast<QLabel*>(control(control::countdownText))) {
+        countdown->setText(QString::fromStdString(fields.countdownText));
+    }
+    for (int slot = 0; slot < control::slotCount; ++slot) {
+        if (auto* box = qobject_cast<RichEdit*>(control(control::firstWordBox + slot))) {
+            const QString text = QString::fromStdString(fields.captions[slot]);
+            if (box->toPlainText() != text) {
+                box->setPlainText(text);
+            }
+        }
+    }
+}
+
+void CPikoraDlg::setTimer(int id, int intervalMs)
+{
+    QTimer*& timer = m_timers[id];
+    if (timer == nullptr) {
+        timer = new QTimer(this);
+        timer->setSingleShot(false);
+        if (id == gameTimerId) {
+            connect(timer, &QTimer::timeout, this, [this] { OnTick(m_context); });
+        }
+    }
+    timer->start(intervalMs); // restarts the wait with the new interval
+}
+
+} // namespace pikora::ui

@@ -1,0 +1,84 @@
+// Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "game/GameContext.h"
+#include "platform/WindowHost.h"
+#include "ui/DialogTemplate.h"
+
+#include <functional>
+#include <map>
+#include <memory>
+
+#include <QDialog>
+
+class QMenu;
+class QMenuBar;
+class QTimer;
+
+namespace pikora::ui {
+
+// The game's main window: the choice controls and texts the game fills, the game timer, the
+// menus. It holds no rule of the game: every event goes to the game logic.
+class CPikoraDlg : public QDialog, public WindowHost
+{
+    Q_OBJECT
+
+public:
+    static constexpr int templateId = 102;
+    static constexpr int menuId = 129;
+    static constexpr int aboutItemString = 101;
+    static constexpr int sysMenuAboutId = 16;
+    static constexpr int setupCommand = 32771;
+    static constexpr int aboutCommand = 32773;
+
+    explicit CPikoraDlg(GameContext& context, QWidget* parent = nullptr);
+    ~CPikoraDlg() override;
+
+    // Window set-up in its fixed order; ends with the first round and the game timer.
+    void OnInitDialog();
+
+    // Commands that other windows serve; unset ones do nothing.
+    std::function<void()> onSetup;
+    std::function<void()> onAbout;
+    std::function<void()> onSystemAbout;
+
+    // False when the window's layout could not be loaded: the program cannot run then.
+    bool isCreated() const { return m_created; }
+    QWidget* control(int id) const;
+    QMenu* systemMenu() const { return m_systemMenu; }
+    QMenuBar* menuBar() const { return m_menuBar; }
+
+    // WindowHost
+    void setButtonImage(int control, std::unique_ptr<Bitmap> image) override;
+    void showControl(int control, bool visible) override;
+    void setFocus(int control) override;
+    void showWindow(bool visible) override;
+    void enableWindow(bool enabled) override;
+    void pushFields() override;
+    void pullFields() override { } // the window never reads its texts back
+    void setTimer(int id, int intervalMs) override;
+
+    // False after time-up: the window still shows and ticks, but takes no more input.
+    bool takesInput() const { return m_takesInput; }
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void routeCommand(int command);
+    void buildSystemMenu();
+
+    GameContext& m_context;
+    bool m_created = false;
+    bool m_takesInput = true;
+    QWidget* m_client = nullptr;
+    QMenuBar* m_menuBar = nullptr;
+    QMenu* m_systemMenu = nullptr;
+    BuiltDialog m_built;
+    std::map<int, QTimer*> m_timers;
+    std::map<int, std::unique_ptr<Bitmap>> m_images;
+};
+
+} // namespace pikora::ui

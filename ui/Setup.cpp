@@ -1,0 +1,160 @@
+// Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
+#include "Setup.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace pikora::ui {
+
+namespace {
+
+void setCheck(QWidget* widget, int value)
+{
+    if (auto* box = qobject_cast<QCheckBox*>(widget)) {
+        box->setChecked(value != 0);
+    }
+}
+
+int checkOf(QWidget* widget)
+{
+    auto* box = qobject_cast<QCheckBox*>(widget);
+    return box != nullptr && box->isChecked() ? 1 : 0;
+}
+
+} // namespace
+
+setup::setup(GameContext& context, QWidget* owner)
+    : QDialog(owner)
+    , m_context(context)
+{
+    setModal(false);
+    m_built = buildDialog(loadDialogTemplate(templateId).value_or(DialogTemplate {}), this);
+    connect(m_built.controlAs<QPushButton>(Ok), &QPushButton::clicked, this, &setup::accept);
+    connect(m_built.controlAs<QPushButton>(Cancel), &QPushButton::clicked, this, &setup::reject);
+    connect(m_built.controlAs<QPushButton>(SelectAll), &QPushButton::clicked, this,
+        [this] { setAllChecks(true); });
+    connect(m_built.controlAs<QPushButton>(ClearAll), &QPushButton::clicked, this,
+        [this] { setAllChecks(false); });
+    OnInitDialog();
+}
+
+void setup::OnInitDialog()
+{
+    // Select All and Clear All carry the default-button style too; Enter confirms with OK.
+    for (int id : { SelectAll, ClearAll }) {
+        if (auto* button = m_built.controlAs<QPushButton>(id)) {
+            button->setDefault(false);
+            button->setAutoDefault(false);
+        }
+    }
+    if (auto* ok = m_built.controlAs<QPushButton>(Ok)) {
+        ok->setDefault(true);
+    }
+    if (auto* list = pictureList()) {
+        list->setViewMode(QListView::ListMode);
+        list->setFlow(QListView::TopToBottom);
+        list->setWrapping(true);
+        list->setUniformItemSizes(true);
+    }
+}
+
+QListWidget* setup::pictureList() const
+{
+    return m_built.controlAs<QListWidget>(PictureList);
+}
+
+void setup::showControl(int id, bool visible)
+{
+    if (auto* widget = control(id)) {
+        widget->setVisible(visible);
+    }
+}
+
+void setup::setFocus(int id)
+{
+    if (auto* widget = control(id)) {
+        widget->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void setup::showWindow(bool visible)
+{
+    setVisible(visible);
+    if (visible) {
+        raise();
+        activateWindow();
+    }
+}
+
+void setup::pushFields()
+{
+    const auto& fields = m_context.setupFields;
+    setCheck(control(FourChoices), fields.fourChoices);
+    setCheck(control(ShowSpelling), fields.showSpelling);
+    setCheck(control(HideWrongButtons), fields.hideWrongButtons);
+    setCheck(control(UseTimer), fields.useTimer);
+    setCheck(control(UseWords), fields.useWords);
+    if (auto* edit = m_built.controlAs<QLineEdit>(MaxTime)) {
+        edit->setText(QString::fromStdString(fields.maxTimeText));
+    }
+    auto* list = pictureList();
+    if (list == nullptr) {
+        return;
+    }
+    list->clear();
+    const int rowHeight = list->fontMetrics().height() + 4;
+    for (const auto& picture : fields.pictures) {
+        // File names are bytes; show them as the system decodes file names.
+        auto* item = new QListWidgetItem(
+            QFile::decodeName(QByteArray::fromStdString(picture.label)), list);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
+        item->setCheckState(picture.checked ? Qt::Checked : Qt::Unchecked);
+        item->setSizeHint(QSize(listColumnWidth, rowHeight));
+    }
+}
+
+void setup::pullFields()
+{
+    auto& fields = m_context.setupFields;
+    fields.fourChoices = checkOf(control(FourChoices));
+    fields.showSpelling = checkOf(control(ShowSpelling));
+    fields.hideWrongButtons = checkOf(control(HideWrongButtons));
+    fields.useTimer = checkOf(control(UseTimer));
+    fields.useWords = checkOf(control(UseWords));
+    if (auto* edit = m_built.controlAs<QLineEdit>(MaxTime)) {
+        fields.maxTimeText = edit->text().toStdString();
+    }
+    // The labels stay as listed (exact bytes of the file names); only the checks come back.
+    if (auto* list = pictureList()) {
+        const auto count = std::min<std::size_t>(
+            fields.pictures.size(), static_cast<std::size_t>(list->count()));
+        for (std::size_t i = 0; i < count; ++i) {
+            fields.pictures[i].checked
+                = list->item(static_cast<int>(i))->checkState() == Qt::Checked;
+        }
+    }
+}
+
+void setup::setAllChecks(bool checked)
+{
+    if (auto* list = pictureList()) {
+        for (int i = 0; i < list->count(); ++i) {
+            list->item(i)->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
+        }
+    }
+}
+
+void setup::accept()
+{
+    SetupOk(m_context);
+}
+
+void setup::reject()
+{
+    SetupCancel(m_context);
+}
+
+} // namespace pikora::ui

@@ -1,0 +1,63 @@
+// Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "game/GameContext.h"
+#include "platform/WindowHost.h"
+#include "ui/DialogTemplate.h"
+
+#include <QDialog>
+
+class QListWidget;
+
+namespace pikora::ui {
+
+// The window in which a parent or teacher changes the options and picks the pictures in
+// play. Modeless, owned by the main window, made once and hidden between uses.
+class setup : public QDialog, public WindowHost
+{
+    Q_OBJECT
+
+public:
+    static constexpr int templateId = 132;
+    static constexpr int listColumnWidth = 300;
+    enum Control
+    {
+        Ok = 1,
+        Cancel = 2,
+        SelectAll = 3,
+        ClearAll = 4,
+        FourChoices = 1018,
+        PictureList = 1019,
+        ShowSpelling = 1020,
+        HideWrongButtons = 1021,
+        UseTimer = 1024,
+        MaxTime = 1025,
+        UseWords = 1026,
+    };
+
+    setup(GameContext& context, QWidget* owner);
+
+    QWidget* control(int id) const { return m_built.control(id); }
+    QListWidget* pictureList() const;
+
+    void setButtonImage(int, std::unique_ptr<Bitmap>) override { }
+    void showControl(int control, bool visible) override;
+    void setFocus(int control) override;
+    void showWindow(bool visible) override;
+    void enableWindow(bool enabled) override { setEnabled(enabled); }
+    void pushFields() override;
+    void pullFields() override;
+    void setTimer(int, int) override { }
+
+    void accept() override;
+    void reject() override;
+
+private:
+    void OnInitDialog();
+    void setAllChecks(bool checked);
+
+    GameContext& m_context;
+    BuiltDialog m_built;
+};
+
+} // namespace pikora::ui
