@@ -100,7 +100,7 @@ void BitmapButton::paintRaisedFace(QPainter& painter)
 void BitmapButton::paintFlatFace(QPainter& painter)
 {
     // The static edge: shadow above and left, highlight below and right.
-    const QRect outer = rect().adjusted(0, 0, -1, -1);
+    const QRect outer = rect();
     const QPalette& colours = palette();
     painter.setPen(colours.color(QPalette::Dark));
     painter.drawLine(outer.topLeft(), outer.topRight());
