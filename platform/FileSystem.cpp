@@ -244,7 +244,13 @@ int writeFileAtomically(const std::string& path, const std::string& content)
 
 std::vector<FoundFile> FileSystem::findFiles(const std::string& pattern)
 {
-    const auto [folder, wildcard] = splitFolder(localPath(pattern));
+    // Only the folder is looked up by name: resolving the wildcard as if it were a file name
+    // would read the whole folder a second time.
+    const auto cut = pattern.find_last_of("/\\");
+    const std::string folder = cut == std::string::npos
+        ? std::string()
+        : localPath(std::string_view(pattern).substr(0, cut == 0 ? 1 : cut));
+    const std::string wildcard = cut == std::string::npos ? pattern : pattern.substr(cut + 1);
     std::vector<FoundFile> found;
     DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
     if (dir == nullptr) {
