@@ -1,0 +1,44 @@
+// Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
+#include "PackNames.h"
+
+namespace pikora::pack {
+
+QString stemProblem(const QString& word)
+{
+    if (word.isEmpty()) {
+        return QStringLiteral("the word is empty");
+    }
+    if (word.contains(u'.')) {
+        return QStringLiteral("a word with '.' cannot name a picture: the game cuts a file "
+                              "name at its first '.'");
+    }
+    if (word.contains(u'/') || word.contains(u'\\')) {
+        return QStringLiteral("a word with '/' or '\\' cannot name a picture: it would be a "
+                              "folder path");
+    }
+    for (const QChar c : word) {
+        if (c.category() == QChar::Other_Control) {
+            return QStringLiteral("the word holds a control character");
+        }
+    }
+    const qsizetype bytes = (word + QStringLiteral(".bmp")).toUtf8().size();
+    if (bytes > kMaxFileNameBytes) {
+        return QStringLiteral("the file name would be %1 bytes long; the game reads at most %2")
+            .arg(bytes)
+            .arg(kMaxFileNameBytes);
+    }
+    return {};
+}
+
+QString gameStem(const QString& fileName)
+{
+    const qsizetype dot = fileName.indexOf(u'.');
+    return dot < 0 ? fileName : fileName.left(dot);
+}
+
+QString caseKey(const QString& name)
+{
+    return name.toCaseFolded();
+}
+
+} // namespace pikora::pack

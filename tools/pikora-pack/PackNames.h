@@ -1,0 +1,28 @@
+// Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+namespace pikora::pack {
+
+// A picture fills a picture button of the main window.
+inline constexpr int kPictureWidth = 420;
+inline constexpr int kPictureHeight = 250;
+
+// The game builds "mymain\" + name into a path of at most 199 bytes.
+inline constexpr qsizetype kMaxFileNameBytes = 192;
+
+// The list of files this tool made in a picture folder; not a picture (it ends in no .bmp).
+inline constexpr char kManifestName[] = ".pikora-pack";
+
+// Why `word` cannot be the stem of a picture and voice file pair; empty when it can.
+QString stemProblem(const QString& word);
+
+// What the game makes of a file name: the text before the first '.'.
+QString gameStem(const QString& fileName);
+
+// Two names with the same key are one name to the game, which matches file names and shows
+// words without regard to letter case.
+QString caseKey(const QString& name);
+
+} // namespace pikora::pack
