@@ -1,6 +1,8 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/BitmapButton.h"
 
+#include <ostream>
+
 #include <QLineEdit>
 #include <QPainter>
 #include <QSignalSpy>
@@ -57,6 +59,16 @@ struct FaceCase
     int edge; // pixels of frame the picture never covers
 };
 
+const char* nameOf(BitmapButton::Face face)
+{
+    return face == BitmapButton::Face::Raised ? "Raised" : "FlatStaticEdge";
+}
+
+void PrintTo(const FaceCase& faceCase, std::ostream* out)
+{
+    *out << nameOf(faceCase.face);
+}
+
 class BitmapButtonFaces : public testing::TestWithParam<FaceCase>
 {
 protected:
@@ -97,9 +109,7 @@ TEST_P(BitmapButtonFaces, WithoutPictureTheFaceIsBlank)
 INSTANTIATE_TEST_SUITE_P(Faces, BitmapButtonFaces,
     testing::Values(FaceCase { BitmapButton::Face::Raised, 2 },
         FaceCase { BitmapButton::Face::FlatStaticEdge, 2 }),
-    [](const testing::TestParamInfo<FaceCase>& info) {
-        return info.param.face == BitmapButton::Face::Raised ? "Raised" : "FlatStaticEdge";
-    });
+    [](const testing::TestParamInfo<FaceCase>& info) { return nameOf(info.param.face); });
 
 TEST(BitmapButtonFace, FlatFaceHasASunkenEdge)
 {

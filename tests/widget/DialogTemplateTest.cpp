@@ -4,7 +4,9 @@
 #include "ui/BitmapButton.h"
 #include "ui/RichEdit.h"
 
+#include <algorithm>
 #include <memory>
+#include <ostream>
 
 #include <QAction>
 #include <QCheckBox>
@@ -53,6 +55,11 @@ struct TemplateCase
     int id;
     std::vector<int> controlIds; // template order; -1 for unnamed controls
 };
+
+void PrintTo(const TemplateCase& templateCase, std::ostream* out)
+{
+    *out << "template " << templateCase.id;
+}
 
 class EveryTemplate : public testing::TestWithParam<TemplateCase>
 { };
@@ -183,9 +190,6 @@ TEST(SetupControls, FollowTheirTemplateStyles)
     Built built = build(132);
     const BuiltDialog& dialog = built.dialog;
     EXPECT_EQ(dialog.controlAs<QCheckBox>(1018)->text(), "Field of 4");
-    EXPECT_EQ(dialog.controlAs<QCheckBox>(1021)->text(), "Hide Wrong Buttons");
-    EXPECT_EQ(dialog.controlAs<QPushButton>(3)->text(), "Select All");
-    EXPECT_FALSE(dialog.controlAs<QPushButton>(2)->isDefault());
     EXPECT_TRUE(dialog.controlAs<QLineEdit>(1025)->hasFrame());
     auto* list = dialog.controlAs<QListWidget>(1019);
     ASSERT_TRUE(list);
