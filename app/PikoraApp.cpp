@@ -31,16 +31,34 @@ bool CPikoraApp::InitInstance(int& argc, char** argv)
         return false; // without its window the game cannot run; there is nothing to show
     }
     platform.registerWindow(Window::Main, &mainWindow);
+    // The other windows are made on first use, owned by the main window, and kept.
     std::unique_ptr<Report> report;
+    std::unique_ptr<ui::setup> setupWindow;
+    std::unique_ptr<ui::MyAbout> about;
     platform.setWindowFactory([&](Window window) -> WindowHost* {
-        if (window == Window::Report) {
+        switch (window) {
+        case Window::Report:
             // Its OK ends the program at once, with the main window still open.
             report = std::make_unique<Report>(
                 context.reportText, [] { QCoreApplication::exit(0); }, &mainWindow);
             return report.get();
+        case Window::Setup:
+            setupWindow = std::make_unique<ui::setup>(context, &mainWindow);
+            return setupWindow.get();
+        case Window::About:
+            about = std::make_unique<ui::MyAbout>(context.aboutText, &mainWindow);
+            return about.get();
+        case Window::Main:
+            break;
         }
         return nullptr;
     });
+    mainWindow.onSetup = [&] { ShowSetupWindow(context); };
+    mainWindow.onAbout = [&] { ShowAboutWindow(context); };
+    mainWindow.onSystemAbout = [&] {
+        ui::CAboutDlg box(&mainWindow);
+        box.exec();
+    };
     mainWindow.OnInitDialog();
     mainWindow.exec();
     return false;

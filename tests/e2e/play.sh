@@ -1,0 +1,138 @@
+#!/usr/bin/env bash
+# Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
+# End to end, as a user: installs the program into a scratch folder with a small picture
+# folder, starts it in a real X server and drives it with xdotool. Opens both About windows,
+# takes a picture out of play in Setup and shortens the game there, plays until time is up,
+# checks the report file and the Report window, presses Enter and expects exit status 0.
+# Sound goes to SDL's disk driver and is checked too.
+#   usage: play.sh BUILD-DIR
+set -euo pipefail
+
+build=$1
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+# shellcheck source=tests/e2e/xlib.sh
+source "$here/xlib.sh"
+
+work=$(mktemp -d /tmp/pikora-e2e-XXXXXX)
+pid=
+cleanup()
+{
+    if [[ -n "$pid" ]] && kill -0 "$pid" 2>/dev/null; then
+        kill -9 "$pid" 2>/dev/null || true
+    fi
+    stop_private_x
+    if [[ "${PIKORA_KEEP_E2E:-0}" == 1 ]]; then
+        echo "kept $work"
+    else
+        rm -rf "$work"
+    fi
+}
+trap cleanup EXIT
+
+ensure_display
+
+prefix="$work/inst"
+export PIKORA_MACHINE_STORE="$work/machine.reg"
+cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 || {
+    cat "$work/install.log"
+    fail "install failed"
+}
+app="$prefix/Pikora"
+[[ -x "$app/pikora" ]] || fail "no program installed at $app/pikora"
+
+# Three pictures of plain colours, so a screenshot tells which one a button shows.
+rm -rf "$app/mymain"
+mkdir -p "$app/mymain"
+declare -A colour=([red]="#ff0000" [green]="#00ff00" [blue]="#0000ff")
+for word in red green blue; do
+    convert -size 400x260 "xc:${colour[$word]}" -type truecolor "BMP3:$app/mymain/$word.bmp"
+    sox -n -r 22050 -c 1 -b 16 "$app/mymain/$word.wav" synth 0.3 sine 440 2>/dev/null
+done
+
+# A long game to begin with; Setup shortens it. Two pictures a round, picture mode.
+cat >>"$PIKORA_MACHINE_STORE" <<'EOF'
+"FIELD4"=dword:00000000
+"SPELL"=dword:00000001
+"HIDEBUTTONS"=dword:00000000
+"USE_TIMER"=dword:00000001
+"USE_WORDS"=dword:00000000
+"MAX_TIMER"=dword:00000078
+EOF
+
+SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/audio.raw" QT_QPA_PLATFORM=xcb \
+    "$app/pikora" >"$work/pikora.log" 2>&1 &
+pid=$!
+
+main=$(wait_window '^Pikora$') || fail "the game window did not appear"
+read -r width height < <(window_size "$main")
+menu=$((height - 696)) # the client area is 696 pixels high below the menu bar
+echo "game window ${width}x${height}, menu bar $menu px"
+((menu > 0 && menu < 60)) || fail "unexpected window height $height"
+
+# Help > About: the product window.
+click "$main" 62 $((menu / 2))
+key Down Return
+about=$(wait_window '^About Pikora$') || fail "Help > About did not open its window"
+focus_window "$about"
+key Return
+wait_gone "$about" || fail "the About window did not close with Enter"
+
+# The window's own system menu: right click on the background, Close, About.
+click "$main" 6 $((height - 6)) 3
+key Down Down Return
+box=$(wait_window '^About Pikora$') || fail "the system menu's About box did not open"
+focus_window "$box"
+key Return
+wait_gone "$box" || fail "the About box did not close with Enter"
+
+# Setup: take blue out of play and make the game 6 seconds long.
+focus_window "$main"
+click "$main" 25 $((menu / 2))
+key Down Return
+setup=$(wait_window '^Setup$') || fail "Setup did not open"
+focus_window "$setup"
+click "$setup" 252 82 # the Max Time box
+key ctrl+a
+type_text "0:06"
+click "$setup" 100 300 # an empty part of the picture list
+type_text "blue"
+key space Return
+wait_gone "$setup" || fail "Setup did not close with OK"
+grep -qx 'blue.bmp' "$app/mymain/.hidden" || fail "blue.bmp is not marked in .hidden: $(cat "$app/mymain/.hidden" 2>&1)"
+
+# Play: neither picture button may show blue again.
+focus_window "$main"
+for round in 1 2 3; do
+    sleep 0.5
+    for x in 248 744; do
+        pixel=$(pixel_at "$main" "$x" $((menu + 164)))
+        [[ "$pixel" != "#0000FF" ]] || fail "round $round shows the blue picture taken out of play"
+    done
+    click "$main" 248 $((menu + 164))
+done
+
+report=$(wait_window '^Report$' 30) || fail "no Report window at time-up"
+window_viewable "$report" || fail "the Report window is not shown"
+
+file="$prefix/report.txt"
+[[ -f "$file" ]] || fail "no report file at $file"
+od -c "$file" | head -3
+grep -q 'Pikora Report ' "$file" || fail "report heading missing"
+lines=$(tr -d '\r' <"$file" | grep -cE '^(RED|GREEN)	{2}[0-9]+	{2}[0-9]+	{2}[0-9]+$' || true)
+((lines >= 1)) || fail "no report line for the pictures in play: $(od -c "$file")"
+if tr -d '\r' <"$file" | grep -q '^BLUE'; then
+    fail "the picture taken out of play is in the report"
+fi
+
+focus_window "$report"
+key Return
+status=0
+wait "$pid" || status=$?
+pid=
+((status == 0)) || fail "the program ended with status $status after the report's OK"
+
+[[ -s "$work/audio.raw" ]] || fail "no sound reached the audio device"
+if cmp -s -n "$(stat -c %s "$work/audio.raw")" "$work/audio.raw" /dev/zero; then
+    fail "only silence reached the audio device"
+fi
+echo "1 passed, 0 failed"

@@ -1,0 +1,115 @@
+# Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
+# Helpers for end-to-end tests: a user's hands on a real X server, through xdotool.
+# Windows are found by their titles; positions are relative to a window's client area.
+
+xvfb_pid=
+
+fail()
+{
+    echo "FAIL: $*" >&2
+    if [[ -n "${DISPLAY:-}" && -n "${work:-}" ]]; then
+        import -window root "$work/failure.png" 2>/dev/null && echo "screen saved to $work/failure.png" >&2
+        cat "$work/pikora.log" >&2 2>/dev/null || true
+    fi
+    echo "0 passed, 1 failed"
+    exit 1
+}
+
+# Uses the X server in DISPLAY when it answers, otherwise starts a private Xvfb.
+ensure_display()
+{
+    if [[ -n "${DISPLAY:-}" ]] && xdpyinfo >/dev/null 2>&1; then
+        return
+    fi
+    local number_file
+    number_file=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 100); do
+        [[ -s "$number_file" ]] && break
+        sleep 0.1
+    done
+    [[ -s "$number_file" ]] || fail "Xvfb did not start"
+    DISPLAY=":$(tr -d '[:space:]' <"$number_file")"
+    export DISPLAY
+    rm -f "$number_file"
+}
+
+stop_private_x()
+{
+    if [[ -n "$xvfb_pid" ]]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
+}
+
+# wait_window TITLE-REGEX [SECONDS]: prints the id of the visible window once it shows.
+wait_window()
+{
+    local deadline=$((SECONDS + ${2:-15})) id
+    while ((SECONDS < deadline)); do
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -n 1)
+        if [[ -n "$id" ]]; then
+            sleep 0.3 # let it paint and take input
+            echo "$id"
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+
+wait_gone()
+{
+    local deadline=$((SECONDS + ${2:-10}))
+    while ((SECONDS < deadline)); do
+        window_viewable "$1" || return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+window_viewable()
+{
+    xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'
+}
+
+window_size()
+{
+    xwininfo -id "$1" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w, h }'
+}
+
+# There is no window manager: give the window the keyboard directly.
+focus_window()
+{
+    xdotool windowfocus --sync "$1"
+    sleep 0.2
+}
+
+# click WINDOW X Y [BUTTON]
+click()
+{
+    xdotool mousemove --window "$1" "$2" "$3" sleep 0.1 click "${4:-1}"
+    sleep 0.3
+}
+
+key()
+{
+    local name
+    for name in "$@"; do
+        xdotool key --clearmodifiers "$name"
+        sleep 0.2
+    done
+}
+
+type_text()
+{
+    xdotool type --delay 60 "$1"
+    sleep 0.2
+}
+
+# pixel_at WINDOW X Y: the colour there as #RRGGBB.
+pixel_at()
+{
+    import -window "$1" -crop "1x1+$2+$3" -depth 8 txt:- 2>/dev/null | grep -oE '#[0-9A-F]{6}' | head -n 1
+}
