@@ -16,10 +16,15 @@ QString stemProblem(const QString& word)
         return QStringLiteral("a word with '/' or '\\' cannot name a picture: it would be a "
                               "folder path");
     }
+    bool visible = false;
     for (const QChar c : word) {
         if (c.category() == QChar::Other_Control) {
             return QStringLiteral("the word holds a control character");
         }
+        visible = visible || (!c.isSpace() && c.category() != QChar::Other_Format);
+    }
+    if (!visible) {
+        return QStringLiteral("the word has no letter to show");
     }
     const qsizetype bytes = (word + QStringLiteral(".bmp")).toUtf8().size();
     if (bytes > kMaxFileNameBytes) {

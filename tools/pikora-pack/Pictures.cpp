@@ -252,6 +252,10 @@ bool drawFittedText(QImage& canvas, const QString& text, const QRectF& box, qrea
     QPainterPath path;
     path.addText(QPointF(), font, text);
     const QRectF bounds = path.boundingRect();
+    if (bounds.isEmpty()) {
+        problem = QStringLiteral("'%1' draws nothing").arg(text);
+        return false;
+    }
     const QSizeF limit(box.width(), std::min(box.height(), maxHeight));
     const QRectF target = fitInside(bounds.size(), QRectF(QPointF(), limit));
     QTransform transform;
