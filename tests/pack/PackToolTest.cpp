@@ -1,0 +1,204 @@
+// Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
+// pikora-pack run as a parent would run it, on word lists with the cases it must get right.
+#include "PackRun.h"
+#include "Wave.h"
+
+#include <filesystem>
+
+#include <QColor>
+#include <QDir>
+#include <gtest/gtest.h>
+
+namespace pikora::pack::testing {
+namespace {
+
+bool isRed(QRgb pixel)
+{
+    return qRed(pixel) > 180 && qGreen(pixel) < 90 && qBlue(pixel) < 90;
+}
+
+QImage redImage(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    return image;
+}
+
+// A rectangle whose edges are each within one pixel of `expected`.
+void expectNear(const QRect& found, const QRect& expected, const char* what)
+{
+    EXPECT_LE(std::abs(found.left() - expected.left()), 1) << what;
+    EXPECT_LE(std::abs(found.top() - expected.top()), 1) << what;
+    EXPECT_LE(std::abs(found.right() - expected.right()), 1) << what;
+    EXPECT_LE(std::abs(found.bottom() - expected.bottom()), 1) << what;
+}
+
+using PackToolTest = PackRunTest;
+
+TEST_F(PackToolTest, ImagesOfEachFormatAreScaledToFitWithoutStretching)
+{
+    ASSERT_TRUE(redImage(200, 100).save(path("wide.png"), "PNG"));
+    ASSERT_TRUE(redImage(100, 200).save(path("tall.jpg"), "JPEG", 95));
+    ASSERT_TRUE(redImage(50, 50).save(path("square.bmp"), "BMP"));
+    write("banner.svg",
+        "<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 300 100' width='30' "
+        "height='10'><rect width='300' height='100' fill='#ff0000'/></svg>");
+    const RunResult run = pack("wide | image:wide.png\n"
+                               "tall | image:tall.jpg\n"
+                               "square | image:square.bmp\n"
+                               "banner | image:banner.svg\n"
+                               "missing | image:nothere.png\n");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(u"line 5: missing: the image")) << run.err.toStdString();
+    EXPECT_FALSE(exists("out/missing.bmp"));
+
+    const struct
+    {
+        const char* name;
+        QRect red;
+    } rows[] = {
+        { "out/wide.bmp", QRect(0, 20, 420, 210) },
+        { "out/tall.bmp", QRect(148, 0, 125, 250) },
+        { "out/square.bmp", QRect(85, 0, 250, 250) },
+        { "out/banner.bmp", QRect(0, 55, 420, 140) },
+    };
+    for (const auto& row : rows) {
+        const QByteArray bytes = read(row.name);
+        EXPECT_EQ(bmpDepth(bytes), 24) << row.name;
+        const QImage image = QImage::fromData(bytes);
+        ASSERT_EQ(image.size(), QSize(420, 250)) << row.name;
+        expectNear(extent(image, isRed), row.red, row.name);
+        EXPECT_EQ(image.pixel(0, 0), qRgb(255, 255, 255)) << row.name << ": white around";
+    }
+}
+
+TEST_F(PackToolTest, AnUnknownEmojiIsReportedAndTheRestAreMade)
+{
+    const RunResult run = pack("cat | emoji:🐱\nbad | emoji:🂿\ndog | emoji:🐶\n");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(u"line 2: bad: unknown emoji '🂿' (U+1F0BF)"))
+        << run.err.toStdString();
+    EXPECT_FALSE(exists("out/bad.bmp"));
+    EXPECT_FALSE(exists("out/bad.wav"));
+    for (const char* name : { "out/cat.bmp", "out/cat.wav", "out/dog.bmp", "out/dog.wav" }) {
+        EXPECT_TRUE(exists(name)) << name;
+    }
+    // In full colour: the cat is orange, not a grey outline.
+    const QImage cat(path("out/cat.bmp"));
+    EXPECT_FALSE(extent(cat, [](QRgb p) { return QColor(p).hsvSaturation() > 150; }).isEmpty());
+}
+
+TEST_F(PackToolTest, WordsWithSpacesAndNonAsciiLettersKeepTheirNames)
+{
+    const RunResult run = pack("good job | emoji:👍\n"
+                               "été | emoji:☀️ | lang:fr\n"
+                               "Hund | emoji:🐕\n",
+        { QStringLiteral("--lang"), QStringLiteral("de") });
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QStringList names = QDir(path("out")).entryList(QDir::Files, QDir::Name);
+    EXPECT_EQ(names,
+        QStringList(
+            { "Hund.bmp", "Hund.wav", "good job.bmp", "good job.wav", "été.bmp", "été.wav" }));
+    EXPECT_TRUE(std::filesystem::exists(path("out").toStdString() + "/\xc3\xa9t\xc3\xa9.wav"))
+        << "the name is written as UTF-8";
+    for (const char* name : { "out/good job.wav", "out/été.wav", "out/Hund.wav" }) {
+        const WaveInfo wave = inspectWave(read(QString::fromUtf8(name)));
+        EXPECT_TRUE(wave.isPcm16()) << name << ": " << wave.problem.toStdString();
+        EXPECT_GT(wave.dataBytes, std::uint32_t(wave.sampleRate / 5)) << name;
+    }
+    EXPECT_EQ(check(path("out")).exitCode, 0) << "a folder it made passes the check";
+}
+
+TEST_F(PackToolTest, AMissingSpeechLanguageFailsOnlyTheWordsThatNeedIt)
+{
+    ASSERT_EQ(runProgram(QStringLiteral("sox"),
+                  { "-n", "-r", "8000", "-b", "8", path("rec8.wav"), "synth", "0.3", "sine", "440",
+                      "vol", "0.5" })
+                  .exitCode,
+        0);
+    ASSERT_EQ(
+        runProgram(QStringLiteral("sox"), { "-n", path("rec.ogg"), "synth", "0.3", "sine", "440" })
+            .exitCode,
+        0);
+    const RunResult run = pack("cat | emoji:🐱\n"
+                               "dog | emoji:🐶 | voice:rec8.wav\n"
+                               "bird | emoji:🐦 | voice:rec.ogg\n"
+                               "cow | emoji:🐮 | voice:nothere.ogg\n",
+        { QStringLiteral("--lang"), QStringLiteral("xx-nowhere") });
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(u"no voice for the language 'xx-nowhere'"))
+        << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(u"line 4: cow: the recording")) << run.err.toStdString();
+    EXPECT_FALSE(exists("out/cat.bmp")) << "a word is made whole or not at all";
+    EXPECT_FALSE(exists("out/cow.bmp"));
+    for (const char* name : { "out/dog.wav", "out/bird.wav" }) {
+        const WaveInfo wave = inspectWave(read(name));
+        EXPECT_TRUE(wave.isPcm16()) << name << " is converted to 16-bit PCM";
+        EXPECT_TRUE(exists(QString::fromLatin1(name).replace(".wav", ".bmp")));
+    }
+}
+
+TEST_F(PackToolTest, RefusesWordsTheGameCouldNotUseOrTellApart)
+{
+    const RunResult run = pack("cat | emoji:🐱\n"
+                               "Cat | emoji:🐈\n"
+                               "a.b\n"
+                               "x/y\n"
+                               "ÉTÉ\n"
+                               "été\n");
+    EXPECT_EQ(run.exitCode, 1);
+    for (const char* message : { "line 2: Cat: same name as 'cat' on line 1",
+             "line 3: a.b: a word with '.' cannot name a picture", "line 4: x/y: a word with '/'",
+             "line 6: été: same name as 'ÉTÉ' on line 5" }) {
+        EXPECT_TRUE(run.err.contains(QString::fromUtf8(message))) << message << "\n"
+                                                                  << run.err.toStdString();
+    }
+    EXPECT_EQ(QDir(path("out")).entryList(QDir::Files, QDir::Name),
+        QStringList({ "cat.bmp", "cat.wav", "ÉTÉ.bmp", "ÉTÉ.wav" }));
+}
+
+TEST_F(PackToolTest, LeavesFilesItDidNotMakeUnlessForced)
+{
+    write("out/cat.bmp", "a parent's own picture");
+    write("out/DOG.wav", "a parent's own voice");
+    const char* list = "cat | emoji:🐱\ndog | emoji:🐶\nbird | emoji:🐦\n";
+    RunResult run = pack(list);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(u"line 1: cat: cat.bmp is in the folder and was not made "
+                                 u"by pikora-pack; --force replaces it"))
+        << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(u"line 2: dog: DOG.wav")) << run.err.toStdString();
+    EXPECT_EQ(read("out/cat.bmp"), "a parent's own picture");
+    EXPECT_EQ(read("out/DOG.wav"), "a parent's own voice");
+    EXPECT_FALSE(exists("out/cat.wav"));
+    EXPECT_FALSE(exists("out/dog.bmp"));
+    EXPECT_TRUE(exists("out/bird.bmp"));
+
+    write("out/bird.bmp", "changed since");
+    run = pack(list);
+    EXPECT_EQ(bmpDepth(read("out/bird.bmp")), 24) << "its own files are made again";
+
+    run = pack(list, { QStringLiteral("--force") });
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(bmpDepth(read("out/cat.bmp")), 24);
+    EXPECT_FALSE(exists("out/DOG.wav")) << "a name in another case would show DOG twice";
+    EXPECT_TRUE(exists("out/dog.wav"));
+    const QString manifest = QString::fromUtf8(read("out/.pikora-pack"));
+    EXPECT_TRUE(manifest.contains(u"\ncat.bmp\n")) << manifest.toStdString();
+    EXPECT_FALSE(manifest.contains(u".pikora-pack\n"));
+    EXPECT_FALSE(manifest.contains(u"DOG.wav"));
+}
+
+TEST(PackHelpTest, HelpShowsTheUsageAndTheWordListSyntax)
+{
+    const RunResult run = runProgram(QStringLiteral(PIKORA_PACK_PROGRAM), { "--help" });
+    EXPECT_EQ(run.exitCode, 0);
+    for (const char* text : { "--lang LANG", "--force", "--check FOLDER",
+             "emoji:", "image:", "colour:", "letter", "voice:", "say:" }) {
+        EXPECT_TRUE(run.out.contains(QLatin1String(text))) << text;
+    }
+    EXPECT_EQ(runProgram(QStringLiteral(PIKORA_PACK_PROGRAM), { "only-one" }).exitCode, 2);
+}
+
+} // namespace
+} // namespace pikora::pack::testing
