@@ -3,6 +3,7 @@
 
 #include "platform/PlatformServices.h"
 
+#include <algorithm>
 #include <clocale>
 #include <cwctype>
 #include <locale.h>
@@ -24,7 +25,11 @@ PictureEntry& PictureCatalog::add()
     }
     if (m_entries.size() + 1 >= m_capacity) {
         m_capacity += growthStep;
-        m_entries.reserve(m_capacity);
+        // The catalogue's capacity follows its 500-entry steps, but the storage under it
+        // grows geometrically: copying every entry each 500 made large folders quadratic.
+        if (m_entries.capacity() < m_capacity) {
+            m_entries.reserve(std::max(m_capacity, 2 * m_entries.capacity()));
+        }
     }
     return m_entries.emplace_back();
 }

@@ -18,11 +18,14 @@ namespace {
         if (text.size() <= bound) {
             return text.size();
         }
-        std::size_t cut = bound;
-        while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
-            --cut;
+        // A UTF-8 sequence has at most three continuation bytes; text that is not UTF-8 is
+        // cut where the bound falls.
+        for (std::size_t back = 0; back < 4 && back < bound; ++back) {
+            if ((static_cast<unsigned char>(text[bound - back]) & 0xC0) != 0x80) {
+                return bound - back;
+            }
         }
-        return cut;
+        return bound;
     }
 
 } // namespace

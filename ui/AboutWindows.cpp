@@ -32,7 +32,7 @@ QIcon programIcon()
 {
     QIcon icon;
     for (int size : iconSizes) {
-        icon.addFile(QStringLiteral(":/res/images/icon128-%1.png").arg(size), QSize(size, size));
+        icon.addFile(QStringLiteral(":/res/images/icons/pikora-%1.png").arg(size), QSize(size, size));
     }
     return icon;
 }
