@@ -4,50 +4,21 @@
 #include "game/ControlIds.h"
 
 #include <QPlainTextEdit>
-#include <QPushButton>
 
 namespace pikora {
 
 Report::Report(std::string& text, std::function<void()> endProgram, QWidget* owner)
-    : QDialog(owner)
+    : TemplateWindow(templateId, owner)
     , m_text(text)
     , m_endProgram(std::move(endProgram))
 {
-    setModal(false);
     // Its template gives a title bar without a window menu, so without a close box.
-    m_built
-        = ui::buildDialog(ui::loadDialogTemplate(templateId).value_or(ui::DialogTemplate {}), this);
     m_textBox = m_built.controlAs<QPlainTextEdit>(control::reportText);
-    if (auto* ok = m_built.controlAs<QPushButton>(1)) {
-        connect(ok, &QPushButton::clicked, this, &Report::accept);
-    }
     if (m_textBox != nullptr) {
         // Tab stops every 32 dialog units, as a multi-line edit box places them.
         m_textBox->setTabStopDistance(ui::mulDiv(32, m_built.base.x, 4));
     }
-}
-
-void Report::showControl(int control, bool visible)
-{
-    if (auto* widget = m_built.control(control)) {
-        widget->setVisible(visible);
-    }
-}
-
-void Report::setFocus(int control)
-{
-    if (auto* widget = m_built.control(control)) {
-        widget->setFocus(Qt::OtherFocusReason);
-    }
-}
-
-void Report::showWindow(bool visible)
-{
-    setVisible(visible);
-    if (visible) {
-        raise();
-        activateWindow();
-    }
+    onButton(1, [this] { accept(); });
 }
 
 void Report::pushFields()

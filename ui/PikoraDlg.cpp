@@ -5,9 +5,9 @@
 #include "game/GameClock.h"
 #include "game/Rounds.h"
 #include "platform/QtBitmap.h"
-#include "ui/AboutWindows.h"
 #include "ui/BitmapButton.h"
 #include "ui/RichEdit.h"
+#include "ui/TemplateWindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -91,11 +91,12 @@ void CPikoraDlg::buildSystemMenu()
         });
     }
     auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
-    connect(shortcut, &QShortcut::activated, this,
-        [this] {
+    connect(shortcut, &QShortcut::activated, this, [this] {
         if (!m_takesInput) {
             return;
-        } m_systemMenu->popup(mapToGlobal(QPoint(0, 0))); });
+        }
+        m_systemMenu->popup(mapToGlobal(QPoint(0, 0)));
+    });
 }
 
 void CPikoraDlg::contextMenuEvent(QContextMenuEvent* event)
@@ -142,15 +143,34 @@ void CPikoraDlg::setButtonImage(int id, std::unique_ptr<Bitmap> image)
 void CPikoraDlg::showControl(int id, bool visible)
 {
     if (auto* widget = control(id)) {
+        if (!visible && widget->hasFocus()) {
+            parkFocus(); // Qt would hand the focus on to the next control, a word box perhaps
+        }
         widget->setVisible(visible);
     }
 }
 
 void CPikoraDlg::setFocus(int id)
 {
-    if (auto* widget = control(id)) {
+    auto* widget = control(id);
+    if (widget == nullptr) {
+        return;
+    }
+    if (widget->isHidden()) {
+        parkFocus();
+    } else {
         widget->setFocus(Qt::OtherFocusReason);
     }
+}
+
+void CPikoraDlg::parkFocus()
+{
+    // Qt gives no focus to a hidden widget, so parking on the hidden button 1004 parks on
+    // the window itself: no control keeps the focus (a word box reports the next time it
+    // gains it), Enter and space reach the window, whose only default button is hidden, and
+    // do nothing, and activating the window again gives the focus back to the window rather
+    // than to its first word box.
+    QWidget::setFocus(Qt::OtherFocusReason);
 }
 
 void CPikoraDlg::showWindow(bool visible)
@@ -175,7 +195,8 @@ void CPikoraDlg::enableWindow(bool enabled)
 
 bool CPikoraDlg::eventFilter(QObject* watched, QEvent* event)
 {
-    if (m_takesInput || !watched->isWidgetType() || static_cast<QWidget*>(watched)->window() != this) {
+    if (m_takesInput || !watched->isWidgetType()
+        || static_cast<QWidget*>(watched)->window() != this) {
         return false;
     }
     switch (event->type()) {

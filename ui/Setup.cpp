@@ -27,27 +27,25 @@ int checkOf(QWidget* widget)
 } // namespace
 
 setup::setup(GameContext& context, QWidget* owner)
-    : QDialog(owner)
+    : TemplateWindow(templateId, owner)
     , m_context(context)
 {
-    setModal(false);
-    m_built = buildDialog(loadDialogTemplate(templateId).value_or(DialogTemplate {}), this);
-    connect(m_built.controlAs<QPushButton>(Ok), &QPushButton::clicked, this, &setup::accept);
-    connect(m_built.controlAs<QPushButton>(Cancel), &QPushButton::clicked, this, &setup::reject);
-    connect(m_built.controlAs<QPushButton>(SelectAll), &QPushButton::clicked, this,
-        [this] { setAllChecks(true); });
-    connect(m_built.controlAs<QPushButton>(ClearAll), &QPushButton::clicked, this,
-        [this] { setAllChecks(false); });
+    onButton(Ok, [this] { accept(); });
+    onButton(Cancel, [this] { reject(); });
+    onButton(SelectAll, [this] { setAllChecks(true); });
+    onButton(ClearAll, [this] { setAllChecks(false); });
     OnInitDialog();
 }
 
 void setup::OnInitDialog()
 {
-    // Select All and Clear All carry the default-button style too; Enter confirms with OK.
-    for (int id : { SelectAll, ClearAll }) {
+    // Select All and Clear All carry the default-button style too, but Enter confirms with
+    // OK unless the focus is on another push button: then Enter clicks that one, so that
+    // Enter on Cancel cancels.
+    for (int id : { Cancel, SelectAll, ClearAll }) {
         if (auto* button = m_built.controlAs<QPushButton>(id)) {
             button->setDefault(false);
-            button->setAutoDefault(false);
+            button->setAutoDefault(true);
         }
     }
     if (auto* ok = m_built.controlAs<QPushButton>(Ok)) {
@@ -64,29 +62,6 @@ void setup::OnInitDialog()
 QListWidget* setup::pictureList() const
 {
     return m_built.controlAs<QListWidget>(PictureList);
-}
-
-void setup::showControl(int id, bool visible)
-{
-    if (auto* widget = control(id)) {
-        widget->setVisible(visible);
-    }
-}
-
-void setup::setFocus(int id)
-{
-    if (auto* widget = control(id)) {
-        widget->setFocus(Qt::OtherFocusReason);
-    }
-}
-
-void setup::showWindow(bool visible)
-{
-    setVisible(visible);
-    if (visible) {
-        raise();
-        activateWindow();
-    }
 }
 
 void setup::pushFields()

@@ -2,10 +2,7 @@
 #pragma once
 
 #include "game/GameContext.h"
-#include "platform/WindowHost.h"
-#include "ui/DialogTemplate.h"
-
-#include <QDialog>
+#include "ui/TemplateWindow.h"
 
 class QListWidget;
 
@@ -13,7 +10,7 @@ namespace pikora::ui {
 
 // The window in which a parent or teacher changes the options and picks the pictures in
 // play. Modeless, owned by the main window, made once and hidden between uses.
-class setup : public QDialog, public WindowHost
+class setup : public TemplateWindow
 {
     Q_OBJECT
 
@@ -37,17 +34,10 @@ public:
 
     setup(GameContext& context, QWidget* owner);
 
-    QWidget* control(int id) const { return m_built.control(id); }
     QListWidget* pictureList() const;
 
-    void setButtonImage(int, std::unique_ptr<Bitmap>) override { }
-    void showControl(int control, bool visible) override;
-    void setFocus(int control) override;
-    void showWindow(bool visible) override;
-    void enableWindow(bool enabled) override { setEnabled(enabled); }
     void pushFields() override;
     void pullFields() override;
-    void setTimer(int, int) override { }
 
     void accept() override;
     void reject() override;
@@ -57,7 +47,6 @@ private:
     void setAllChecks(bool checked);
 
     GameContext& m_context;
-    BuiltDialog m_built;
 };
 
 } // namespace pikora::ui
