@@ -69,6 +69,7 @@ protected:
 private:
     void routeCommand(int command);
     void buildSystemMenu();
+    void parkFocus();
 
     GameContext& m_context;
     bool m_created = false;
