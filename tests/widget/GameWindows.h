@@ -1,0 +1,190 @@
+// Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
+// A running game for the window tests: a temporary application folder with pictures, the
+// settings store and the real Linux platform services, with the windows wired to the
+// platform as the program wires them.
+#pragma once
+
+#include "app/SetupLogic.h"
+#include "game/GameContext.h"
+#include "game/PictureCatalog.h"
+#include "game/Report.h"
+#include "platform/LinuxPlatform.h"
+#include "platform/StoreFile.h"
+#include "support/TempDir.h"
+#include "ui/AboutWindows.h"
+#include "ui/PikoraDlg.h"
+#include "ui/Setup.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <QAction>
+#include <QApplication>
+#include <QColor>
+#include <QImage>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace pikora::testing {
+
+// The Linux platform services with sounds and message boxes written down instead of played
+// or shown: a test neither waits for a sound to end nor blocks on a box.
+class RecordingPlatform : public LinuxPlatform
+{
+public:
+    void playSound(const std::string& path, SoundMode) override { sounds.push_back(path); }
+    void messageBox(const std::string& text) override { messages.push_back(text); }
+
+    int played(const std::string& path) const
+    {
+        return static_cast<int>(std::count(sounds.begin(), sounds.end(), path));
+    }
+
+    std::vector<std::string> sounds;
+    std::vector<std::string> messages;
+};
+
+class GameWindows : public ::testing::Test
+{
+protected:
+    // Four pictures of 40 × 30 pixels; "correct.bmp" is 24 × 24 so a button shows which.
+    static constexpr const char* pictures[] = { "cat", "dog", "sun", "fox" };
+
+    void SetUp() override
+    {
+        std::filesystem::current_path(dir.path());
+        std::filesystem::create_directory(dir / "mymain");
+        const QColor colours[] = { Qt::red, Qt::green, Qt::blue, Qt::yellow };
+        for (int i = 0; i < 4; ++i) {
+            savePicture("mymain/" + std::string(pictures[i]) + ".bmp", QSize(40, 30), colours[i]);
+        }
+        savePicture("correct.bmp", QSize(24, 24), Qt::white);
+        storePath = (dir / "machine.reg").string();
+        ASSERT_EQ(ensureStoreKey(storePath, settingsKeyPath), 0);
+        ::setenv("PIKORA_MACHINE_STORE", storePath.c_str(), 1);
+        context.settings.appFolder = dir.str();
+        context.settings.reportPath = (dir / "report.txt").string();
+    }
+
+    void TearDown() override
+    {
+        main.reset(); // takes the windows it owns with it
+        ::unsetenv("PIKORA_MACHINE_STORE");
+    }
+
+    void savePicture(const std::string& relative, QSize size, const QColor& colour)
+    {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(colour);
+        ASSERT_TRUE(image.save(QString::fromStdString((dir / relative).string()), "BMP"));
+    }
+
+    // Start-up as the program runs it, up to the main window shown and active.
+    void startGame()
+    {
+        BuildCatalog(context.catalog, platform);
+        main = std::make_unique<ui::CPikoraDlg>(context);
+        ASSERT_TRUE(main->isCreated());
+        platform.registerWindow(Window::Main, main.get());
+        platform.setWindowFactory([this](Window window) { return makeWindow(window); });
+        main->onSetup = [this] { ShowSetupWindow(context); };
+        main->onAbout = [this] { ShowAboutWindow(context); };
+        main->onSystemAbout = [this] {
+            ui::CAboutDlg box(main.get());
+            systemAboutResults.push_back(box.exec());
+        };
+        main->OnInitDialog();
+        main->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    }
+
+    WindowHost* makeWindow(Window window)
+    {
+        ++windowsMade[window];
+        switch (window) {
+        case Window::Report:
+            report = new Report(
+                context.reportText, [this] { ++endProgramCalls; }, main.get());
+            return report;
+        case Window::Setup:
+            setupWindow = new ui::setup(context, main.get());
+            return setupWindow;
+        case Window::About:
+            about = new ui::MyAbout(context.aboutText, main.get());
+            return about;
+        case Window::Main:
+            break;
+        }
+        return nullptr;
+    }
+
+    // A round the test knows: slot k holds picture k and the target is `target`, drawn long
+    // enough ago that a choice is judged.
+    void knownRound(int target)
+    {
+        context.round.slotPicture = { 0, 1, 2, 3 };
+        context.round.target = target;
+        context.round.answered = 0;
+        passChoiceGuard();
+    }
+
+    // Choices in the first 250 ms of a round are ignored.
+    void passChoiceGuard() { context.round.roundStart = platform.elapsedMs() - 1000; }
+
+    QWidget* control(int id) const { return main->control(id); }
+
+    // The offscreen platform activates a window only when it is shown; it gives the
+    // activation back to the owner of a window that hides no more than a window manager
+    // that does nothing, so the test does what such a manager would.
+    void activateMain()
+    {
+        main->activateWindow();
+        ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == main.get(); }));
+    }
+
+    // Chooses a command of the main window's menu bar as a click on the item would.
+    void chooseMenuCommand(int command)
+    {
+        for (QAction* popup : main->menuBar()->actions()) {
+            for (QAction* item : popup->menu()->actions()) {
+                if (item->data().toInt() == command) {
+                    item->trigger();
+                    return;
+                }
+            }
+        }
+        ADD_FAILURE() << "no menu item for command " << command;
+    }
+
+    std::vector<std::pair<int, int>> counts() const // (correct, wrong) per picture
+    {
+        std::vector<std::pair<int, int>> result;
+        for (std::size_t i = 0; i < context.catalog.count(); ++i) {
+            result.emplace_back(context.catalog[i].correctCount, context.catalog[i].wrongCount);
+        }
+        return result;
+    }
+
+    TempDir dir;
+    std::string storePath;
+    RecordingPlatform platform;
+    GameContext context { platform };
+    std::unique_ptr<ui::CPikoraDlg> main;
+    // Made on first use, owned by the main window.
+    QPointer<Report> report;
+    QPointer<ui::setup> setupWindow;
+    QPointer<ui::MyAbout> about;
+    std::map<Window, int> windowsMade;
+    int endProgramCalls = 0;
+    std::vector<int> systemAboutResults;
+};
+
+} // namespace pikora::testing
