@@ -1,0 +1,331 @@
+// Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
+// A thousand rounds through the real windows: the main window wired to the Linux platform
+// services as the program wires it, pictures clicked with the mouse, the game timer's tick
+// delivered, sounds through SDL. Short timed games end in the Report window and the next
+// one is started from the Setup window. Counts, the buttons' pictures, the reports and a
+// level heap are checked as the rounds go.
+#include "ChoiceTally.h"
+#include "HeapProbe.h"
+#include "WaveFile.h"
+#include "app/SetupLogic.h"
+#include "game/ControlIds.h"
+#include "game/GameClock.h"
+#include "game/Report.h"
+#include "platform/LinuxPlatform.h"
+#include "platform/StoreFile.h"
+#include "support/TempDir.h"
+#include "ui/AboutWindows.h"
+#include "ui/BitmapButton.h"
+#include "ui/PikoraDlg.h"
+#include "ui/Setup.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QCheckBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace pikora {
+namespace {
+
+using testing::ChoiceTally;
+using testing::HeapTrend;
+using testing::TempDir;
+
+constexpr int roundsToPlay = 1000;
+constexpr int warmUpRounds = 200;
+constexpr int roundsPerHeapReading = 50;
+// Qt's caches (glyphs, pixmaps, style) fill during the warm-up; after it only a leak per
+// round or per game could lift the trend this far.
+constexpr double heapGrowthBound = 512 * 1024;
+constexpr int pictureCount = 6;
+constexpr int pictureHeight = 30;
+
+class WindowSoak : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        std::filesystem::current_path(m_dir.path());
+        std::filesystem::create_directory(m_dir / "mymain");
+        // Each picture has its own width, so a button's image tells which picture it is.
+        for (int i = 0; i < pictureCount; ++i) {
+            const std::string stem = "mymain/w" + std::to_string(pictureWidth(i));
+            savePicture(stem + ".bmp", pictureWidth(i), QColor::fromHsv(i * 60, 200, 220));
+            ASSERT_TRUE(testing::writeWave((m_dir / (stem + ".wav")).string(), 441));
+        }
+        savePicture("correct.bmp", correctWidth, Qt::white);
+        // The feedback the game waits for is a few milliseconds long, so a thousand rounds
+        // stay quick while every sound still goes through the device.
+        for (const char* sound : { "correct.wav", "no.wav", "applause.wav" }) {
+            ASSERT_TRUE(testing::writeWave((m_dir / sound).string(), 44));
+        }
+        storePath = (m_dir / "machine.reg").string();
+        ASSERT_EQ(ensureStoreKey(storePath, settingsKeyPath), 0);
+        ::setenv("PIKORA_MACHINE_STORE", storePath.c_str(), 1);
+
+        context.settings = { 1, 1, 0, 1, 0, 240, m_dir.str(), (m_dir / "report.txt").string() };
+        context.clock.remainingSeconds = context.settings.maxTimer;
+        ASSERT_EQ(BuildCatalog(context.catalog, platform), 0);
+        platform.seedRandom(20240305);
+        tally.reset(context.catalog.count());
+        startMainWindow();
+    }
+
+    void TearDown() override
+    {
+        main.reset(); // takes the windows it owns with it
+        ::unsetenv("PIKORA_MACHINE_STORE");
+    }
+
+    static int pictureWidth(int index) { return 40 + index; }
+    static constexpr int correctWidth = 24;
+
+    void savePicture(const std::string& relative, int width, const QColor& colour)
+    {
+        QImage image(width, pictureHeight, QImage::Format_RGB32);
+        image.fill(colour);
+        ASSERT_TRUE(image.save(QString::fromStdString((m_dir / relative).string()), "BMP"));
+    }
+
+    // Start-up as the program runs it once the catalogue is built.
+    void startMainWindow()
+    {
+        main = std::make_unique<ui::CPikoraDlg>(context);
+        ASSERT_TRUE(main->isCreated());
+        platform.registerWindow(Window::Main, main.get());
+        platform.setWindowFactory([this](Window window) -> WindowHost* {
+            switch (window) {
+            case Window::Report: {
+                auto* made = new Report(
+                    context.reportText, [this] { ++endProgramCalls; }, main.get());
+                report = made;
+                return made;
+            }
+            case Window::Setup: {
+                auto* made = new ui::setup(context, main.get());
+                setupWindow = made;
+                return made;
+            }
+            case Window::About:
+                return new ui::MyAbout(context.aboutText, main.get());
+            case Window::Main:
+                break;
+            }
+            return nullptr;
+        });
+        main->onSetup = [this] { ShowSetupWindow(context); };
+        main->onAbout = [this] { ShowAboutWindow(context); };
+        main->OnInitDialog();
+        main->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    }
+
+    bool wordMode() const { return context.settings.useWords != 0; }
+    int choices() const { return context.settings.field4 != 0 ? 4 : 2; }
+
+    QWidget* choiceControl(int slot) const
+    {
+        return main->control(
+            (wordMode() ? control::firstWordBox : control::firstPictureButton) + slot);
+    }
+
+    // Slots whose control is on screen and holds (or does not hold) the target.
+    std::vector<int> visibleSlots(bool holdingTarget) const
+    {
+        std::vector<int> found;
+        for (int slot = 0; slot < choices(); ++slot) {
+            const bool isTarget = context.round.slotPicture[slot] == context.round.target;
+            if (choiceControl(slot)->isVisible() && isTarget == holdingTarget) {
+                found.push_back(slot);
+            }
+        }
+        return found;
+    }
+
+    // The learner clicks a choice once the 250 ms in which clicks are ignored are over.
+    // Rather than wait them out, the round is made to have begun that long ago.
+    void click(int slot)
+    {
+        context.round.roundStart = std::min(context.round.roundStart, platform.elapsedMs() - 300);
+        QWidget* widget = choiceControl(slot);
+        if (wordMode()) {
+            QTest::mouseClick(
+                static_cast<QAbstractScrollArea*>(widget)->viewport(), Qt::LeftButton);
+        } else {
+            QTest::mouseClick(widget, Qt::LeftButton);
+        }
+    }
+
+    int pickFrom(const std::vector<int>& from)
+    {
+        return from[std::uniform_int_distribution<std::size_t>(0, from.size() - 1)(learner)];
+    }
+
+    // The buttons in play show the pictures of the round's slots.
+    void checkButtonsShowRound()
+    {
+        if (wordMode()) {
+            return;
+        }
+        for (int slot = 0; slot < choices(); ++slot) {
+            const auto* button = qobject_cast<ui::BitmapButton*>(choiceControl(slot));
+            ASSERT_NE(button, nullptr);
+            const auto& entry = context.catalog.at(context.round.slotPicture[slot]);
+            ASSERT_EQ("W" + std::to_string(button->image().width()), entry.word) << "slot " << slot;
+        }
+    }
+
+    void playRound()
+    {
+        if (percent(learner) < 25) {
+            const auto wrong = visibleSlots(false);
+            if (!wrong.empty()) {
+                const int target = context.round.target;
+                click(pickFrom(wrong));
+                tally.count(target, false);
+                ASSERT_EQ(context.round.answered, 0);
+            }
+        }
+        const auto right = visibleSlots(true);
+        ASSERT_FALSE(right.empty()) << "the target must stay on screen";
+        const int slot = pickFrom(right);
+        const int target = context.round.target;
+        click(slot);
+        tally.count(target, true);
+        ASSERT_EQ(context.round.answered, 1);
+        if (!wordMode()) {
+            const auto* button = qobject_cast<ui::BitmapButton*>(choiceControl(slot));
+            ASSERT_EQ(button->image().width(), correctWidth) << "correct.bmp on the chosen button";
+        }
+        ASSERT_EQ(tally.differences(context.catalog), "");
+
+        // The tick that the right choice asked for in 10 ms, delivered now; then the event
+        // loop paints the next round.
+        const std::int64_t before = context.round.roundStart;
+        OnTick(context);
+        QCoreApplication::processEvents();
+        if (context.clock.remainingSeconds > 0) {
+            ASSERT_NE(context.round.roundStart, before) << "a right choice leads to the next round";
+            ASSERT_EQ(context.round.answered, 0);
+            checkButtonsShowRound();
+        }
+        ++roundsPlayed;
+    }
+
+    void checkReport()
+    {
+        ASSERT_NE(report, nullptr);
+        ASSERT_TRUE(report->isVisible());
+        ASSERT_FALSE(main->takesInput()) << "the main window takes no input after time-up";
+        const auto expected = tally.expectedLines(context.catalog);
+        ASSERT_EQ(testing::scoreLines(context.reportText), expected);
+        ASSERT_EQ(testing::scoreLines(report->textBox()->toPlainText().toStdString()), expected);
+        const std::string file = m_dir.read("report.txt");
+        ASSERT_GT(file.size(), reportBytesSeen);
+        const std::string block = file.substr(reportBytesSeen);
+        reportBytesSeen = file.size();
+        ASSERT_EQ(testing::scoreLines(block), expected);
+        ++reportsChecked;
+    }
+
+    template<class Widget> Widget* setupControl(const QString& text)
+    {
+        for (auto* widget : setupWindow->findChildren<Widget*>()) {
+            if (text.isEmpty() || widget->text() == text) {
+                return widget;
+            }
+        }
+        return nullptr;
+    }
+
+    // After the report: Escape hides it, and the next game starts from the Setup window
+    // with the other mode. The finished game's window takes no more input, so the test
+    // gives it back, as a fresh start of the program would.
+    void nextGame()
+    {
+        QTest::keyClick(report, Qt::Key_Escape);
+        ASSERT_FALSE(report->isVisible());
+        platform.enableWindow(Window::Main, true);
+        main->onSetup();
+        ASSERT_NE(setupWindow, nullptr);
+        ASSERT_TRUE(setupWindow->isVisible());
+        auto* words = setupControl<QCheckBox>(QStringLiteral("Use Words"));
+        auto* four = setupControl<QCheckBox>(QStringLiteral("Field of 4"));
+        auto* maxTime = setupControl<QLineEdit>(QString());
+        auto* ok = setupControl<QAbstractButton>(QStringLiteral("OK"));
+        ASSERT_TRUE(words && four && maxTime && ok);
+        words->setChecked(!words->isChecked());
+        if (++gamesStarted % 2 == 0) {
+            four->setChecked(!four->isChecked());
+        }
+        maxTime->setText(QStringLiteral("4:00"));
+        QTest::mouseClick(ok, Qt::LeftButton);
+        ASSERT_FALSE(setupWindow->isVisible());
+        ASSERT_EQ(context.clock.remainingSeconds, 240);
+        main->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+        tally.reset(context.catalog.count());
+        ASSERT_EQ(tally.differences(context.catalog), "") << "a new game counts from 0";
+        checkButtonsShowRound();
+    }
+
+    TempDir m_dir;
+    std::string storePath;
+    LinuxPlatform platform;
+    GameContext context { platform };
+    std::unique_ptr<ui::CPikoraDlg> main;
+    Report* report = nullptr;
+    QDialog* setupWindow = nullptr;
+    ChoiceTally tally;
+    std::mt19937 learner { 11 };
+    std::uniform_int_distribution<int> percent { 0, 99 };
+    std::size_t reportBytesSeen = 0;
+    int roundsPlayed = 0;
+    int reportsChecked = 0;
+    int gamesStarted = 0;
+    int endProgramCalls = 0;
+};
+
+TEST_F(WindowSoak, ThousandRoundsThroughTheWindowsKeepCountsAndHeapLevel)
+{
+    HeapTrend heap;
+    int nextHeapReading = warmUpRounds;
+    while (roundsPlayed < roundsToPlay && !HasFatalFailure()) {
+        if (roundsPlayed >= nextHeapReading) {
+            heap.sample(roundsPlayed);
+            nextHeapReading = roundsPlayed + roundsPerHeapReading;
+        }
+        playRound();
+        if (!HasFatalFailure() && context.clock.remainingSeconds <= 0) {
+            checkReport();
+            if (!HasFatalFailure()) {
+                nextGame();
+            }
+        }
+    }
+    ASSERT_FALSE(HasFatalFailure());
+    EXPECT_GE(reportsChecked, 5);
+    EXPECT_EQ(endProgramCalls, 0) << "Escape hides the report without ending the program";
+
+    const std::string summary = std::to_string(roundsPlayed) + " rounds, "
+        + std::to_string(reportsChecked) + " reports, " + std::to_string(gamesStarted)
+        + " games from Setup; heap: " + heap.describe();
+    std::printf("%s\n", summary.c_str());
+    RecordProperty("summary", summary);
+    EXPECT_LT(heap.growth(), heapGrowthBound) << heap.describe();
+}
+
+} // namespace
+} // namespace pikora
