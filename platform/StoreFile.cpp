@@ -17,195 +17,194 @@ namespace pikora {
 
 namespace {
 
-    constexpr const char* rootPrefix = "HKEY_LOCAL_MACHINE\\";
+constexpr const char* rootPrefix = "HKEY_LOCAL_MACHINE\\";
 
-    bool sameKey(std::string_view a, std::string_view b)
-    {
-        if (a.size() != b.size()) {
+bool sameKey(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        auto fold = [](char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; };
+        if (fold(a[i]) != fold(b[i])) {
             return false;
         }
-        for (std::size_t i = 0; i < a.size(); ++i) {
-            auto fold
-                = [](char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; };
-            if (fold(a[i]) != fold(b[i])) {
-                return false;
-            }
-        }
-        return true;
     }
+    return true;
+}
 
-    std::string_view trim(std::string_view text)
-    {
-        while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
-            text.remove_prefix(1);
-        }
-        while (!text.empty()
-            && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r'
-                || text.back() == '\n')) {
-            text.remove_suffix(1);
-        }
-        return text;
+std::string_view trim(std::string_view text)
+{
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
+        text.remove_prefix(1);
     }
-
-    int hexDigit(char c)
-    {
-        if (c >= '0' && c <= '9') {
-            return c - '0';
-        }
-        if (c >= 'a' && c <= 'f') {
-            return c - 'a' + 10;
-        }
-        if (c >= 'A' && c <= 'F') {
-            return c - 'A' + 10;
-        }
-        return -1;
+    while (!text.empty()
+        && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r'
+            || text.back() == '\n')) {
+        text.remove_suffix(1);
     }
+    return text;
+}
 
-    // Reads a quoted text with \\ and \" escapes starting at text[0] == '"'. Sets `used` to the
-    // characters consumed, closing quote included.
-    std::optional<std::string> readQuoted(std::string_view text, std::size_t& used)
-    {
-        if (text.empty() || text[0] != '"') {
-            return std::nullopt;
-        }
-        std::string out;
-        for (std::size_t i = 1; i < text.size(); ++i) {
-            if (text[i] == '\\' && i + 1 < text.size()) {
-                out.push_back(text[++i]);
-            } else if (text[i] == '"') {
-                used = i + 1;
-                return out;
-            } else {
-                out.push_back(text[i]);
-            }
-        }
+int hexDigit(char c)
+{
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    return -1;
+}
+
+// Reads a quoted text with \\ and \" escapes starting at text[0] == '"'. Sets `used` to the
+// characters consumed, closing quote included.
+std::optional<std::string> readQuoted(std::string_view text, std::size_t& used)
+{
+    if (text.empty() || text[0] != '"') {
         return std::nullopt;
     }
-
-    std::optional<std::vector<std::uint8_t>> readHexBytes(std::string_view text)
-    {
-        // Bytes of one or two hex digits, separated by commas; blanks and line continuations
-        // between them are allowed.
-        std::vector<std::uint8_t> bytes;
-        int current = 0;
-        int digits = 0;
-        for (char c : text) {
-            if (c == ',' || c == ' ' || c == '\t' || c == '\\' || c == '\r' || c == '\n') {
-                if (digits > 0) {
-                    bytes.push_back(static_cast<std::uint8_t>(current));
-                    current = 0;
-                    digits = 0;
-                }
-                continue;
-            }
-            const int digit = hexDigit(c);
-            if (digit < 0 || digits == 2) {
-                return std::nullopt;
-            }
-            current = current * 16 + digit;
-            ++digits;
-        }
-        if (digits > 0) {
-            bytes.push_back(static_cast<std::uint8_t>(current));
-        }
-        return bytes;
-    }
-
-    // Parses the data after '=' of a value line.
-    std::optional<StoreFile::Value> readData(std::string_view data)
-    {
-        data = trim(data);
-        StoreFile::Value value;
-        if (!data.empty() && data[0] == '"') {
-            std::size_t used = 0;
-            auto text = readQuoted(data, used);
-            if (!text || !trim(data.substr(used)).empty()) {
-                return std::nullopt;
-            }
-            value.type = StoreFile::typeString;
-            value.bytes.assign(text->begin(), text->end());
-            value.bytes.push_back(0);
-            return value;
-        }
-        if (data.substr(0, 6) == "dword:") {
-            const auto digits = data.substr(6);
-            if (digits.size() != 8) {
-                return std::nullopt;
-            }
-            std::uint32_t number = 0;
-            for (char c : digits) {
-                const int digit = hexDigit(c);
-                if (digit < 0) {
-                    return std::nullopt;
-                }
-                number = number * 16 + static_cast<std::uint32_t>(digit);
-            }
-            value.type = StoreFile::typeNumber;
-            for (int i = 0; i < 4; ++i) {
-                value.bytes.push_back(static_cast<std::uint8_t>(number >> (8 * i)));
-            }
-            return value;
-        }
-        if (data.substr(0, 4) == "hex:") {
-            value.type = StoreFile::typeBinary;
-            data.remove_prefix(4);
-        } else if (data.substr(0, 4) == "hex(") {
-            const auto close = data.find("):");
-            if (close == std::string_view::npos || close == 4 || close > 12) {
-                return std::nullopt;
-            }
-            int type = 0;
-            for (char c : data.substr(4, close - 4)) {
-                const int digit = hexDigit(c);
-                if (digit < 0) {
-                    return std::nullopt;
-                }
-                type = type * 16 + digit;
-            }
-            value.type = type;
-            data.remove_prefix(close + 2);
+    std::string out;
+    for (std::size_t i = 1; i < text.size(); ++i) {
+        if (text[i] == '\\' && i + 1 < text.size()) {
+            out.push_back(text[++i]);
+        } else if (text[i] == '"') {
+            used = i + 1;
+            return out;
         } else {
-            return std::nullopt; // "-" (deleted) or something this reader does not know
+            out.push_back(text[i]);
         }
-        auto bytes = readHexBytes(data);
-        if (!bytes) {
+    }
+    return std::nullopt;
+}
+
+std::optional<std::vector<std::uint8_t>> readHexBytes(std::string_view text)
+{
+    // Bytes of one or two hex digits, separated by commas; blanks and line continuations
+    // between them are allowed.
+    std::vector<std::uint8_t> bytes;
+    int current = 0;
+    int digits = 0;
+    for (char c : text) {
+        if (c == ',' || c == ' ' || c == '\t' || c == '\\' || c == '\r' || c == '\n') {
+            if (digits > 0) {
+                bytes.push_back(static_cast<std::uint8_t>(current));
+                current = 0;
+                digits = 0;
+            }
+            continue;
+        }
+        const int digit = hexDigit(c);
+        if (digit < 0 || digits == 2) {
             return std::nullopt;
         }
-        value.bytes = std::move(*bytes);
+        current = current * 16 + digit;
+        ++digits;
+    }
+    if (digits > 0) {
+        bytes.push_back(static_cast<std::uint8_t>(current));
+    }
+    return bytes;
+}
+
+// Parses the data after '=' of a value line.
+std::optional<StoreFile::Value> readData(std::string_view data)
+{
+    data = trim(data);
+    StoreFile::Value value;
+    if (!data.empty() && data[0] == '"') {
+        std::size_t used = 0;
+        auto text = readQuoted(data, used);
+        if (!text || !trim(data.substr(used)).empty()) {
+            return std::nullopt;
+        }
+        value.type = StoreFile::typeString;
+        value.bytes.assign(text->begin(), text->end());
+        value.bytes.push_back(0);
         return value;
     }
-
-    std::string escapeName(const std::string& name)
-    {
-        std::string out;
-        for (char c : name) {
-            if (c == '\\' || c == '"') {
-                out.push_back('\\');
+    if (data.substr(0, 6) == "dword:") {
+        const auto digits = data.substr(6);
+        if (digits.size() != 8) {
+            return std::nullopt;
+        }
+        std::uint32_t number = 0;
+        for (char c : digits) {
+            const int digit = hexDigit(c);
+            if (digit < 0) {
+                return std::nullopt;
             }
-            out.push_back(c);
+            number = number * 16 + static_cast<std::uint32_t>(digit);
         }
-        return out;
-    }
-
-    // Splits text into physical lines that keep their terminators.
-    std::vector<std::string> physicalLines(const std::string& text)
-    {
-        std::vector<std::string> lines;
-        std::size_t start = 0;
-        while (start < text.size()) {
-            auto end = text.find('\n', start);
-            end = end == std::string::npos ? text.size() : end + 1;
-            lines.emplace_back(text, start, end - start);
-            start = end;
+        value.type = StoreFile::typeNumber;
+        for (int i = 0; i < 4; ++i) {
+            value.bytes.push_back(static_cast<std::uint8_t>(number >> (8 * i)));
         }
-        return lines;
+        return value;
     }
+    if (data.substr(0, 4) == "hex:") {
+        value.type = StoreFile::typeBinary;
+        data.remove_prefix(4);
+    } else if (data.substr(0, 4) == "hex(") {
+        const auto close = data.find("):");
+        if (close == std::string_view::npos || close == 4 || close > 12) {
+            return std::nullopt;
+        }
+        int type = 0;
+        for (char c : data.substr(4, close - 4)) {
+            const int digit = hexDigit(c);
+            if (digit < 0) {
+                return std::nullopt;
+            }
+            type = type * 16 + digit;
+        }
+        value.type = type;
+        data.remove_prefix(close + 2);
+    } else {
+        return std::nullopt; // "-" (deleted) or something this reader does not know
+    }
+    auto bytes = readHexBytes(data);
+    if (!bytes) {
+        return std::nullopt;
+    }
+    value.bytes = std::move(*bytes);
+    return value;
+}
 
-    bool continues(const std::string& line)
-    {
-        const auto body = trim(line);
-        return !body.empty() && body.back() == '\\';
+std::string escapeName(const std::string& name)
+{
+    std::string out;
+    for (char c : name) {
+        if (c == '\\' || c == '"') {
+            out.push_back('\\');
+        }
+        out.push_back(c);
     }
+    return out;
+}
+
+// Splits text into physical lines that keep their terminators.
+std::vector<std::string> physicalLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        auto end = text.find('\n', start);
+        end = end == std::string::npos ? text.size() : end + 1;
+        lines.emplace_back(text, start, end - start);
+        start = end;
+    }
+    return lines;
+}
+
+bool continues(const std::string& line)
+{
+    const auto body = trim(line);
+    return !body.empty() && body.back() == '\\';
+}
 
 } // namespace
 
@@ -381,51 +380,53 @@ std::string StoreFile::formatValue(const std::string& name, const Value& value)
 
 namespace {
 
-    class StoreFileKey : public SettingsKey
+class StoreFileKey : public SettingsKey
+{
+public:
+    StoreFileKey(std::string path, std::string key, StoreFile file)
+        : m_path(std::move(path))
+        , m_key(std::move(key))
+        , m_file(std::move(file))
+    { }
+
+    std::optional<std::vector<std::uint8_t>> queryValue(const std::string& name) const override
     {
-    public:
-        StoreFileKey(std::string path, std::string key, StoreFile file)
-            : m_path(std::move(path))
-            , m_key(std::move(key))
-            , m_file(std::move(file))
-        { }
-
-        std::optional<std::vector<std::uint8_t>> queryValue(const std::string& name) const override
-        {
-            auto value = m_file.value(m_key, name);
-            if (!value) {
-                return std::nullopt;
-            }
-            return value->bytes;
+        auto value = m_file.value(m_key, name);
+        if (!value) {
+            return std::nullopt;
         }
+        return value->bytes;
+    }
 
-        void setValue(
-            const std::string& name, int type, const std::vector<std::uint8_t>& bytes) override
-        {
-            m_dirty = m_file.setValue(m_key, name, StoreFile::Value { type, bytes }) || m_dirty;
+    void setValue(
+        const std::string& name, int type, const std::vector<std::uint8_t>& bytes) override
+    {
+        m_dirty = m_file.setValue(m_key, name, StoreFile::Value { type, bytes }) || m_dirty;
+    }
+
+    int close() override
+    {
+        if (!m_dirty) {
+            return 0;
         }
+        m_dirty = false;
+        return writeFileAtomically(m_path, m_file.text());
+    }
 
-        int close() override
-        {
-            if (!m_dirty) {
-                return 0;
-            }
-            m_dirty = false;
-            return writeFileAtomically(m_path, m_file.text());
-        }
-
-    private:
-        std::string m_path;
-        std::string m_key;
-        StoreFile m_file;
-        bool m_dirty = false;
-    };
+private:
+    std::string m_path;
+    std::string m_key;
+    StoreFile m_file;
+    bool m_dirty = false;
+};
 
 } // namespace
 
 std::string machineStorePath()
 {
-    const char* fromEnvironment = std::getenv("PIKORA_MACHINE_STORE");
+    // Not taken from the environment when the program runs with a group of its own (an
+    // installed package): the caller could otherwise point it at any file of that group.
+    const char* fromEnvironment = secure_getenv("PIKORA_MACHINE_STORE");
     return (fromEnvironment != nullptr && *fromEnvironment != '\0') ? fromEnvironment
                                                                     : PIKORA_DEFAULT_STORE;
 }
