@@ -109,6 +109,10 @@ namespace {
 
 std::string toUpperWord(const std::string& text)
 {
+    // Plain ASCII needs no case table: only a to z change, in every locale.
+    if (std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; })) {
+        return asciiUpper(text);
+    }
     const locale_t locale = unicodeLocale();
     if (locale == static_cast<locale_t>(nullptr)) {
         return asciiUpper(text);
@@ -139,14 +143,21 @@ int BuildCatalog(PictureCatalog& catalog, PlatformServices& platform)
         if (file.hidden) {
             continue;
         }
-        const std::string base = folder + stemOf(file.name);
-        if (base.size() + 4 > pathBound) {
+        // The paths are rebuilt from the name up to its first '.': a.b.bmp gives mymain\a.bmp.
+        const std::string_view stem = std::string_view(file.name).substr(0, file.name.find('.'));
+        const std::size_t baseSize = folder.size() + stem.size();
+        if (baseSize + 4 > pathBound) {
             continue; // its paths could not be formed within the bound
         }
         PictureEntry& entry = catalog.add();
-        entry.picturePath = base + ".bmp";
-        entry.voicePath = base + ".wav";
-        entry.word = toUpperWord(base.substr(base.rfind('\\') + 1));
+        entry.picturePath.reserve(baseSize + 4);
+        entry.picturePath.append(folder).append(stem).append(".bmp");
+        entry.voicePath.reserve(baseSize + 4);
+        entry.voicePath.append(folder).append(stem).append(".wav");
+        // The word is what follows the last '\' of the base; a name may hold one itself.
+        const auto slash = stem.rfind('\\');
+        entry.word = toUpperWord(
+            std::string(slash == std::string_view::npos ? stem : stem.substr(slash + 1)));
     }
     return 0;
 }

@@ -262,12 +262,26 @@ std::vector<FoundFile> FileSystem::findFiles(const std::string& pattern)
     for (auto line : hiddenLines(hiddenContent)) {
         hiddenNames.insert(line);
     }
+    // "*.bmp", a star and a plain tail, is what the program asks for: a name matches it when
+    // it ends with the tail, which needs no backtracking over every name of a large folder.
+    const bool starAndTail = wildcard.size() > 1 && wildcard[0] == '*'
+        && wildcard.find_first_of("*?", 1) == std::string::npos;
+    const std::string_view tail
+        = starAndTail ? std::string_view(wildcard).substr(1) : std::string_view();
+    const auto matches = [&](std::string_view name) {
+        if (!starAndTail) {
+            return wildcardMatch(wildcard, name);
+        }
+        return name.size() >= tail.size()
+            && equalsIgnoringCase(name.substr(name.size() - tail.size()), tail);
+    };
     while (const dirent* entry = ::readdir(dir)) {
         const std::string_view name = entry->d_name;
-        if (name == "." || name == ".." || !wildcardMatch(wildcard, name)) {
+        if (name == "." || name == ".." || !matches(name)) {
             continue;
         }
-        FoundFile file { std::string(name), hiddenNames.count(name) > 0, entry->d_type == DT_DIR };
+        const bool hidden = !hiddenNames.empty() && hiddenNames.count(name) > 0;
+        FoundFile file { std::string(name), hidden, entry->d_type == DT_DIR };
         if (entry->d_type == DT_UNKNOWN || entry->d_type == DT_LNK) {
             struct stat st;
             const std::string full = folder.empty() ? file.name : folder + "/" + file.name;
