@@ -9,11 +9,43 @@
 #include "ui/PikoraDlg.h"
 #include "ui/Setup.h"
 
+#include <cstdio>
 #include <memory>
 
 #include <QApplication>
 
 namespace pikora {
+
+namespace {
+
+// For the start-up benchmark (bench/StartupBench.cpp): with the environment variable
+// PIKORA_BENCH_EXIT_AFTER_FIRST_ROUND=1 the program prints one line and ends as soon as
+// the main window has painted its first round.
+class ExitAfterFirstPaint : public QObject
+{
+public:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !m_queued) {
+            m_queued = true;
+            // Queued, so it runs once the whole window has been painted and flushed.
+            QMetaObject::invokeMethod(
+                qApp,
+                [] {
+                    std::fputs("pikora: first round drawn\n", stdout);
+                    std::fflush(stdout);
+                    QCoreApplication::exit(0);
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    bool m_queued = false;
+};
+
+} // namespace
 
 bool CPikoraApp::InitInstance(int& argc, char** argv)
 {
@@ -60,6 +92,10 @@ bool CPikoraApp::InitInstance(int& argc, char** argv)
         box.exec();
     };
     mainWindow.OnInitDialog();
+    ExitAfterFirstPaint benchExit;
+    if (qEnvironmentVariableIntValue("PIKORA_BENCH_EXIT_AFTER_FIRST_ROUND") == 1) {
+        mainWindow.installEventFilter(&benchExit);
+    }
     mainWindow.exec();
     return false;
 }

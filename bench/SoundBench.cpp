@@ -1,0 +1,113 @@
+// Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
+// From a play call to the first samples taken by the audio device: SdlSoundPlayer playing a
+// voice file (decoded and converted to the device's format on each call, as the game does),
+// beside the same device given already converted samples of the same length straight
+// through SDL_QueueAudio. The moment the device takes samples is when the size of its queue
+// drops below what was just queued; with SDL's dummy or disk driver that is when the
+// driver's thread takes its next buffer, with a real card the card's own latency follows.
+//
+//   usage: pikora_sound_bench [RUNS]      (SDL_AUDIODRIVER=dummy unless set)
+//   prints: result sound_start_ms <median ms> <baseline median ms> ms
+#include "WaveFile.h"
+#include "platform/SdlSoundPlayer.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+#include <SDL.h>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// The device the player opened: the one open device whose queue holds samples right after
+// a play call. SDL gives no other way to learn it without changing the player.
+SDL_AudioDeviceID findPlayersDevice()
+{
+    for (SDL_AudioDeviceID id = 1; id < 64; ++id) {
+        if (SDL_GetQueuedAudioSize(id) > 0) {
+            return id;
+        }
+    }
+    return 0;
+}
+
+// Milliseconds from calling `start` to the device taking the first of the queued samples.
+double untilFirstTaken(SDL_AudioDeviceID device, const std::function<void()>& start)
+{
+    const auto begin = Clock::now();
+    start();
+    const Uint32 queued = SDL_GetQueuedAudioSize(device);
+    while (SDL_GetQueuedAudioSize(device) >= queued && queued > 0) {
+        std::this_thread::sleep_for(std::chrono::microseconds(50));
+        if (Clock::now() - begin > std::chrono::seconds(2)) {
+            std::fprintf(stderr, "sound bench: the device took nothing in 2 s\n");
+            std::exit(1);
+        }
+    }
+    return std::chrono::duration<double, std::milli>(Clock::now() - begin).count();
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const int runs = argc > 1 ? std::atoi(argv[1]) : 60;
+    ::setenv("SDL_AUDIODRIVER", "dummy", 0);
+    char folder[] = "/tmp/pikora-sound-bench-XXXXXX";
+    if (::mkdtemp(folder) == nullptr) {
+        std::perror("mkdtemp");
+        return 1;
+    }
+    // A voice as the picture sets hold them: 22,050 Hz mono, converted on every play.
+    const std::string voice = std::string(folder) + "/voice.wav";
+    pikora::testing::writeWave(voice, 22050 * 6 / 10, 22050, 1);
+
+    pikora::SdlSoundPlayer player;
+    player.play(voice, pikora::SoundMode::Async);
+    const SDL_AudioDeviceID device = findPlayersDevice();
+    if (device == 0) {
+        std::fprintf(stderr, "sound bench: no audio device took the samples\n");
+        return 1;
+    }
+    // The same length already in the device's format: 16-bit stereo at the player's rate.
+    const std::vector<Uint8> converted(static_cast<std::size_t>(pikora::SdlSoundPlayer::sampleRate)
+            * 6 / 10 * pikora::SdlSoundPlayer::channels * 2,
+        0);
+    std::vector<double> playerMs;
+    std::vector<double> baselineMs;
+    for (int i = 0; i < runs; ++i) {
+        // Start at different points of the device's period.
+        std::this_thread::sleep_for(std::chrono::microseconds(3000 + (i * 1777) % 12000));
+        playerMs.push_back(
+            untilFirstTaken(device, [&] { player.play(voice, pikora::SoundMode::Async); }));
+        std::this_thread::sleep_for(std::chrono::microseconds(3000 + (i * 2311) % 12000));
+        baselineMs.push_back(untilFirstTaken(device, [&] {
+            SDL_ClearQueuedAudio(device);
+            SDL_QueueAudio(device, converted.data(), static_cast<Uint32>(converted.size()));
+        }));
+    }
+    std::filesystem::remove_all(folder);
+    std::fprintf(stderr, "sound: driver %s, player %.2f to %.2f ms, bare queue %.2f to %.2f ms\n",
+        player.driverName().c_str(), *std::min_element(playerMs.begin(), playerMs.end()),
+        *std::max_element(playerMs.begin(), playerMs.end()),
+        *std::min_element(baselineMs.begin(), baselineMs.end()),
+        *std::max_element(baselineMs.begin(), baselineMs.end()));
+    std::printf("result sound_start_ms %.2f %.2f ms\n", median(playerMs), median(baselineMs));
+    return 0;
+}
