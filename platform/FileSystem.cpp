@@ -177,9 +177,17 @@ bool wildcardMatch(std::string_view pattern, std::string_view name)
 
 int readWholeFile(const std::string& path, std::string& content)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without O_NONBLOCK opening a FIFO would wait for a writer, and a device such as
+    // /dev/zero never ends: only regular files are read.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         return errno;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        const int error = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+        ::close(fd);
+        return error;
     }
     content.clear();
     char buffer[65536];
@@ -324,6 +332,11 @@ int FileSystem::writeHiddenMark(const std::string& path, bool hidden)
         return 0;
     }
     const auto [folder, name] = splitFolder(localPath(path));
+    if (name.find('\n') != std::string::npos) {
+        // The list holds a name a line: written, this name would mark the file named by its
+        // last line instead, and never itself.
+        return EINVAL;
+    }
     const std::string listPath = hiddenListPath(folder);
     std::string content;
     const int readError = readWholeFile(listPath, content);

@@ -21,11 +21,13 @@ bool wildcardMatch(std::string_view pattern, std::string_view name);
 // renamed over it. The old file stays whole if anything fails. Returns 0 or an errno code.
 int writeFileAtomically(const std::string& path, const std::string& content);
 
-// Reads a whole file; returns 0 or an errno code.
+// Reads a whole regular file; returns 0 or an errno code (EISDIR for a folder, EINVAL for
+// any other file that is not a regular one).
 int readWholeFile(const std::string& path, std::string& content);
 
 // The file services of the platform, on POSIX calls only. The hidden mark of a file is
-// its name listed on a line of the `.hidden` file of its folder.
+// its name listed on a line of the `.hidden` file of its folder, so a name that holds a line
+// feed cannot be marked (EINVAL).
 class FileSystem
 {
 public:
