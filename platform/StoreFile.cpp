@@ -206,6 +206,14 @@ bool continues(const std::string& line)
     return !body.empty() && body.back() == '\\';
 }
 
+// A continuation goes on with more hex bytes; a line that opens a key or a value ends it, so
+// that a stray '\' at the end of a line cannot swallow a key or a value added after it.
+bool opensEntry(const std::string& line)
+{
+    const auto body = trim(line);
+    return !body.empty() && (body.front() == '[' || body.front() == '"' || body.front() == '@');
+}
+
 } // namespace
 
 StoreFile::StoreFile(std::string text)
@@ -220,7 +228,7 @@ StoreFile::StoreFile(std::string text)
             continue;
         }
         Entry entry { lines[i], std::nullopt, std::nullopt };
-        while (continues(entry.raw) && i + 1 < lines.size()) {
+        while (continues(entry.raw) && i + 1 < lines.size() && !opensEntry(lines[i + 1])) {
             entry.raw += lines[++i];
         }
         std::size_t used = 0;

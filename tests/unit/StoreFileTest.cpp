@@ -95,6 +95,26 @@ TEST(StoreFile, JoinsContinuationLines)
     EXPECT_EQ(file.value(key, "W")->bytes, (Bytes { 9, 0, 0, 0 }));
 }
 
+// Found by fuzzing: a '\' at the end of the file's last line swallowed the key and the
+// values added after it, so the installer's key never opened and saves were lost.
+TEST(StoreFile, AStrayContinuationAtTheEndSwallowsNothingAddedAfterIt)
+{
+    for (const std::string& last :
+        { std::string("[HKEY_\\"), std::string("\"X\"=hex:02,\\\r\n") }) {
+        SCOPED_TRACE(last);
+        StoreFile file("Windows Registry Editor Version 5.00\n\n" + last);
+        file.addKey(key);
+        ASSERT_TRUE(file.setValue(key, "FIELD4", { StoreFile::typeNumber, { 1, 0, 0, 0 } }));
+        const StoreFile again(file.text());
+        EXPECT_TRUE(again.hasKey(key));
+        ASSERT_TRUE(again.value(key, "FIELD4").has_value());
+        EXPECT_EQ(again.value(key, "FIELD4")->bytes, (Bytes { 1, 0, 0, 0 }));
+    }
+    StoreFile inside(head + "\"V\"=hex:01,\\\n\"W\"=dword:00000009\n");
+    EXPECT_EQ(inside.value(key, "V")->bytes, (Bytes { 1 })); // it ends where "W" opens
+    EXPECT_EQ(inside.value(key, "W")->bytes, (Bytes { 9, 0, 0, 0 }));
+}
+
 TEST(StoreFile, FirstOfTwoEqualKeysAndValuesWins)
 {
     StoreFile file(head + "\"V\"=dword:00000001\n\"v\"=dword:00000002\n\n[" + key
