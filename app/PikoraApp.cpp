@@ -3,11 +3,8 @@
 
 #include "game/GameContext.h"
 #include "game/PictureCatalog.h"
-#include "game/Report.h"
 #include "platform/LinuxPlatform.h"
-#include "ui/AboutWindows.h"
-#include "ui/PikoraDlg.h"
-#include "ui/Setup.h"
+#include "ui/ProgramWindows.h"
 
 #include <cstdio>
 #include <memory>
@@ -58,39 +55,12 @@ bool CPikoraApp::InitInstance(int& argc, char** argv)
     BuildCatalog(context.catalog, platform);
     platform.seedRandom(static_cast<std::uint32_t>(platform.calendarTime()));
 
-    ui::CPikoraDlg mainWindow(context);
+    // Its Report's OK ends the program at once, with the main window still open.
+    ui::ProgramWindows windows(context, platform, [] { QCoreApplication::exit(0); });
+    ui::CPikoraDlg& mainWindow = windows.main();
     if (!mainWindow.isCreated()) {
         return false; // without its window the game cannot run; there is nothing to show
     }
-    platform.registerWindow(Window::Main, &mainWindow);
-    // The other windows are made on first use, owned by the main window, and kept.
-    std::unique_ptr<Report> report;
-    std::unique_ptr<ui::setup> setupWindow;
-    std::unique_ptr<ui::MyAbout> about;
-    platform.setWindowFactory([&](Window window) -> WindowHost* {
-        switch (window) {
-        case Window::Report:
-            // Its OK ends the program at once, with the main window still open.
-            report = std::make_unique<Report>(
-                context.reportText, [] { QCoreApplication::exit(0); }, &mainWindow);
-            return report.get();
-        case Window::Setup:
-            setupWindow = std::make_unique<ui::setup>(context, &mainWindow);
-            return setupWindow.get();
-        case Window::About:
-            about = std::make_unique<ui::MyAbout>(context.aboutText, &mainWindow);
-            return about.get();
-        case Window::Main:
-            break;
-        }
-        return nullptr;
-    });
-    mainWindow.onSetup = [&] { ShowSetupWindow(context); };
-    mainWindow.onAbout = [&] { ShowAboutWindow(context); };
-    mainWindow.onSystemAbout = [&] {
-        ui::CAboutDlg box(&mainWindow);
-        box.exec();
-    };
     mainWindow.OnInitDialog();
     ExitAfterFirstPaint benchExit;
     if (qEnvironmentVariableIntValue("PIKORA_BENCH_EXIT_AFTER_FIRST_ROUND") == 1) {

@@ -17,6 +17,7 @@
 #include "ui/AboutWindows.h"
 #include "ui/BitmapButton.h"
 #include "ui/PikoraDlg.h"
+#include "ui/ProgramWindows.h"
 #include "ui/Setup.h"
 
 #include <cstdlib>
@@ -85,7 +86,7 @@ protected:
 
     void TearDown() override
     {
-        main.reset(); // takes the windows it owns with it
+        windows.reset(); // the main window takes the windows it owns with it
         ::unsetenv("PIKORA_MACHINE_STORE");
     }
 
@@ -102,42 +103,24 @@ protected:
     // Start-up as the program runs it once the catalogue is built.
     void startMainWindow()
     {
-        main = std::make_unique<ui::CPikoraDlg>(context);
-        ASSERT_TRUE(main->isCreated());
-        platform.registerWindow(Window::Main, main.get());
-        platform.setWindowFactory([this](Window window) -> WindowHost* {
-            switch (window) {
-            case Window::Report: {
-                auto* made = new Report(
-                    context.reportText, [this] { ++endProgramCalls; }, main.get());
-                report = made;
-                return made;
-            }
-            case Window::Setup: {
-                auto* made = new ui::setup(context, main.get());
-                setupWindow = made;
-                return made;
-            }
-            case Window::About:
-                return new ui::MyAbout(context.aboutText, main.get());
-            case Window::Main:
-                break;
-            }
-            return nullptr;
-        });
-        main->onSetup = [this] { ShowSetupWindow(context); };
-        main->onAbout = [this] { ShowAboutWindow(context); };
-        main->OnInitDialog();
-        main->show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+        windows = std::make_unique<ui::ProgramWindows>(
+            context, platform, [this] { ++endProgramCalls; });
+        ASSERT_TRUE(main()->isCreated());
+        main()->OnInitDialog();
+        main()->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(main()));
     }
+
+    ui::CPikoraDlg* main() const { return &windows->main(); }
+    Report* report() const { return windows->report(); }
+    ui::setup* setupWindow() const { return windows->setupWindow(); }
 
     bool wordMode() const { return context.settings.useWords != 0; }
     int choices() const { return context.settings.field4 != 0 ? 4 : 2; }
 
     QWidget* choiceControl(int slot) const
     {
-        return main->control(
+        return main()->control(
             (wordMode() ? control::firstWordBox : control::firstPictureButton) + slot);
     }
 
@@ -226,12 +209,12 @@ protected:
 
     void checkReport()
     {
-        ASSERT_NE(report, nullptr);
-        ASSERT_TRUE(report->isVisible());
-        ASSERT_FALSE(main->takesInput()) << "the main window takes no input after time-up";
+        ASSERT_NE(report(), nullptr);
+        ASSERT_TRUE(report()->isVisible());
+        ASSERT_FALSE(main()->takesInput()) << "the main window takes no input after time-up";
         const auto expected = tally.expectedLines(context.catalog);
         ASSERT_EQ(testing::scoreLines(context.reportText), expected);
-        ASSERT_EQ(testing::scoreLines(report->textBox()->toPlainText().toStdString()), expected);
+        ASSERT_EQ(testing::scoreLines(report()->textBox()->toPlainText().toStdString()), expected);
         const std::string file = m_dir.read("report.txt");
         ASSERT_GT(file.size(), reportBytesSeen);
         const std::string block = file.substr(reportBytesSeen);
@@ -242,7 +225,7 @@ protected:
 
     template<class Widget> Widget* setupControl(const QString& text)
     {
-        for (auto* widget : setupWindow->findChildren<Widget*>()) {
+        for (auto* widget : setupWindow()->findChildren<Widget*>()) {
             if (text.isEmpty() || widget->text() == text) {
                 return widget;
             }
@@ -255,12 +238,12 @@ protected:
     // gives it back, as a fresh start of the program would.
     void nextGame()
     {
-        QTest::keyClick(report, Qt::Key_Escape);
-        ASSERT_FALSE(report->isVisible());
+        QTest::keyClick(report(), Qt::Key_Escape);
+        ASSERT_FALSE(report()->isVisible());
         platform.enableWindow(Window::Main, true);
-        main->onSetup();
-        ASSERT_NE(setupWindow, nullptr);
-        ASSERT_TRUE(setupWindow->isVisible());
+        main()->onSetup();
+        ASSERT_NE(setupWindow(), nullptr);
+        ASSERT_TRUE(setupWindow()->isVisible());
         auto* words = setupControl<QCheckBox>(QStringLiteral("Use Words"));
         auto* four = setupControl<QCheckBox>(QStringLiteral("Field of 4"));
         auto* maxTime = setupControl<QLineEdit>(QString());
@@ -272,10 +255,10 @@ protected:
         }
         maxTime->setText(QStringLiteral("4:00"));
         QTest::mouseClick(ok, Qt::LeftButton);
-        ASSERT_FALSE(setupWindow->isVisible());
+        ASSERT_FALSE(setupWindow()->isVisible());
         ASSERT_EQ(context.clock.remainingSeconds, 240);
-        main->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+        main()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(main()));
         tally.reset(context.catalog.count());
         ASSERT_EQ(tally.differences(context.catalog), "") << "a new game counts from 0";
         checkButtonsShowRound();
@@ -285,9 +268,7 @@ protected:
     std::string storePath;
     LinuxPlatform platform;
     GameContext context { platform };
-    std::unique_ptr<ui::CPikoraDlg> main;
-    Report* report = nullptr;
-    QDialog* setupWindow = nullptr;
+    std::unique_ptr<ui::ProgramWindows> windows;
     ChoiceTally tally;
     std::mt19937 learner { 11 };
     std::uniform_int_distribution<int> percent { 0, 99 };

@@ -24,8 +24,8 @@ protected:
     {
         activateMain(); // the menu is the main window's
         chooseMenuCommand(ui::CPikoraDlg::aboutCommand);
-        ASSERT_TRUE(about);
-        ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == about; }));
+        ASSERT_TRUE(about());
+        ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == about(); }));
     }
 
     static QString storedNotice()
@@ -37,18 +37,18 @@ protected:
 TEST_F(AboutWindows, HelpAboutShowsTheSameWindowEveryTime)
 {
     openHelpAbout();
-    ui::MyAbout* first = about;
-    EXPECT_EQ(about->noticeBox()->toPlainText(), storedNotice());
-    EXPECT_EQ(about->parentWidget(), main.get());
-    EXPECT_EQ(about->windowTitle(), "About Pikora");
-    EXPECT_FALSE(about->isModal());
+    ui::MyAbout* first = about();
+    EXPECT_EQ(about()->noticeBox()->toPlainText(), storedNotice());
+    EXPECT_EQ(about()->parentWidget(), main());
+    EXPECT_EQ(about()->windowTitle(), "About Pikora");
+    EXPECT_FALSE(about()->isModal());
 
     openHelpAbout(); // while it is open
-    QTest::mouseClick(about->findChild<QPushButton*>("control1"), Qt::LeftButton);
-    EXPECT_FALSE(about->isVisible());
+    QTest::mouseClick(about()->findChild<QPushButton*>("control1"), Qt::LeftButton);
+    EXPECT_FALSE(about()->isVisible());
     openHelpAbout(); // after it was hidden
-    EXPECT_EQ(about, first);
-    EXPECT_EQ(windowsMade[Window::About], 1);
+    EXPECT_EQ(about(), first);
+    EXPECT_EQ(windows->made(Window::About), 1);
 }
 
 TEST_F(AboutWindows, NoticeEditStaysWhenConfirmedAndIsReplacedWhenDismissed)
@@ -60,39 +60,39 @@ TEST_F(AboutWindows, NoticeEditStaysWhenConfirmedAndIsReplacedWhenDismissed)
         bool keeps;
     };
     const Dismissal dismissals[] = {
-        { "Escape", [this] { QTest::keyClick(about->noticeBox(), Qt::Key_Escape); }, false },
-        { "close box", [this] { about->close(); }, false },
+        { "Escape", [this] { QTest::keyClick(about()->noticeBox(), Qt::Key_Escape); }, false },
+        { "close box", [this] { about()->close(); }, false },
         { "OK",
             [this] {
-                QTest::mouseClick(about->findChild<QPushButton*>("control1"), Qt::LeftButton);
+                QTest::mouseClick(about()->findChild<QPushButton*>("control1"), Qt::LeftButton);
             },
             true },
-        { "Escape after OK", [this] { QTest::keyClick(about->noticeBox(), Qt::Key_Escape); },
+        { "Escape after OK", [this] { QTest::keyClick(about()->noticeBox(), Qt::Key_Escape); },
             false },
     };
     QString expected = storedNotice();
     for (const Dismissal& dismissal : dismissals) {
         SCOPED_TRACE(dismissal.name);
         openHelpAbout();
-        EXPECT_EQ(about->noticeBox()->toPlainText(), expected);
-        about->noticeBox()->setFocus();
-        about->noticeBox()->moveCursor(QTextCursor::End);
-        QTest::keyClicks(about->noticeBox(), dismissal.name);
-        const QString edited = about->noticeBox()->toPlainText();
+        EXPECT_EQ(about()->noticeBox()->toPlainText(), expected);
+        about()->noticeBox()->setFocus();
+        about()->noticeBox()->moveCursor(QTextCursor::End);
+        QTest::keyClicks(about()->noticeBox(), dismissal.name);
+        const QString edited = about()->noticeBox()->toPlainText();
         dismissal.dismiss();
-        EXPECT_FALSE(about->isVisible());
+        EXPECT_FALSE(about()->isVisible());
         if (dismissal.keeps) {
             expected = edited;
         }
     }
     openHelpAbout();
-    EXPECT_EQ(about->noticeBox()->toPlainText(), storedNotice() + "OK");
+    EXPECT_EQ(about()->noticeBox()->toPlainText(), storedNotice() + "OK");
 }
 
 // The window menu's box is modal: the test answers it from inside its own event loop.
 TEST_F(AboutWindows, WindowMenuAboutShowsTheVersionAndOkClosesIt)
 {
-    QAction* item = main->systemMenu()->actions().value(2);
+    QAction* item = main()->systemMenu()->actions().value(2);
     ASSERT_TRUE(item);
     ASSERT_EQ(item->data().toInt(), ui::CPikoraDlg::sysMenuAboutId);
     for (int opening = 0; opening < 2; ++opening) {
@@ -100,18 +100,18 @@ TEST_F(AboutWindows, WindowMenuAboutShowsTheVersionAndOkClosesIt)
         QStringList texts;
         bool modal = false;
         bool ticked = false;
-        QTimer::singleShot(0, main.get(), [&] {
+        QTimer::singleShot(0, main(), [&] {
             auto* box = qobject_cast<ui::CAboutDlg*>(QApplication::activeModalWidget());
             if (box == nullptr) {
                 return; // the guard below ends the loop
             }
-            modal = box->isModal() && box->parentWidget() == main.get();
+            modal = box->isModal() && box->parentWidget() == main();
             for (auto* label : box->findChildren<QLabel*>()) {
                 texts << label->text();
             }
             // The game's timer goes on while the box holds the input.
             const int ticks = context.clock.tickCounter;
-            main->setTimer(gameTimerId, 10);
+            main()->setTimer(gameTimerId, 10);
             ticked = QTest::qWaitFor([&] { return context.clock.tickCounter != ticks; }, 2000);
             QTest::mouseClick(box->control(1), Qt::LeftButton);
         });
@@ -130,7 +130,7 @@ TEST_F(AboutWindows, WindowMenuAboutShowsTheVersionAndOkClosesIt)
         EXPECT_TRUE(ticked);
         EXPECT_TRUE(texts.contains("Pikora Version 1.0")) << texts.join('|').toStdString();
         // Made afresh each time: nothing of it is left once it is closed.
-        EXPECT_TRUE(main->findChildren<ui::CAboutDlg*>().isEmpty());
+        EXPECT_TRUE(main()->findChildren<ui::CAboutDlg*>().isEmpty());
     }
 }
 

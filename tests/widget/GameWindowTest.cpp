@@ -49,7 +49,7 @@ TEST_P(ModeVisibility, ShowsExactlyTheControlsOfTheMode)
     startGame();
     for (int id : everyControl) {
         const bool expected = mode.visible.count(id) == 1;
-        EXPECT_EQ(control(id)->isVisibleTo(main.get()), expected) << "control " << id;
+        EXPECT_EQ(control(id)->isVisibleTo(main()), expected) << "control " << id;
         EXPECT_EQ(control(id)->isHidden(), !expected) << "control " << id;
     }
 }
@@ -85,9 +85,9 @@ TEST_F(MainWindowLayout, ControlsSitAtTheirDialogUnitRectanglesBelowTheMenuBar)
     }
     EXPECT_EQ(client->size(), QSize(975, 696));
     // The menu bar is extra: it neither covers the client area nor takes space from it.
-    const QRect clientInWindow(client->mapTo(main.get(), QPoint(0, 0)), client->size());
-    EXPECT_GE(clientInWindow.top(), main->menuBar()->geometry().bottom() + 1);
-    EXPECT_TRUE(main->rect().contains(clientInWindow));
+    const QRect clientInWindow(client->mapTo(main(), QPoint(0, 0)), client->size());
+    EXPECT_GE(clientInWindow.top(), main()->menuBar()->geometry().bottom() + 1);
+    EXPECT_TRUE(main()->rect().contains(clientInWindow));
 }
 
 void expectWordFormat(const ui::RichEdit& edit, const QString& family)
@@ -142,7 +142,7 @@ protected:
     void expectFocusParked()
     {
         QWidget* focus = QApplication::focusWidget();
-        EXPECT_TRUE(focus == control(1004) || focus == main.get())
+        EXPECT_TRUE(focus == control(1004) || focus == main())
             << (focus ? focus->objectName().toStdString() : "no focus");
     }
 };
@@ -211,7 +211,7 @@ TEST_F(MainWindowChoices, HidingTheWrongWordsPassesTheFocusToNoOtherWord)
     clickWord(1027);
     EXPECT_EQ(counts()[0], std::make_pair(0, 1));
     for (int id : { 1026, 1027, 1028, 1029 }) {
-        EXPECT_EQ(control(id)->isVisibleTo(main.get()), id == 1026 || id == 1029) << id;
+        EXPECT_EQ(control(id)->isVisibleTo(main()), id == 1026 || id == 1029) << id;
     }
     expectFocusParked();
 }
@@ -229,8 +229,8 @@ TEST_F(MainWindowChoices, WindowActivatedAgainMakesNoChoice)
         other.activateWindow();
         ASSERT_TRUE(QTest::qWaitFor([&other] { return QApplication::activeWindow() == &other; }));
     }
-    main->activateWindow();
-    ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == main.get(); }));
+    main()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == main(); }));
     EXPECT_EQ(counts()[0], std::make_pair(0, 1));
     expectFocusParked();
 }
@@ -246,7 +246,7 @@ TEST_F(MainWindowChoices, EnterOrSpaceOnTheParkedFocusDoesNothing)
         QTest::keyClick(QApplication::focusWidget(), key);
     }
     EXPECT_EQ(counts()[0], std::make_pair(0, 1));
-    EXPECT_TRUE(main->isVisible());
+    EXPECT_TRUE(main()->isVisible());
 }
 
 TEST_F(MainWindowChoices, EscapeClosesTheWindowWithoutAReport)
@@ -257,9 +257,9 @@ TEST_F(MainWindowChoices, EscapeClosesTheWindowWithoutAReport)
     knownRound(0);
     context.catalog[0].correctCount = 2;
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    EXPECT_FALSE(main->isVisible());
-    EXPECT_EQ(main->result(), QDialog::Rejected);
-    EXPECT_EQ(windowsMade[Window::Report], 0);
+    EXPECT_FALSE(main()->isVisible());
+    EXPECT_EQ(main()->result(), QDialog::Rejected);
+    EXPECT_EQ(windows->made(Window::Report), 0);
     EXPECT_FALSE(std::filesystem::exists(dir / "report.txt"));
 }
 
@@ -279,16 +279,16 @@ protected:
         context.catalog[0].wrongCount = 1;
         context.catalog[1].wrongCount = 2;
         context.clock.remainingSeconds = 1; // the next tick is time-up
-        main->setTimer(gameTimerId, 10);
-        ASSERT_TRUE(QTest::qWaitFor([this] { return report && report->isVisible(); }));
-        ASSERT_TRUE(QTest::qWaitForWindowActive(report));
-        box = report->textBox();
+        main()->setTimer(gameTimerId, 10);
+        ASSERT_TRUE(QTest::qWaitFor([this] { return report() && report()->isVisible(); }));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(report()));
+        box = report()->textBox();
         ASSERT_TRUE(box);
     }
 
     QPushButton* reportOk() const
     {
-        return report->findChild<QPushButton*>(QStringLiteral("control1"));
+        return report()->findChild<QPushButton*>(QStringLiteral("control1"));
     }
 
     QPlainTextEdit* box = nullptr;
@@ -302,10 +302,10 @@ TEST_F(TimeUpWindows, ReportShowsTheScoreWithLineBreaksAndHasNoCloseBox)
         "Word\t\tCorrect\t\tWrong\t\tPercent Correct\n\n" + word0 + "\t\t3\t\t1\t\t75\n" + word1
             + "\t\t0\t\t2\t\t0\n");
     EXPECT_EQ(box->document()->blockCount(), 5);
-    EXPECT_EQ(windowsMade[Window::Report], 1);
-    EXPECT_EQ(report->parentWidget(), main.get());
+    EXPECT_EQ(windows->made(Window::Report), 1);
+    EXPECT_EQ(report()->parentWidget(), main());
 
-    const Qt::WindowFlags flags = report->windowFlags();
+    const Qt::WindowFlags flags = report()->windowFlags();
     EXPECT_TRUE(flags & Qt::WindowTitleHint);
     EXPECT_TRUE(flags & Qt::CustomizeWindowHint); // without it the window manager adds one
     EXPECT_FALSE(flags & Qt::WindowCloseButtonHint);
@@ -329,8 +329,8 @@ TEST_F(TimeUpWindows, OkOrEnterEndsTheProgram)
     for (const ConfirmCase& confirm : cases) {
         SCOPED_TRACE(confirm.name);
         endProgramCalls = 0;
-        report->show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(report));
+        report()->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(report()));
         QWidget* target = confirm.inTextBox ? static_cast<QWidget*>(box) : reportOk();
         target->setFocus();
         if (confirm.click) {
@@ -339,41 +339,41 @@ TEST_F(TimeUpWindows, OkOrEnterEndsTheProgram)
             QTest::keyClick(target, Qt::Key_Return);
         }
         EXPECT_EQ(endProgramCalls, 1);
-        EXPECT_EQ(report->result(), QDialog::Accepted);
+        EXPECT_EQ(report()->result(), QDialog::Accepted);
     }
 }
 
 TEST_F(TimeUpWindows, EscapeOnlyHidesTheReport)
 {
     QTest::keyClick(box, Qt::Key_Escape);
-    EXPECT_FALSE(report->isVisible());
+    EXPECT_FALSE(report()->isVisible());
     EXPECT_EQ(endProgramCalls, 0);
-    EXPECT_TRUE(main->isVisible());
+    EXPECT_TRUE(main()->isVisible());
 }
 
 TEST_F(TimeUpWindows, MainWindowIgnoresInputButTicksWhileTheReportTakesInput)
 {
-    EXPECT_FALSE(main->takesInput());
+    EXPECT_FALSE(main()->takesInput());
     passChoiceGuard();
     const auto before = counts();
-    main->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    main()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main()));
     QTest::mouseClick(control(1000), Qt::LeftButton); // would be right
     QTest::mouseClick(control(1001), Qt::LeftButton); // would be wrong
-    QTest::keyClick(main.get(), Qt::Key_Escape);
-    QTest::keyClick(main.get(), Qt::Key_Space, Qt::AltModifier);
-    main->close();
+    QTest::keyClick(main(), Qt::Key_Escape);
+    QTest::keyClick(main(), Qt::Key_Space, Qt::AltModifier);
+    main()->close();
     EXPECT_EQ(counts(), before);
-    EXPECT_TRUE(main->isVisible());
-    EXPECT_FALSE(main->systemMenu()->isVisible());
+    EXPECT_TRUE(main()->isVisible());
+    EXPECT_FALSE(main()->systemMenu()->isVisible());
 
     // The timer goes on: the next tick is time-up again, with a second report block.
-    main->setTimer(gameTimerId, 10);
+    main()->setTimer(gameTimerId, 10);
     EXPECT_TRUE(QTest::qWaitFor([this] { return platform.played("applause.wav") == 2; }));
 
-    report->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(report));
-    EXPECT_TRUE(report->isEnabled());
+    report()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(report()));
+    EXPECT_TRUE(report()->isEnabled());
     box->setFocus();
     QTest::keyClicks(box, "ok");
     EXPECT_TRUE(box->toPlainText().contains("ok"));
@@ -388,7 +388,7 @@ using MainWindowMenus = GameWindows;
 TEST_F(MainWindowMenus, SystemMenuHoldsCloseASeparatorAndAbout)
 {
     startGame();
-    const QList<QAction*> items = main->systemMenu()->actions();
+    const QList<QAction*> items = main()->systemMenu()->actions();
     ASSERT_EQ(items.size(), 3);
     EXPECT_EQ(items[0]->text(), "&Close");
     EXPECT_TRUE(items[1]->isSeparator());
@@ -396,21 +396,21 @@ TEST_F(MainWindowMenus, SystemMenuHoldsCloseASeparatorAndAbout)
     EXPECT_EQ(items[2]->data().toInt(), 16);
 
     items[0]->trigger();
-    EXPECT_FALSE(main->isVisible());
-    EXPECT_EQ(main->result(), QDialog::Rejected);
+    EXPECT_FALSE(main()->isVisible());
+    EXPECT_EQ(main()->result(), QDialog::Rejected);
 }
 
 TEST_F(MainWindowMenus, RightClickOrAltSpaceOpensTheSystemMenu)
 {
     startGame();
-    QMenu* menu = main->systemMenu();
+    QMenu* menu = main()->systemMenu();
     // A right click on the window's background, through the window as the system sends it.
-    const QPoint background = control(1023)->mapTo(main.get(), QPoint(0, 0)) + QPoint(-5, -5);
-    QTest::mouseClick(main->windowHandle(), Qt::RightButton, {}, background);
+    const QPoint background = control(1023)->mapTo(main(), QPoint(0, 0)) + QPoint(-5, -5);
+    QTest::mouseClick(main()->windowHandle(), Qt::RightButton, {}, background);
     EXPECT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }));
     menu->hide();
 
-    QTest::keyClick(main.get(), Qt::Key_Space, Qt::AltModifier);
+    QTest::keyClick(main(), Qt::Key_Space, Qt::AltModifier);
     EXPECT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }));
     menu->hide();
 }

@@ -13,6 +13,7 @@
 #include "support/TempDir.h"
 #include "ui/AboutWindows.h"
 #include "ui/PikoraDlg.h"
+#include "ui/ProgramWindows.h"
 #include "ui/Setup.h"
 
 #include <algorithm>
@@ -76,7 +77,7 @@ protected:
 
     void TearDown() override
     {
-        main.reset(); // takes the windows it owns with it
+        windows.reset(); // the main window takes the windows it owns with it
         ::unsetenv("PIKORA_MACHINE_STORE");
     }
 
@@ -91,40 +92,23 @@ protected:
     void startGame()
     {
         BuildCatalog(context.catalog, platform);
-        main = std::make_unique<ui::CPikoraDlg>(context);
-        ASSERT_TRUE(main->isCreated());
-        platform.registerWindow(Window::Main, main.get());
-        platform.setWindowFactory([this](Window window) { return makeWindow(window); });
-        main->onSetup = [this] { ShowSetupWindow(context); };
-        main->onAbout = [this] { ShowAboutWindow(context); };
-        main->onSystemAbout = [this] {
-            ui::CAboutDlg box(main.get());
+        windows = std::make_unique<ui::ProgramWindows>(
+            context, platform, [this] { ++endProgramCalls; });
+        ASSERT_TRUE(main()->isCreated());
+        main()->onSystemAbout = [this] {
+            ui::CAboutDlg box(main());
             systemAboutResults.push_back(box.exec());
         };
-        main->OnInitDialog();
-        main->show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+        main()->OnInitDialog();
+        main()->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(main()));
     }
 
-    WindowHost* makeWindow(Window window)
-    {
-        ++windowsMade[window];
-        switch (window) {
-        case Window::Report:
-            report = new Report(
-                context.reportText, [this] { ++endProgramCalls; }, main.get());
-            return report;
-        case Window::Setup:
-            setupWindow = new ui::setup(context, main.get());
-            return setupWindow;
-        case Window::About:
-            about = new ui::MyAbout(context.aboutText, main.get());
-            return about;
-        case Window::Main:
-            break;
-        }
-        return nullptr;
-    }
+    ui::CPikoraDlg* main() const { return &windows->main(); }
+    // Made on first use, owned by the main window.
+    Report* report() const { return windows->report(); }
+    ui::setup* setupWindow() const { return windows->setupWindow(); }
+    ui::MyAbout* about() const { return windows->about(); }
 
     // A round the test knows: slot k holds picture k and the target is `target`, drawn long
     // enough ago that a choice is judged.
@@ -139,21 +123,21 @@ protected:
     // Choices in the first 250 ms of a round are ignored.
     void passChoiceGuard() { context.round.roundStart = platform.elapsedMs() - 1000; }
 
-    QWidget* control(int id) const { return main->control(id); }
+    QWidget* control(int id) const { return main()->control(id); }
 
     // The offscreen platform activates a window only when it is shown; it gives the
     // activation back to the owner of a window that hides no more than a window manager
     // that does nothing, so the test does what such a manager would.
     void activateMain()
     {
-        main->activateWindow();
-        ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == main.get(); }));
+        main()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == main(); }));
     }
 
     // Chooses a command of the main window's menu bar as a click on the item would.
     void chooseMenuCommand(int command)
     {
-        for (QAction* popup : main->menuBar()->actions()) {
+        for (QAction* popup : main()->menuBar()->actions()) {
             for (QAction* item : popup->menu()->actions()) {
                 if (item->data().toInt() == command) {
                     item->trigger();
@@ -177,12 +161,7 @@ protected:
     std::string storePath;
     RecordingPlatform platform;
     GameContext context { platform };
-    std::unique_ptr<ui::CPikoraDlg> main;
-    // Made on first use, owned by the main window.
-    QPointer<Report> report;
-    QPointer<ui::setup> setupWindow;
-    QPointer<ui::MyAbout> about;
-    std::map<Window, int> windowsMade;
+    std::unique_ptr<ui::ProgramWindows> windows;
     int endProgramCalls = 0;
     std::vector<int> systemAboutResults;
 };

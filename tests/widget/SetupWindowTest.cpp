@@ -31,12 +31,12 @@ protected:
     {
         activateMain(); // the menu is the main window's
         chooseMenuCommand(ui::CPikoraDlg::setupCommand);
-        ASSERT_TRUE(setupWindow);
+        ASSERT_TRUE(setupWindow());
         ASSERT_TRUE(
-            QTest::qWaitFor([this] { return QApplication::activeWindow() == setupWindow; }));
+            QTest::qWaitFor([this] { return QApplication::activeWindow() == setupWindow(); }));
     }
 
-    QListWidget* list() const { return setupWindow->pictureList(); }
+    QListWidget* list() const { return setupWindow()->pictureList(); }
 
     std::map<std::string, bool> listedChecks() const
     {
@@ -50,16 +50,16 @@ protected:
 
     bool checked(int id) const
     {
-        return qobject_cast<QCheckBox*>(setupWindow->control(id))->isChecked();
+        return qobject_cast<QCheckBox*>(setupWindow()->control(id))->isChecked();
     }
 
-    void click(int id) { QTest::mouseClick(setupWindow->control(id), Qt::LeftButton); }
+    void click(int id) { QTest::mouseClick(setupWindow()->control(id), Qt::LeftButton); }
 
     // Unconfirmed changes to every kind of field: a check box, the time, the pictures.
     void changeEverything()
     {
         click(setup::UseWords);
-        auto* maxTime = qobject_cast<QLineEdit*>(setupWindow->control(setup::MaxTime));
+        auto* maxTime = qobject_cast<QLineEdit*>(setupWindow()->control(setup::MaxTime));
         maxTime->selectAll();
         QTest::keyClicks(maxTime, "5:00");
         click(setup::ClearAll);
@@ -67,7 +67,7 @@ protected:
 
     void expectNothingApplied(const std::string& storeBefore)
     {
-        EXPECT_FALSE(setupWindow->isVisible());
+        EXPECT_FALSE(setupWindow()->isVisible());
         EXPECT_EQ(context.settings.useWords, 0);
         EXPECT_EQ(context.settings.maxTimer, 150);
         EXPECT_EQ(dir.read("machine.reg"), storeBefore);
@@ -83,10 +83,10 @@ TEST_F(SetupWindow, TabOrderFollowsTheTemplate)
     open();
     std::map<QWidget*, int> ids;
     for (int id : { 1, 2, 3, 4, 1018, 1019, 1020, 1021, 1024, 1025, 1026 }) {
-        ids[setupWindow->control(id)] = id;
+        ids[setupWindow()->control(id)] = id;
     }
     std::vector<int> order;
-    QWidget* first = setupWindow->control(setup::Ok);
+    QWidget* first = setupWindow()->control(setup::Ok);
     QWidget* widget = first;
     do {
         if (ids.count(widget) == 1 && (widget->focusPolicy() & Qt::TabFocus)) {
@@ -107,14 +107,14 @@ TEST_F(SetupWindow, OpeningShowsTheOptionsAndEveryPictureFileHiddenOnesUnchecked
     EXPECT_TRUE(checked(setup::HideWrongButtons));
     EXPECT_TRUE(checked(setup::UseTimer));
     EXPECT_FALSE(checked(setup::UseWords));
-    EXPECT_EQ(qobject_cast<QLineEdit*>(setupWindow->control(setup::MaxTime))->text(), "00:02:30");
+    EXPECT_EQ(qobject_cast<QLineEdit*>(setupWindow()->control(setup::MaxTime))->text(), "00:02:30");
     EXPECT_EQ(listedChecks(),
         (std::map<std::string, bool> {
             { "cat", true }, { "dog", false }, { "fox", true }, { "sun", true } }));
     for (int i = 0; i < list()->count(); ++i) {
         EXPECT_TRUE(list()->item(i)->flags() & Qt::ItemIsUserCheckable);
     }
-    EXPECT_EQ(setupWindow->parentWidget(), main.get());
+    EXPECT_EQ(setupWindow()->parentWidget(), main());
     EXPECT_TRUE(platform.messages.empty());
 }
 
@@ -133,7 +133,7 @@ TEST_F(SetupWindow, SelectAllAndClearAllSetEveryItem)
         for (const auto& [label, isChecked] : listedChecks()) {
             EXPECT_EQ(isChecked, expected) << label << " after button " << button;
         }
-        EXPECT_TRUE(setupWindow->isVisible());
+        EXPECT_TRUE(setupWindow()->isVisible());
     }
 }
 
@@ -141,7 +141,7 @@ TEST_F(SetupWindow, OkSavesTheOptionsMarksThePicturesAndRestartsTheGame)
 {
     open();
     click(setup::UseWords);
-    auto* maxTime = qobject_cast<QLineEdit*>(setupWindow->control(setup::MaxTime));
+    auto* maxTime = qobject_cast<QLineEdit*>(setupWindow()->control(setup::MaxTime));
     maxTime->selectAll();
     QTest::keyClicks(maxTime, "5:00");
     for (int i = 0; i < list()->count(); ++i) {
@@ -151,7 +151,7 @@ TEST_F(SetupWindow, OkSavesTheOptionsMarksThePicturesAndRestartsTheGame)
     }
     click(setup::Ok);
 
-    EXPECT_FALSE(setupWindow->isVisible());
+    EXPECT_FALSE(setupWindow()->isVisible());
     EXPECT_EQ(context.settings.useWords, 1);
     EXPECT_EQ(context.settings.maxTimer, 300);
     EXPECT_EQ(context.clock.remainingSeconds, 300);
@@ -175,7 +175,7 @@ TEST_F(SetupWindow, CancelEscapeAndTheCloseBoxApplyNothing)
     const std::pair<const char*, std::function<void()>> dismissals[] = {
         { "Cancel", [this] { click(setup::Cancel); } },
         { "Escape", [this] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); } },
-        { "close box", [this] { setupWindow->close(); } },
+        { "close box", [this] { setupWindow()->close(); } },
     };
     for (const auto& [name, dismiss] : dismissals) {
         SCOPED_TRACE(name);
@@ -184,7 +184,7 @@ TEST_F(SetupWindow, CancelEscapeAndTheCloseBoxApplyNothing)
         dismiss();
         expectNothingApplied(storeBefore);
     }
-    EXPECT_EQ(windowsMade[Window::Setup], 1);
+    EXPECT_EQ(windows->made(Window::Setup), 1);
 }
 
 TEST_F(SetupWindow, OpeningAgainDiscardsUnconfirmedChanges)
@@ -199,14 +199,14 @@ TEST_F(SetupWindow, OpeningAgainDiscardsUnconfirmedChanges)
         open();
         EXPECT_FALSE(checked(setup::UseWords));
         EXPECT_EQ(
-            qobject_cast<QLineEdit*>(setupWindow->control(setup::MaxTime))->text(), "00:02:30");
+            qobject_cast<QLineEdit*>(setupWindow()->control(setup::MaxTime))->text(), "00:02:30");
         for (const auto& [label, isChecked] : listedChecks()) {
             EXPECT_TRUE(isChecked) << label;
         }
         EXPECT_EQ(list()->count(), 4);
         click(setup::Cancel);
     }
-    EXPECT_EQ(windowsMade[Window::Setup], 1);
+    EXPECT_EQ(windows->made(Window::Setup), 1);
 }
 
 TEST_F(SetupWindow, EnterConfirmsWithOkUnlessAnotherButtonHasTheFocus)
@@ -215,15 +215,15 @@ TEST_F(SetupWindow, EnterConfirmsWithOkUnlessAnotherButtonHasTheFocus)
     // Enter on a focused push button clicks that button.
     open();
     changeEverything();
-    setupWindow->control(setup::Cancel)->setFocus();
-    QTest::keyClick(setupWindow->control(setup::Cancel), Qt::Key_Return);
+    setupWindow()->control(setup::Cancel)->setFocus();
+    QTest::keyClick(setupWindow()->control(setup::Cancel), Qt::Key_Return);
     expectNothingApplied(storeBefore);
 
     open();
     click(setup::ClearAll);
-    setupWindow->control(setup::SelectAll)->setFocus();
-    QTest::keyClick(setupWindow->control(setup::SelectAll), Qt::Key_Return);
-    EXPECT_TRUE(setupWindow->isVisible());
+    setupWindow()->control(setup::SelectAll)->setFocus();
+    QTest::keyClick(setupWindow()->control(setup::SelectAll), Qt::Key_Return);
+    EXPECT_TRUE(setupWindow()->isVisible());
     for (const auto& [label, isChecked] : listedChecks()) {
         EXPECT_TRUE(isChecked) << label;
     }
@@ -235,9 +235,9 @@ TEST_F(SetupWindow, EnterConfirmsWithOkUnlessAnotherButtonHasTheFocus)
         SCOPED_TRACE("focus on " + std::to_string(id));
         open();
         click(setup::UseWords);
-        setupWindow->control(id)->setFocus();
-        QTest::keyClick(setupWindow->control(id), Qt::Key_Return);
-        EXPECT_FALSE(setupWindow->isVisible());
+        setupWindow()->control(id)->setFocus();
+        QTest::keyClick(setupWindow()->control(id), Qt::Key_Return);
+        EXPECT_FALSE(setupWindow()->isVisible());
         EXPECT_EQ(context.settings.useWords, words);
     }
 }

@@ -1,0 +1,57 @@
+// Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
+#include "ProgramWindows.h"
+
+namespace pikora::ui {
+
+ProgramWindows::ProgramWindows(
+    GameContext& context, LinuxPlatform& platform, std::function<void()> endProgram)
+    : m_context(context)
+    , m_platform(platform)
+    , m_endProgram(std::move(endProgram))
+    , m_main(std::make_unique<CPikoraDlg>(context))
+{
+    platform.registerWindow(Window::Main, m_main.get());
+    platform.setWindowFactory([this](Window window) { return make(window); });
+    m_main->onSetup = [this] { ShowSetupWindow(m_context); };
+    m_main->onAbout = [this] { ShowAboutWindow(m_context); };
+    m_main->onSystemAbout = [this] {
+        CAboutDlg box(m_main.get()); // made afresh each time
+        box.exec();
+    };
+}
+
+ProgramWindows::~ProgramWindows()
+{
+    // The platform must not reach windows that are gone.
+    m_platform.setWindowFactory(nullptr);
+    for (Window window : { Window::Main, Window::Report, Window::Setup, Window::About }) {
+        m_platform.registerWindow(window, nullptr);
+    }
+}
+
+int ProgramWindows::made(Window window) const
+{
+    const auto found = m_made.find(window);
+    return found == m_made.end() ? 0 : found->second;
+}
+
+WindowHost* ProgramWindows::make(Window window)
+{
+    ++m_made[window];
+    switch (window) {
+    case Window::Report:
+        m_report = new Report(m_context.reportText, m_endProgram, m_main.get());
+        return m_report;
+    case Window::Setup:
+        m_setup = new setup(m_context, m_main.get());
+        return m_setup;
+    case Window::About:
+        m_about = new MyAbout(m_context.aboutText, m_main.get());
+        return m_about;
+    case Window::Main:
+        break;
+    }
+    return nullptr;
+}
+
+} // namespace pikora::ui

@@ -1,0 +1,51 @@
+// Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "game/GameContext.h"
+#include "game/Report.h"
+#include "platform/LinuxPlatform.h"
+#include "ui/AboutWindows.h"
+#include "ui/PikoraDlg.h"
+#include "ui/Setup.h"
+
+#include <functional>
+#include <map>
+#include <memory>
+
+#include <QPointer>
+
+namespace pikora::ui {
+
+// Every window of the program, wired to the game and the platform in one place: the main
+// window at once, the Report, Setup and About windows on first use, owned by the main
+// window and kept until it goes.
+class ProgramWindows
+{
+public:
+    // `endProgram` is what the Report's OK does: end the process with status 0.
+    ProgramWindows(GameContext& context, LinuxPlatform& platform, std::function<void()> endProgram);
+    ~ProgramWindows();
+    ProgramWindows(const ProgramWindows&) = delete;
+    ProgramWindows& operator=(const ProgramWindows&) = delete;
+
+    CPikoraDlg& main() const { return *m_main; }
+    Report* report() const { return m_report; }
+    setup* setupWindow() const { return m_setup; }
+    MyAbout* about() const { return m_about; }
+    // How many windows of a kind were made (each is made at most once).
+    int made(Window window) const;
+
+private:
+    WindowHost* make(Window window);
+
+    GameContext& m_context;
+    LinuxPlatform& m_platform;
+    std::function<void()> m_endProgram;
+    std::unique_ptr<CPikoraDlg> m_main;
+    QPointer<Report> m_report;
+    QPointer<setup> m_setup;
+    QPointer<MyAbout> m_about;
+    std::map<Window, int> m_made;
+};
+
+} // namespace pikora::ui
