@@ -11,10 +11,10 @@ namespace pikora {
 
 namespace {
 
-    constexpr SDL_AudioFormat deviceFormat = AUDIO_S16SYS;
-    constexpr int bytesPerFrame = SdlSoundPlayer::channels * 2;
-    // A short device buffer keeps the time from a play call to the speaker low.
-    constexpr Uint16 deviceFrames = 512;
+constexpr SDL_AudioFormat deviceFormat = AUDIO_S16SYS;
+constexpr int bytesPerFrame = SdlSoundPlayer::channels * 2;
+// A short device buffer keeps the time from a play call to the speaker low.
+constexpr Uint16 deviceFrames = 512;
 
 } // namespace
 
@@ -37,9 +37,7 @@ std::vector<std::uint8_t> defaultChime()
     return bytes;
 }
 
-SdlSoundPlayer::SdlSoundPlayer()
-    : m_defaultSound(defaultChime())
-{ }
+SdlSoundPlayer::SdlSoundPlayer() = default;
 
 SdlSoundPlayer::~SdlSoundPlayer()
 {
@@ -138,6 +136,9 @@ void SdlSoundPlayer::play(const std::string& localPath, SoundMode mode)
     }
     std::vector<std::uint8_t> samples;
     const bool decoded = decode(localPath, samples);
+    if (!decoded && m_defaultSound.empty()) {
+        m_defaultSound = defaultChime(); // made on first need: most runs never miss a file
+    }
     const auto& data = decoded ? samples : m_defaultSound;
     SDL_ClearQueuedAudio(m_device);
     if (!data.empty()) {

@@ -10,7 +10,9 @@ namespace pikora::ui {
 namespace {
 
 constexpr int iconId = 128;
-constexpr int iconSizes[] = { 16, 32, 48, 64, 128, 256 };
+// The sizes a window icon is drawn at; the window system is given every one, so each is
+// decoded at start-up.
+constexpr int iconSizes[] = { 16, 32, 48 };
 
 // Gives the picture and icon controls of a built window their images.
 void setTemplateImages(const DialogTemplate& dialog, const BuiltDialog& built)
