@@ -153,15 +153,16 @@ std::optional<StoreFile::Value> readData(std::string_view data)
         if (close == std::string_view::npos || close == 4 || close > 12) {
             return std::nullopt;
         }
-        int type = 0;
+        // A type is a 32-bit number: up to 8 hex digits, kept as the int of the same bits.
+        std::uint32_t type = 0;
         for (char c : data.substr(4, close - 4)) {
             const int digit = hexDigit(c);
             if (digit < 0) {
                 return std::nullopt;
             }
-            type = type * 16 + digit;
+            type = type * 16 + static_cast<std::uint32_t>(digit);
         }
-        value.type = type;
+        value.type = static_cast<int>(type);
         data.remove_prefix(close + 2);
     } else {
         return std::nullopt; // "-" (deleted) or something this reader does not know

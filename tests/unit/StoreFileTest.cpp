@@ -60,6 +60,10 @@ TEST(StoreFile, ReadsEveryValueForm)
         { "hex(1):41,42", 1, { 'A', 'B' } },
         { "hex(4):01,02,03,04,05", 4, { 1, 2, 3, 4, 5 } },
         { "hex(b):ff", 11, { 0xff } },
+        // Found by fuzzing: a type of eight hex digits overflowed while it was read.
+        { "hex(7fffffff):01", 0x7fffffff, { 1 } },
+        { "hex(ffffffff):", -1, {} },
+        { "hex(100000000):01", 0, {} },
         { "hex:1,a", 3, { 1, 10 } },
         { "hex:123", 0, {} },
         { "hex:zz", 0, {} },
@@ -153,6 +157,7 @@ TEST(StoreFile, WrittenValuesReadBackWithTypeAndSize)
         { 1, {} },
         { 3, { 0, 0x80, 0xff } },
         { 7, { 1 } },
+        { -1, { 1 } },
     };
     StoreFile file(head);
     for (std::size_t i = 0; i < std::size(values); ++i) {
