@@ -13,32 +13,7 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # shellcheck source=tests/e2e/xlib.sh
 source "$here/xlib.sh"
 
-work=$(mktemp -d /tmp/pikora-e2e-XXXXXX)
-pid=
-cleanup()
-{
-    if [[ -n "$pid" ]] && kill -0 "$pid" 2>/dev/null; then
-        kill -9 "$pid" 2>/dev/null || true
-    fi
-    stop_private_x
-    if [[ "${PIKORA_KEEP_E2E:-0}" == 1 ]]; then
-        echo "kept $work"
-    else
-        rm -rf "$work"
-    fi
-}
-trap cleanup EXIT
-
-ensure_display
-
-prefix="$work/inst"
-export PIKORA_MACHINE_STORE="$work/machine.reg"
-cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 || {
-    cat "$work/install.log"
-    fail "install failed"
-}
-app="$prefix/Pikora"
-[[ -x "$app/pikora" ]] || fail "no program installed at $app/pikora"
+install_scratch e2e "$build"
 
 # Three pictures of plain colours, so a screenshot tells which one a button shows.
 rm -rf "$app/mymain"

@@ -3,6 +3,8 @@
 # Windows are found by their titles; positions are relative to a window's client area.
 
 xvfb_pid=
+work=
+pid=
 
 fail()
 {
@@ -112,4 +114,36 @@ type_text()
 pixel_at()
 {
     import -window "$1" -crop "1x1+$2+$3" -depth 8 txt:- 2>/dev/null | grep -oE '#[0-9A-F]{6}' | head -n 1
+}
+
+# install_scratch NAME BUILD-DIR: installs the built program into a scratch folder with its
+# own settings store, on an X server; sets `work`, `prefix` and `app`, and cleans up on exit
+# (the folder stays with PIKORA_KEEP_E2E=1). Start the program into `pid`.
+install_scratch()
+{
+    work=$(mktemp -d "/tmp/pikora-$1-XXXXXX")
+    trap cleanup_scratch EXIT
+    ensure_display
+    prefix="$work/inst"
+    export PIKORA_MACHINE_STORE="$work/machine.reg"
+    cmake --install "$2" --prefix "$prefix" >"$work/install.log" 2>&1 || {
+        cat "$work/install.log"
+        fail "install failed"
+    }
+    app="$prefix/Pikora"
+    [[ -x "$app/pikora" ]] || fail "no program installed at $app/pikora"
+}
+
+# shellcheck disable=SC2317 # called by the trap
+cleanup_scratch()
+{
+    if [[ -n "$pid" ]] && kill -0 "$pid" 2>/dev/null; then
+        kill -9 "$pid" 2>/dev/null || true
+    fi
+    stop_private_x
+    if [[ "${PIKORA_KEEP_E2E:-0}" == 1 ]]; then
+        echo "kept $work"
+    else
+        rm -rf "$work"
+    fi
 }
