@@ -46,9 +46,10 @@ private:
 
 bool CPikoraApp::InitInstance(int& argc, char** argv)
 {
+    LinuxPlatform platform;
+    platform.prepareSound(); // on its own thread, while the toolkit starts
     QApplication application(argc, argv);
     application.setApplicationName(QStringLiteral("Pikora"));
-    LinuxPlatform platform;
     GameContext context(platform);
 
     LoadSettings(context);

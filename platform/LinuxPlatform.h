@@ -20,6 +20,8 @@ public:
     // Makes a window on first use; returns nullptr when it cannot be made.
     using WindowFactory = std::function<WindowHost*(Window)>;
 
+    // Starts loading the sound system in the background, to overlap the rest of start-up.
+    void prepareSound() { m_sound.prepare(); }
     void setWindowFactory(WindowFactory factory) { m_factory = std::move(factory); }
     void registerWindow(Window window, WindowHost* host) { m_windows[window] = host; }
     WindowHost* window(Window window) const;

@@ -1,11 +1,11 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 #include "SdlSoundPlayer.h"
 
+#include "SdlLibrary.h"
+
 #include <cmath>
 #include <cstring>
 #include <sys/stat.h>
-
-#include <SDL.h>
 
 namespace pikora {
 
@@ -41,9 +41,24 @@ SdlSoundPlayer::SdlSoundPlayer() = default;
 
 SdlSoundPlayer::~SdlSoundPlayer()
 {
+    finishPreparing();
     if (m_device != 0) {
-        SDL_CloseAudioDevice(m_device);
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        m_sdl->CloseAudioDevice(m_device);
+        m_sdl->QuitSubSystem(SDL_INIT_AUDIO);
+    }
+}
+
+void SdlSoundPlayer::prepare()
+{
+    if (!m_preparing.joinable() && m_device == 0 && !m_failed) {
+        m_preparing = std::thread([this] { ensureDevice(); });
+    }
+}
+
+void SdlSoundPlayer::finishPreparing()
+{
+    if (m_preparing.joinable()) {
+        m_preparing.join();
     }
 }
 
@@ -52,6 +67,11 @@ bool SdlSoundPlayer::ensureDevice()
     if (m_device != 0 || m_failed) {
         return m_device != 0;
     }
+    m_sdl = sdlLibrary();
+    if (m_sdl == nullptr) {
+        m_failed = true; // no SDL on this machine: the program stays silent
+        return false;
+    }
     SDL_AudioSpec wanted {};
     wanted.freq = sampleRate;
     wanted.format = deviceFormat;
@@ -59,31 +79,32 @@ bool SdlSoundPlayer::ensureDevice()
     wanted.samples = deviceFrames;
     // SDL would otherwise turn SIGINT and SIGTERM into quit events nobody reads, and the
     // program could no longer be stopped by its session.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
-        m_device = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+    m_sdl->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (m_sdl->InitSubSystem(SDL_INIT_AUDIO) == 0) {
+        m_device = m_sdl->OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
         if (m_device == 0) {
-            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+            m_sdl->QuitSubSystem(SDL_INIT_AUDIO);
         }
     }
     if (m_device == 0) {
         // No sound card or server: keep the timing of sounds with the silent driver.
-        SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
-        if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
-            m_device = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+        m_sdl->SetHint(SDL_HINT_AUDIODRIVER, "dummy");
+        if (m_sdl->InitSubSystem(SDL_INIT_AUDIO) == 0) {
+            m_device = m_sdl->OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
         }
     }
     if (m_device == 0) {
         m_failed = true;
         return false;
     }
-    SDL_PauseAudioDevice(m_device, 0);
+    m_sdl->PauseAudioDevice(m_device, 0);
     return true;
 }
 
-std::string SdlSoundPlayer::driverName() const
+std::string SdlSoundPlayer::driverName()
 {
-    const char* name = m_device != 0 ? SDL_GetCurrentAudioDriver() : nullptr;
+    finishPreparing();
+    const char* name = m_device != 0 ? m_sdl->GetCurrentAudioDriver() : nullptr;
     return name != nullptr ? name : std::string();
 }
 
@@ -97,17 +118,18 @@ bool SdlSoundPlayer::decode(const std::string& localPath, std::vector<std::uint8
     SDL_AudioSpec spec {};
     Uint8* buffer = nullptr;
     Uint32 length = 0;
-    if (SDL_LoadWAV(localPath.c_str(), &spec, &buffer, &length) == nullptr) {
+    if (m_sdl->LoadWAV_RW(m_sdl->RWFromFile(localPath.c_str(), "rb"), 1, &spec, &buffer, &length)
+        == nullptr) {
         return false;
     }
     const double seconds = static_cast<double>(length)
         / (static_cast<double>(spec.freq) * spec.channels * (SDL_AUDIO_BITSIZE(spec.format) / 8));
     if (!(seconds <= maxSeconds)) {
-        SDL_FreeWAV(buffer);
+        m_sdl->FreeWAV(buffer);
         return false; // decoded at the device's rate it would not fit in memory
     }
     SDL_AudioCVT cvt {};
-    const int built = SDL_BuildAudioCVT(
+    const int built = m_sdl->BuildAudioCVT(
         &cvt, spec.format, spec.channels, spec.freq, deviceFormat, channels, sampleRate);
     bool ok = built >= 0;
     if (ok && built == 0) {
@@ -118,19 +140,20 @@ bool SdlSoundPlayer::decode(const std::string& localPath, std::vector<std::uint8
         std::memcpy(work.data(), buffer, length);
         cvt.buf = work.data();
         cvt.len = static_cast<int>(length);
-        ok = SDL_ConvertAudio(&cvt) == 0;
+        ok = m_sdl->ConvertAudio(&cvt) == 0;
         if (ok) {
             work.resize(static_cast<std::size_t>(cvt.len_cvt));
             samples = std::move(work);
         }
     }
-    SDL_FreeWAV(buffer);
+    m_sdl->FreeWAV(buffer);
     samples.resize(samples.size() - samples.size() % bytesPerFrame);
     return ok;
 }
 
 void SdlSoundPlayer::play(const std::string& localPath, SoundMode mode)
 {
+    finishPreparing();
     if (!ensureDevice()) {
         return;
     }
@@ -140,9 +163,9 @@ void SdlSoundPlayer::play(const std::string& localPath, SoundMode mode)
         m_defaultSound = defaultChime(); // made on first need: most runs never miss a file
     }
     const auto& data = decoded ? samples : m_defaultSound;
-    SDL_ClearQueuedAudio(m_device);
+    m_sdl->ClearQueuedAudio(m_device);
     if (!data.empty()) {
-        SDL_QueueAudio(m_device, data.data(), static_cast<Uint32>(data.size()));
+        m_sdl->QueueAudio(m_device, data.data(), static_cast<Uint32>(data.size()));
     }
     if (mode == SoundMode::Sync) {
         waitUntilPlayed();
@@ -151,11 +174,11 @@ void SdlSoundPlayer::play(const std::string& localPath, SoundMode mode)
 
 void SdlSoundPlayer::waitUntilPlayed() const
 {
-    while (SDL_GetQueuedAudioSize(m_device) > 0) {
-        SDL_Delay(2);
+    while (m_sdl->GetQueuedAudioSize(m_device) > 0) {
+        m_sdl->Delay(2);
     }
     // The last buffer handed to the device still has to sound.
-    SDL_Delay(static_cast<Uint32>(1000 * deviceFrames / sampleRate + 1));
+    m_sdl->Delay(static_cast<Uint32>(1000 * deviceFrames / sampleRate + 1));
 }
 
 } // namespace pikora

@@ -5,9 +5,12 @@
 
 #include <cstdint>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace pikora {
+
+struct SdlLibrary;
 
 // Plays wave files through one SDL audio device for the whole process, opened on first
 // use. A new sound cuts off the one playing. When no real device opens, playback falls back
@@ -22,10 +25,11 @@ public:
 
     // A missing, unreadable, too large or too long file plays the built-in default chime instead.
     void play(const std::string& localPath, SoundMode mode);
-    // True once a device is open (after the first play).
-    bool deviceOpen() const { return m_device != 0; }
+    // Loads SDL and opens the device on a thread of its own, so that it overlaps the rest of
+    // start-up; the first play waits for it.
+    void prepare();
     // The driver in use ("pulseaudio", "disk", "dummy", ...); empty before the first play.
-    std::string driverName() const;
+    std::string driverName();
 
     // Files longer than this are refused (the whole file is decoded into memory).
     static constexpr std::uint64_t maxFileBytes = 64u * 1024u * 1024u;
@@ -39,6 +43,10 @@ private:
     bool decode(const std::string& localPath, std::vector<std::uint8_t>& samples) const;
     void waitUntilPlayed() const;
 
+    void finishPreparing();
+
+    const SdlLibrary* m_sdl = nullptr;
+    std::thread m_preparing;
     std::uint32_t m_device = 0;
     bool m_failed = false;
     std::vector<std::uint8_t> m_defaultSound;

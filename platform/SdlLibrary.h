@@ -1,0 +1,34 @@
+// Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <SDL.h>
+
+namespace pikora {
+
+// The few SDL functions the sound player calls, looked up in the SDL library when sound is
+// first needed. Loading SDL pulls in some thirty more libraries (sound servers, codecs), so
+// the program does not link it: start-up would pay for them before the first window shows.
+struct SdlLibrary
+{
+    decltype(&::SDL_SetHint) SetHint;
+    decltype(&::SDL_InitSubSystem) InitSubSystem;
+    decltype(&::SDL_QuitSubSystem) QuitSubSystem;
+    decltype(&::SDL_OpenAudioDevice) OpenAudioDevice;
+    decltype(&::SDL_CloseAudioDevice) CloseAudioDevice;
+    decltype(&::SDL_PauseAudioDevice) PauseAudioDevice;
+    decltype(&::SDL_GetCurrentAudioDriver) GetCurrentAudioDriver;
+    decltype(&::SDL_RWFromFile) RWFromFile;
+    decltype(&::SDL_LoadWAV_RW) LoadWAV_RW;
+    decltype(&::SDL_FreeWAV) FreeWAV;
+    decltype(&::SDL_BuildAudioCVT) BuildAudioCVT;
+    decltype(&::SDL_ConvertAudio) ConvertAudio;
+    decltype(&::SDL_ClearQueuedAudio) ClearQueuedAudio;
+    decltype(&::SDL_QueueAudio) QueueAudio;
+    decltype(&::SDL_GetQueuedAudioSize) GetQueuedAudioSize;
+    decltype(&::SDL_Delay) Delay;
+};
+
+// Loads the library once (safe from any thread); nullptr when it or a function is missing.
+const SdlLibrary* sdlLibrary();
+
+} // namespace pikora
