@@ -13,6 +13,7 @@ struct SdlLibrary
     decltype(&::SDL_SetHint) SetHint;
     decltype(&::SDL_InitSubSystem) InitSubSystem;
     decltype(&::SDL_QuitSubSystem) QuitSubSystem;
+    decltype(&::SDL_Quit) Quit;
     decltype(&::SDL_OpenAudioDevice) OpenAudioDevice;
     decltype(&::SDL_CloseAudioDevice) CloseAudioDevice;
     decltype(&::SDL_PauseAudioDevice) PauseAudioDevice;

@@ -42,16 +42,20 @@ SdlSoundPlayer::SdlSoundPlayer() = default;
 SdlSoundPlayer::~SdlSoundPlayer()
 {
     finishPreparing();
-    if (m_device != 0) {
-        m_sdl->CloseAudioDevice(m_device);
-        m_sdl->QuitSubSystem(SDL_INIT_AUDIO);
+    if (m_sdl != nullptr) {
+        if (m_device != 0) {
+            m_sdl->CloseAudioDevice(m_device);
+        }
+        m_sdl->Quit(); // also frees the hints set on the way
     }
 }
 
 void SdlSoundPlayer::prepare()
 {
     if (!m_preparing.joinable() && m_device == 0 && !m_failed) {
-        m_preparing = std::thread([this] { ensureDevice(); });
+        // Only the loading: SDL keeps per-thread state that a thread of its own would leave
+        // behind, so every SDL call stays on the game's thread.
+        m_preparing = std::thread([] { sdlLibrary(); });
     }
 }
 

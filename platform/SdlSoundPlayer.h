@@ -25,8 +25,8 @@ public:
 
     // A missing, unreadable, too large or too long file plays the built-in default chime instead.
     void play(const std::string& localPath, SoundMode mode);
-    // Loads SDL and opens the device on a thread of its own, so that it overlaps the rest of
-    // start-up; the first play waits for it.
+    // Loads SDL on a thread of its own, so that it overlaps the rest of start-up; the first
+    // play waits for it.
     void prepare();
     // The driver in use ("pulseaudio", "disk", "dummy", ...); empty before the first play.
     std::string driverName();
