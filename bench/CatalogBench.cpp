@@ -3,6 +3,7 @@
 // the same folder: the "ratio" counter is catalogue time over listing time.
 #include "game/PictureCatalog.h"
 #include "platform/FileSystem.h"
+#include "tests/support/FilesOnlyPlatform.h"
 
 #include <chrono>
 #include <cstdio>
@@ -17,48 +18,6 @@
 
 namespace pikora {
 namespace {
-
-// Only the file services are real; the catalogue asks for nothing else.
-class ListingPlatform : public PlatformServices
-{
-public:
-    void playSound(const std::string&, SoundMode) override { }
-    std::unique_ptr<Bitmap> loadBitmap(const std::string&) override { return nullptr; }
-    void setButtonImage(Window, int, std::unique_ptr<Bitmap>) override { }
-    void showControl(Window, int, bool) override { }
-    void setFocus(Window, int) override { }
-    bool createWindow(Window) override { return false; }
-    void showWindow(Window, bool) override { }
-    void enableWindow(Window, bool) override { }
-    void pushFields(Window) override { }
-    void pullFields(Window) override { }
-    void setTimer(Window, int, int) override { }
-    void messageBox(const std::string&) override { }
-    std::unique_ptr<SettingsKey> openSettingsKey(const std::string&) override { return nullptr; }
-    std::vector<FoundFile> findFiles(const std::string& pattern) override
-    {
-        return m_files.findFiles(pattern);
-    }
-    int readHiddenMark(const std::string& path, bool& hidden) override
-    {
-        return m_files.readHiddenMark(path, hidden);
-    }
-    int writeHiddenMark(const std::string& path, bool hidden) override
-    {
-        return m_files.writeHiddenMark(path, hidden);
-    }
-    std::string modulePath() override { return m_files.modulePath(); }
-    int changeDirectory(const std::string& path) override { return m_files.changeDirectory(path); }
-    std::unique_ptr<TextAppender> openTextAppend(const std::string&) override { return nullptr; }
-    std::int64_t elapsedMs() override { return 0; }
-    std::time_t calendarTime() override { return 0; }
-    std::tm localTime(std::time_t) override { return {}; }
-    void seedRandom(std::uint32_t) override { }
-    int random() override { return 0; }
-
-private:
-    FileSystem m_files;
-};
 
 // Application folders holding "mymain" with N empty pictures, made once per N and
 // removed when the program ends.
@@ -158,7 +117,7 @@ void BM_BuildCatalog(benchmark::State& state)
     const auto& appFolder = folders.appFolder(pictures);
     const std::string folder = (appFolder / pictureFolder).string();
     std::filesystem::current_path(appFolder);
-    ListingPlatform platform;
+    testing::FilesOnlyPlatform platform;
     PictureCatalog catalog;
     double listing = 0;
     double building = 0;

@@ -2,38 +2,10 @@
 // The baseline of the start-up and memory benchmarks: the least a Qt Widgets program of the
 // game window's size does to get on screen. Like the game, it prints one line and ends
 // once its window has painted when PIKORA_BENCH_EXIT_AFTER_FIRST_ROUND=1.
-#include <cstdio>
+#include "app/FirstPaintExit.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QWidget>
-
-namespace {
-
-class ExitAfterFirstPaint : public QObject
-{
-public:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint && !m_queued) {
-            m_queued = true;
-            QMetaObject::invokeMethod(
-                qApp,
-                [] {
-                    std::fputs("minimal: first paint\n", stdout);
-                    std::fflush(stdout);
-                    QCoreApplication::exit(0);
-                },
-                Qt::QueuedConnection);
-        }
-        return false;
-    }
-
-private:
-    bool m_queued = false;
-};
-
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -41,10 +13,7 @@ int main(int argc, char** argv)
     QWidget window;
     window.setWindowTitle(QStringLiteral("Minimal"));
     window.resize(975, 715); // the game window with its menu bar
-    ExitAfterFirstPaint exitAfterPaint;
-    if (qEnvironmentVariableIntValue("PIKORA_BENCH_EXIT_AFTER_FIRST_ROUND") == 1) {
-        window.installEventFilter(&exitAfterPaint);
-    }
+    pikora::FirstPaintExit exitAfterPaint(window, "minimal: first paint\n");
     window.show();
     return application.exec();
 }

@@ -6,6 +6,7 @@
 #include "FuzzCheck.h"
 #include "game/PictureCatalog.h"
 #include "platform/FileSystem.h"
+#include "tests/support/FilesOnlyPlatform.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -20,48 +21,6 @@ using namespace pikora;
 namespace fs = std::filesystem;
 
 namespace {
-
-// The platform services a catalogue build and the Setup window's marks use: files only.
-class FilesPlatform : public PlatformServices
-{
-public:
-    void playSound(const std::string&, SoundMode) override { }
-    std::unique_ptr<Bitmap> loadBitmap(const std::string&) override { return nullptr; }
-    void setButtonImage(Window, int, std::unique_ptr<Bitmap>) override { }
-    void showControl(Window, int, bool) override { }
-    void setFocus(Window, int) override { }
-    bool createWindow(Window) override { return false; }
-    void showWindow(Window, bool) override { }
-    void enableWindow(Window, bool) override { }
-    void pushFields(Window) override { }
-    void pullFields(Window) override { }
-    void setTimer(Window, int, int) override { }
-    void messageBox(const std::string&) override { }
-    std::unique_ptr<SettingsKey> openSettingsKey(const std::string&) override { return nullptr; }
-    std::vector<FoundFile> findFiles(const std::string& pattern) override
-    {
-        return m_files.findFiles(pattern);
-    }
-    int readHiddenMark(const std::string& path, bool& hidden) override
-    {
-        return m_files.readHiddenMark(path, hidden);
-    }
-    int writeHiddenMark(const std::string& path, bool hidden) override
-    {
-        return m_files.writeHiddenMark(path, hidden);
-    }
-    std::string modulePath() override { return std::string(); }
-    int changeDirectory(const std::string&) override { return 0; }
-    std::unique_ptr<TextAppender> openTextAppend(const std::string&) override { return nullptr; }
-    std::int64_t elapsedMs() override { return 0; }
-    std::time_t calendarTime() override { return 0; }
-    std::tm localTime(std::time_t) override { return {}; }
-    void seedRandom(std::uint32_t) override { }
-    int random() override { return 0; }
-
-private:
-    FileSystem m_files;
-};
 
 // A fresh folder for the whole run, current from the start; the picture folder in it is
 // made anew for each input.
@@ -128,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         start = end + 1;
     }
 
-    FilesPlatform platform;
+    pikora::testing::FilesOnlyPlatform platform;
     PictureCatalog catalog;
     const auto listed = platform.findFiles("mymain\\*.bmp");
     const int result = BuildCatalog(catalog, platform);
