@@ -1,9 +1,8 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/Settings.h"
-#include "app/SetupLogic.h"
 #include "game/PictureCatalog.h"
+#include "game/Settings.h"
 #include "platform/PlatformServices.h"
 
 #include <array>
@@ -50,9 +49,6 @@ struct GameContext
     GameClock clock;
     MainWindowFields mainFields;
     std::string reportText; // the Report window's text
-    SetupFields setupFields;
-    std::string aboutText; // the Help menu's About window's notice
-    bool aboutCreated = false;
 };
 
 } // namespace pikora

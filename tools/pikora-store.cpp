@@ -1,6 +1,6 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 // Installer helper: creates the program's settings key in the machine's store file.
-#include "app/Settings.h"
+#include "game/Settings.h"
 #include "platform/StoreFile.h"
 
 #include <cstdio>

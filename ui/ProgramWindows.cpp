@@ -12,8 +12,8 @@ ProgramWindows::ProgramWindows(
 {
     platform.registerWindow(Window::Main, m_main.get());
     platform.setWindowFactory([this](Window window) { return make(window); });
-    m_main->onSetup = [this] { ShowSetupWindow(m_context); };
-    m_main->onAbout = [this] { ShowAboutWindow(m_context); };
+    m_main->onSetup = [this] { ShowSetupWindow(m_context, m_setupFields); };
+    m_main->onAbout = [this] { ShowAboutWindow(m_platform, m_aboutFields); };
     m_main->onSystemAbout = [this] {
         CAboutDlg box(m_main.get()); // made afresh each time
         box.exec();
@@ -43,10 +43,10 @@ WindowHost* ProgramWindows::make(Window window)
         m_report = new Report(m_context.reportText, m_endProgram, m_main.get());
         return m_report;
     case Window::Setup:
-        m_setup = new setup(m_context, m_main.get());
+        m_setup = new setup(m_context, m_setupFields, m_main.get());
         return m_setup;
     case Window::About:
-        m_about = new MyAbout(m_context.aboutText, m_main.get());
+        m_about = new MyAbout(m_aboutFields.notice, m_main.get());
         return m_about;
     case Window::Main:
         break;

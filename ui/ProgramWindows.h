@@ -2,11 +2,13 @@
 #pragma once
 
 #include "game/GameContext.h"
-#include "game/Report.h"
 #include "platform/LinuxPlatform.h"
+#include "ui/AboutLogic.h"
 #include "ui/AboutWindows.h"
 #include "ui/PikoraDlg.h"
+#include "ui/Report.h"
 #include "ui/Setup.h"
+#include "ui/SetupLogic.h"
 
 #include <functional>
 #include <map>
@@ -32,6 +34,8 @@ public:
     Report* report() const { return m_report; }
     setup* setupWindow() const { return m_setup; }
     MyAbout* about() const { return m_about; }
+    SetupFields& setupFields() { return m_setupFields; }
+    AboutFields& aboutFields() { return m_aboutFields; }
     // How many windows of a kind were made (each is made at most once).
     int made(Window window) const;
 
@@ -41,6 +45,8 @@ private:
     GameContext& m_context;
     LinuxPlatform& m_platform;
     std::function<void()> m_endProgram;
+    SetupFields m_setupFields;
+    AboutFields m_aboutFields;
     std::unique_ptr<CPikoraDlg> m_main;
     QPointer<Report> m_report;
     QPointer<setup> m_setup;

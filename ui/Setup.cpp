@@ -26,9 +26,10 @@ int checkOf(QWidget* widget)
 
 } // namespace
 
-setup::setup(GameContext& context, QWidget* owner)
+setup::setup(GameContext& context, SetupFields& fields, QWidget* owner)
     : TemplateWindow(templateId, owner)
     , m_context(context)
+    , m_fields(fields)
 {
     onButton(Ok, [this] { accept(); });
     onButton(Cancel, [this] { reject(); });
@@ -66,7 +67,7 @@ QListWidget* setup::pictureList() const
 
 void setup::pushFields()
 {
-    const auto& fields = m_context.setupFields;
+    const auto& fields = m_fields;
     setCheck(control(FourChoices), fields.fourChoices);
     setCheck(control(ShowSpelling), fields.showSpelling);
     setCheck(control(HideWrongButtons), fields.hideWrongButtons);
@@ -93,7 +94,7 @@ void setup::pushFields()
 
 void setup::pullFields()
 {
-    auto& fields = m_context.setupFields;
+    auto& fields = m_fields;
     fields.fourChoices = checkOf(control(FourChoices));
     fields.showSpelling = checkOf(control(ShowSpelling));
     fields.hideWrongButtons = checkOf(control(HideWrongButtons));
@@ -124,12 +125,12 @@ void setup::setAllChecks(bool checked)
 
 void setup::accept()
 {
-    SetupOk(m_context);
+    SetupOk(m_context, m_fields);
 }
 
 void setup::reject()
 {
-    SetupCancel(m_context);
+    SetupCancel(m_context.platform);
 }
 
 } // namespace pikora::ui

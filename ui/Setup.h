@@ -2,6 +2,7 @@
 #pragma once
 
 #include "game/GameContext.h"
+#include "ui/SetupLogic.h"
 #include "ui/TemplateWindow.h"
 
 class QListWidget;
@@ -32,7 +33,7 @@ public:
         UseWords = 1026,
     };
 
-    setup(GameContext& context, QWidget* owner);
+    setup(GameContext& context, SetupFields& fields, QWidget* owner);
 
     QListWidget* pictureList() const;
 
@@ -47,6 +48,7 @@ private:
     void setAllChecks(bool checked);
 
     GameContext& m_context;
+    SetupFields& m_fields;
 };
 
 } // namespace pikora::ui

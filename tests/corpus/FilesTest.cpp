@@ -3,8 +3,8 @@
 // folders and files a user can give the program: the real file services, the game logic on
 // the fake platform. Nothing may crash, hang, lose a file or leave one half written.
 #include "Corpus.h"
-#include "app/Settings.h"
-#include "app/SetupLogic.h"
+#include "game/Settings.h"
+#include "ui/SetupLogic.h"
 #include "game/GameContext.h"
 #include "game/ScoreReport.h"
 #include "platform/StoreFile.h"
@@ -112,7 +112,7 @@ protected:
 
     PictureListItem* listed(const std::string& stem)
     {
-        for (auto& item : context.setupFields.pictures) {
+        for (auto& item : setupFields.pictures) {
             if (item.label == stem) {
                 return &item;
             }
@@ -124,6 +124,7 @@ protected:
     std::vector<corpus::Item> items;
     FakePlatform platform;
     GameContext context { platform };
+    SetupFields setupFields;
 };
 
 TEST_F(CorpusFiles, CatalogueHoldsEveryPictureThatFitsWithPathsInBound)
@@ -163,13 +164,13 @@ TEST_F(CorpusFiles, CatalogueHoldsEveryPictureThatFitsWithPathsInBound)
 TEST_F(CorpusFiles, ConfirmingSetupUnchangedKeepsTheBinaryListByteForByte)
 {
     const std::string before = dir.read("mymain/.hidden");
-    ShowSetupWindow(context);
-    ASSERT_EQ(context.setupFields.pictures.size(), items.size());
+    ShowSetupWindow(context, setupFields);
+    ASSERT_EQ(setupFields.pictures.size(), items.size());
     ASSERT_NE(listed(corpus::hiddenStem), nullptr);
     EXPECT_FALSE(listed(corpus::hiddenStem)->checked);
     EXPECT_TRUE(listed("good")->checked);
 
-    ApplyPictureSelection(context);
+    ApplyPictureSelection(platform, setupFields);
     // Only the two labels that lead to no file of that name are reported: the name beyond
     // the path bound and the one whose backslash the paths read as a separator.
     EXPECT_EQ(joined(platform.messages), "2 oops;36 oops;");
@@ -180,11 +181,11 @@ TEST_F(CorpusFiles, MarksWrittenIntoTheBinaryListKeepEveryOtherByte)
 {
     const std::string before = dir.read("mymain/.hidden");
     const auto files = namesIn(dir / "mymain");
-    FillPictureList(context);
+    FillPictureList(platform, setupFields);
     listed("good")->checked = false;
     listed("caf\xe9")->checked = false;
     listed(corpus::hiddenStem)->checked = true;
-    ApplyPictureSelection(context);
+    ApplyPictureSelection(platform, setupFields);
     const std::string after = dir.read("mymain/.hidden");
     // The list had no line feed at its end: one is added before the new lines, which come
     // in the folder's order.
@@ -212,9 +213,9 @@ TEST_F(CorpusFiles, MarksWrittenIntoTheBinaryListKeepEveryOtherByte)
 TEST_F(CorpusFiles, ANameWithALineFeedCannotBeMarkedAndHidesNoOtherFile)
 {
     const std::string before = dir.read("mymain/.hidden");
-    FillPictureList(context);
+    FillPictureList(platform, setupFields);
     listed("new\nline")->checked = false;
-    ApplyPictureSelection(context);
+    ApplyPictureSelection(platform, setupFields);
     EXPECT_EQ(joined(platform.messages), "2 oops;22 oops;36 oops;"); // 22: EINVAL
     EXPECT_TRUE(dir.read("mymain/.hidden") == before) << "the list was changed";
     ASSERT_EQ(BuildCatalog(context.catalog, platform), 0);
@@ -260,12 +261,12 @@ TEST_F(CorpusFiles, AHiddenListThatCannotBeReadIsNeverReplaced)
                 BuildCatalog(context.catalog, platform);
                 outcome = std::to_string(context.catalog.count()) + " in play;";
                 platform.messages.clear();
-                FillPictureList(context);
-                for (auto& item : context.setupFields.pictures) {
+                FillPictureList(platform, setupFields);
+                for (auto& item : setupFields.pictures) {
                     outcome += item.checked ? "" : "unchecked " + item.label + ";";
                 }
                 listed("good")->checked = false; // a change: the list must be rewritten
-                ApplyPictureSelection(context);
+                ApplyPictureSelection(platform, setupFields);
                 outcome += joined(platform.messages);
             });
             return outcome + (seconds < 10 ? "" : "slow");

@@ -6,7 +6,7 @@
 // A kill between the making of the temporary file and its rename leaves the temporary
 // ("machine.reg.XXXXXX", ".hidden.XXXXXX") behind. Nothing cleans these up; they are never
 // read as the store or the list, and no picture file name matches them.
-#include "app/Settings.h"
+#include "game/Settings.h"
 #include "game/GameContext.h"
 #include "platform/FileSystem.h"
 #include "platform/StoreFile.h"

@@ -2,7 +2,7 @@
 // The settings store file as anyone may have edited it: it is read without harm, written
 // back byte for byte, and what the program saves into it reads back exactly.
 #include "FuzzCheck.h"
-#include "app/Settings.h"
+#include "game/Settings.h"
 #include "platform/StoreFile.h"
 
 #include <cstdint>

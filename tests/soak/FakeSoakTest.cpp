@@ -6,7 +6,7 @@
 // keeps itself, and the heap must stay level once the run has warmed up.
 #include "ChoiceTally.h"
 #include "HeapProbe.h"
-#include "app/SetupLogic.h"
+#include "ui/SetupLogic.h"
 #include "game/ControlIds.h"
 #include "game/GameClock.h"
 #include "game/Rounds.h"
@@ -175,8 +175,8 @@ protected:
     // picture taken out of play or put back, a new short length.
     void nextGame()
     {
-        ShowSetupWindow(context);
-        auto& fields = context.setupFields;
+        ShowSetupWindow(context, setupFields);
+        auto& fields = setupFields;
         std::uniform_int_distribution<int> coin(0, 1);
         fields.fourChoices = coin(learner);
         fields.useWords = coin(learner);
@@ -189,7 +189,7 @@ protected:
                 0, fields.pictures.size() - 1)(learner)];
             item.checked = !item.checked;
         }
-        SetupOk(context);
+        SetupOk(context, setupFields);
         afterEvent();
         ASSERT_GE(context.catalog.count(), 2u);
         for (std::size_t i = 0; i < context.catalog.count(); ++i) {
@@ -204,6 +204,7 @@ protected:
     TempDir m_dir;
     FakePlatform platform;
     GameContext context { platform };
+    SetupFields setupFields;
     ChoiceTally tally;
     std::mt19937 learner { 7 };
 

@@ -7,10 +7,10 @@
 #include "ChoiceTally.h"
 #include "HeapProbe.h"
 #include "WaveFile.h"
-#include "app/SetupLogic.h"
+#include "ui/SetupLogic.h"
 #include "game/ControlIds.h"
 #include "game/GameClock.h"
-#include "game/Report.h"
+#include "ui/Report.h"
 #include "platform/LinuxPlatform.h"
 #include "platform/StoreFile.h"
 #include "support/TempDir.h"
@@ -112,7 +112,7 @@ protected:
     }
 
     ui::CPikoraDlg* main() const { return &windows->main(); }
-    Report* report() const { return windows->report(); }
+    ui::Report* report() const { return windows->report(); }
     ui::setup* setupWindow() const { return windows->setupWindow(); }
 
     bool wordMode() const { return context.settings.useWords != 0; }

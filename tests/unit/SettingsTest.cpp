@@ -1,5 +1,5 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/Settings.h"
+#include "game/Settings.h"
 
 #include "game/GameContext.h"
 #include "platform/StoreFile.h"

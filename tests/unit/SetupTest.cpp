@@ -1,5 +1,6 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/SetupLogic.h"
+#include "ui/AboutLogic.h"
+#include "ui/SetupLogic.h"
 #include "game/GameClock.h"
 #include "game/GameContext.h"
 #include "game/Rounds.h"
@@ -37,13 +38,13 @@ protected:
     void confirm()
     {
         platform.now += 1000;
-        SetupOk(context);
+        SetupOk(context, setupFields);
     }
 
     std::vector<bool> listedChecks() const
     {
         std::vector<bool> checks;
-        for (const auto& item : context.setupFields.pictures) {
+        for (const auto& item : setupFields.pictures) {
             checks.push_back(item.checked);
         }
         return checks;
@@ -52,6 +53,7 @@ protected:
     TempDir dir;
     FakePlatform platform;
     GameContext context { platform };
+    SetupFields setupFields;
 };
 
 TEST_F(SetupTest, OpeningShowsOptionsAndEveryPictureFileHiddenOnesUnchecked)
@@ -62,9 +64,9 @@ TEST_F(SetupTest, OpeningShowsOptionsAndEveryPictureFileHiddenOnesUnchecked)
     context.settings.hideButtons = -3;
     context.settings.maxTimer = 150;
 
-    ShowSetupWindow(context);
+    ShowSetupWindow(context, setupFields);
 
-    const auto& fields = context.setupFields;
+    const auto& fields = setupFields;
     EXPECT_EQ(fields.fourChoices, 0);
     EXPECT_EQ(fields.showSpelling, 1);
     EXPECT_EQ(fields.hideWrongButtons, 1);
@@ -79,8 +81,8 @@ TEST_F(SetupTest, OpeningShowsOptionsAndEveryPictureFileHiddenOnesUnchecked)
 
 TEST_F(SetupTest, ConfirmingUpperCaseFlagsTimeAndSavesThem)
 {
-    ShowSetupWindow(context);
-    auto& fields = context.setupFields;
+    ShowSetupWindow(context, setupFields);
+    auto& fields = setupFields;
     fields.fourChoices = 0;
     fields.showSpelling = 2; // only exactly 1 sets the option
     fields.hideWrongButtons = 5;
@@ -98,16 +100,16 @@ TEST_F(SetupTest, ConfirmingUpperCaseFlagsTimeAndSavesThem)
     EXPECT_NE(stored.find("\"MAX_TIMER\"=dword:00000096"), std::string::npos) << stored;
     EXPECT_FALSE(platform.windowShown[Window::Setup]);
 
-    ShowSetupWindow(context);
-    EXPECT_EQ(context.setupFields.maxTimeText, "00:02:30");
+    ShowSetupWindow(context, setupFields);
+    EXPECT_EQ(setupFields.maxTimeText, "00:02:30");
 }
 
 TEST_F(SetupTest, ConfirmingRebuildsTheCatalogueAndStartsARound)
 {
     BuildCatalog(context.catalog, platform);
     context.catalog.at(0).correctCount = 4;
-    ShowSetupWindow(context);
-    for (auto& item : context.setupFields.pictures) {
+    ShowSetupWindow(context, setupFields);
+    for (auto& item : setupFields.pictures) {
         item.checked = item.label != "dog";
     }
     platform.clearRecords();
@@ -127,8 +129,8 @@ TEST_F(SetupTest, UncheckingEveryPictureEmptiesTheGameWithoutBreakingIt)
 {
     BuildCatalog(context.catalog, platform);
     StartNewRound(context);
-    ShowSetupWindow(context);
-    for (auto& item : context.setupFields.pictures) {
+    ShowSetupWindow(context, setupFields);
+    for (auto& item : setupFields.pictures) {
         item.checked = false;
     }
     platform.clearRecords();
@@ -154,9 +156,9 @@ TEST_F(SetupTest, EmptyOrNonNumericTimeEndsTheTimedGameAtTheNextTick)
 {
     for (const char* text : { "", "soon" }) {
         SCOPED_TRACE(text);
-        ShowSetupWindow(context);
-        context.setupFields.useTimer = 1;
-        context.setupFields.maxTimeText = text;
+        ShowSetupWindow(context, setupFields);
+        setupFields.useTimer = 1;
+        setupFields.maxTimeText = text;
         confirm();
         EXPECT_EQ(context.settings.maxTimer, 0);
         platform.clearRecords();
@@ -169,8 +171,8 @@ TEST_F(SetupTest, EmptyOrNonNumericTimeEndsTheTimedGameAtTheNextTick)
 TEST_F(SetupTest, ALabelThatLeadsToNoFileIsReportedAndTheOthersStillApply)
 {
     dir.write("mymain/a.b.bmp");
-    ShowSetupWindow(context);
-    for (auto& item : context.setupFields.pictures) {
+    ShowSetupWindow(context, setupFields);
+    for (auto& item : setupFields.pictures) {
         item.checked = false;
     }
     confirm();
@@ -185,8 +187,8 @@ TEST_F(SetupTest, ALabelTooLongForThePathBoundIsRefusedNotCut)
 {
     const std::string longStem(190, 'w');
     dir.write("mymain/" + longStem + ".bmp");
-    ShowSetupWindow(context);
-    for (auto& item : context.setupFields.pictures) {
+    ShowSetupWindow(context, setupFields);
+    for (auto& item : setupFields.pictures) {
         item.checked = false;
     }
     confirm();
@@ -199,8 +201,8 @@ TEST_F(SetupTest, ALabelTooLongForThePathBoundIsRefusedNotCut)
 TEST_F(SetupTest, MarksKeepTheOtherLinesOfTheHiddenList)
 {
     dir.write("mymain/.hidden", "notes.txt\r\nsun.bmp\nold\n");
-    ShowSetupWindow(context);
-    for (auto& item : context.setupFields.pictures) {
+    ShowSetupWindow(context, setupFields);
+    for (auto& item : setupFields.pictures) {
         item.checked = item.label != "cat";
     }
     confirm();
@@ -209,25 +211,25 @@ TEST_F(SetupTest, MarksKeepTheOtherLinesOfTheHiddenList)
 
 TEST_F(SetupTest, CancelAndReopeningDiscardUnconfirmedChanges)
 {
-    ShowSetupWindow(context);
-    context.setupFields.pictures[0].checked = false;
-    context.setupFields.maxTimeText = "1";
-    SetupCancel(context);
+    ShowSetupWindow(context, setupFields);
+    setupFields.pictures[0].checked = false;
+    setupFields.maxTimeText = "1";
+    SetupCancel(platform);
     EXPECT_FALSE(platform.windowShown[Window::Setup]);
     EXPECT_EQ(context.settings.maxTimer, 300);
 
-    ShowSetupWindow(context);
+    ShowSetupWindow(context, setupFields);
     EXPECT_EQ(listedChecks(), std::vector<bool>(3, true));
-    EXPECT_EQ(context.setupFields.maxTimeText, "00:05:00");
+    EXPECT_EQ(setupFields.maxTimeText, "00:05:00");
     EXPECT_FALSE(std::filesystem::exists(dir / "mymain/.hidden"));
 }
 
 TEST_F(SetupTest, NoPictureFileSaysLoadPicturesAndMarksNothing)
 {
     std::filesystem::remove_all(dir / "mymain");
-    ShowSetupWindow(context);
+    ShowSetupWindow(context, setupFields);
     EXPECT_EQ(platform.messages, std::vector<std::string> { "Load Pictures" });
-    EXPECT_TRUE(context.setupFields.pictures.empty());
+    EXPECT_TRUE(setupFields.pictures.empty());
     platform.messages.clear();
     confirm();
     EXPECT_TRUE(platform.messages.empty());
@@ -236,8 +238,8 @@ TEST_F(SetupTest, NoPictureFileSaysLoadPicturesAndMarksNothing)
 TEST_F(SetupTest, WithoutASettingsKeyOptionsChangeForThisRunOnly)
 {
     platform.storePath.clear();
-    ShowSetupWindow(context);
-    context.setupFields.maxTimeText = "42";
+    ShowSetupWindow(context, setupFields);
+    setupFields.maxTimeText = "42";
     confirm();
     EXPECT_EQ(context.settings.maxTimer, 42);
     EXPECT_EQ(dir.read("machine.reg").find("MAX_TIMER"), std::string::npos);
@@ -246,15 +248,15 @@ TEST_F(SetupTest, WithoutASettingsKeyOptionsChangeForThisRunOnly)
 TEST(AboutWindow, IsMadeOnceAndKeepsAConfirmedEdit)
 {
     FakePlatform platform;
-    GameContext context(platform);
-    ShowAboutWindow(context);
+    AboutFields aboutFields;
+    ShowAboutWindow(platform, aboutFields);
     ASSERT_EQ(platform.count("create"), 1);
-    EXPECT_EQ(context.aboutText, aboutNotice());
+    EXPECT_EQ(aboutFields.notice, aboutNotice());
 
-    context.aboutText = "edited\r\n"; // what OK pulls from the box
-    ShowAboutWindow(context);
+    aboutFields.notice = "edited\r\n"; // what OK pulls from the box
+    ShowAboutWindow(platform, aboutFields);
     EXPECT_EQ(platform.count("create"), 1);
-    EXPECT_EQ(context.aboutText, "edited\r\n");
+    EXPECT_EQ(aboutFields.notice, "edited\r\n");
     EXPECT_EQ(platform.count("showWindow"), 2);
 }
 

@@ -4,10 +4,10 @@
 // platform as the program wires them.
 #pragma once
 
-#include "app/SetupLogic.h"
+#include "ui/SetupLogic.h"
 #include "game/GameContext.h"
 #include "game/PictureCatalog.h"
-#include "game/Report.h"
+#include "ui/Report.h"
 #include "platform/LinuxPlatform.h"
 #include "platform/StoreFile.h"
 #include "support/TempDir.h"
@@ -106,7 +106,7 @@ protected:
 
     ui::CPikoraDlg* main() const { return &windows->main(); }
     // Made on first use, owned by the main window.
-    Report* report() const { return windows->report(); }
+    ui::Report* report() const { return windows->report(); }
     ui::setup* setupWindow() const { return windows->setupWindow(); }
     ui::MyAbout* about() const { return windows->about(); }
 

@@ -8,11 +8,11 @@
 
 class QPlainTextEdit;
 
-namespace pikora {
+namespace pikora::ui {
 
 // The score report of a finished timed game. Its OK (or Enter) ends the program; Escape
 // only hides it. It has no close box.
-class Report : public ui::TemplateWindow
+class Report : public TemplateWindow
 {
     Q_OBJECT
 
@@ -34,4 +34,4 @@ private:
     QPlainTextEdit* m_textBox = nullptr;
 };
 
-} // namespace pikora
+} // namespace pikora::ui

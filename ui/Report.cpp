@@ -5,7 +5,7 @@
 
 #include <QPlainTextEdit>
 
-namespace pikora {
+namespace pikora::ui {
 
 Report::Report(std::string& text, std::function<void()> endProgram, QWidget* owner)
     : TemplateWindow(templateId, owner)
@@ -16,7 +16,7 @@ Report::Report(std::string& text, std::function<void()> endProgram, QWidget* own
     m_textBox = m_built.controlAs<QPlainTextEdit>(control::reportText);
     if (m_textBox != nullptr) {
         // Tab stops every 32 dialog units, as a multi-line edit box places them.
-        m_textBox->setTabStopDistance(ui::mulDiv(32, m_built.base.x, 4));
+        m_textBox->setTabStopDistance(mulDiv(32, m_built.base.x, 4));
     }
     onButton(1, [this] { accept(); });
 }
@@ -48,4 +48,4 @@ void Report::accept()
     }
 }
 
-} // namespace pikora
+} // namespace pikora::ui

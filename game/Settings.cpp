@@ -1,7 +1,7 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 #include "Settings.h"
 
-#include "game/GameContext.h"
+#include "GameContext.h"
 
 namespace pikora {
 

@@ -15,19 +15,18 @@ const std::string folderPrefix = std::string(pictureFolder) + "\\";
 
 } // namespace
 
-void ShowSetupWindow(GameContext& context)
+void ShowSetupWindow(GameContext& context, SetupFields& fields)
 {
     auto& platform = context.platform;
     if (!platform.createWindow(Window::Setup)) {
         return;
     }
     const auto& settings = context.settings;
-    auto& fields = context.setupFields;
     // A negative stored option still plays as set, but shows unchecked here.
     fields.fourChoices = settings.field4 > 0 ? 1 : 0;
     fields.showSpelling = settings.spell > 0 ? 1 : 0;
     fields.hideWrongButtons = settings.hideButtons != 0 ? 1 : 0;
-    FillPictureList(context);
+    FillPictureList(platform, fields);
     fields.useTimer = settings.useTimer != 0 ? 1 : 0;
     fields.useWords = settings.useWords != 0 ? 1 : 0;
     fields.maxTimeText = FormatHms(settings.maxTimer);
@@ -35,13 +34,13 @@ void ShowSetupWindow(GameContext& context)
     platform.showWindow(Window::Setup, true);
 }
 
-void FillPictureList(GameContext& context)
+void FillPictureList(PlatformServices& platform, SetupFields& fields)
 {
-    auto& pictures = context.setupFields.pictures;
+    auto& pictures = fields.pictures;
     pictures.clear();
-    const auto files = context.platform.findFiles(folderPrefix + "*.bmp");
+    const auto files = platform.findFiles(folderPrefix + "*.bmp");
     if (files.empty()) {
-        context.platform.messageBox("Load Pictures");
+        platform.messageBox("Load Pictures");
         return;
     }
     pictures.reserve(files.size());
@@ -50,10 +49,9 @@ void FillPictureList(GameContext& context)
     }
 }
 
-void ApplyPictureSelection(GameContext& context)
+void ApplyPictureSelection(PlatformServices& platform, const SetupFields& fields)
 {
-    auto& platform = context.platform;
-    for (const auto& item : context.setupFields.pictures) {
+    for (const auto& item : fields.pictures) {
         const std::string path = folderPrefix + item.label + ".bmp";
         bool hidden = false;
         // A path over the bound is refused like a missing file, never cut to name another.
@@ -67,11 +65,10 @@ void ApplyPictureSelection(GameContext& context)
     }
 }
 
-void SetupOk(GameContext& context)
+void SetupOk(GameContext& context, SetupFields& fields)
 {
     auto& platform = context.platform;
     auto& settings = context.settings;
-    auto& fields = context.setupFields;
     platform.pullFields(Window::Setup);
     settings.field4 = fields.fourChoices == 1 ? 1 : 0;
     settings.spell = fields.showSpelling == 1 ? 1 : 0;
@@ -81,7 +78,7 @@ void SetupOk(GameContext& context)
     settings.maxTimer = ParseHms(fields.maxTimeText);
     context.clock.remainingSeconds = settings.maxTimer;
     SaveSettings(context);
-    ApplyPictureSelection(context);
+    ApplyPictureSelection(platform, fields);
     BuildCatalog(context.catalog, platform);
     ApplyModeVisibility(context);
     StartNewRound(context);
@@ -89,29 +86,9 @@ void SetupOk(GameContext& context)
     platform.showWindow(Window::Setup, false);
 }
 
-void SetupCancel(GameContext& context)
+void SetupCancel(PlatformServices& platform)
 {
-    context.platform.showWindow(Window::Setup, false);
-}
-
-std::string aboutNotice()
-{
-    return "Pikora teaches words with pictures and voices.\r\n"
-           "Free software: you may share and change it under the GNU GPL, version 3 or later.\r\n";
-}
-
-void ShowAboutWindow(GameContext& context)
-{
-    auto& platform = context.platform;
-    if (!context.aboutCreated) {
-        if (!platform.createWindow(Window::About)) {
-            return;
-        }
-        context.aboutCreated = true;
-        context.aboutText = aboutNotice();
-    }
-    platform.pushFields(Window::About);
-    platform.showWindow(Window::About, true);
+    platform.showWindow(Window::Setup, false);
 }
 
 } // namespace pikora

@@ -7,6 +7,7 @@
 namespace pikora {
 
 struct GameContext;
+class PlatformServices;
 
 // One picture file in the Setup window's list: checked means in play.
 struct PictureListItem
@@ -27,24 +28,22 @@ struct SetupFields
     std::vector<PictureListItem> pictures;
 };
 
+// The logic of the Setup window, free of the toolkit: the window maps `SetupFields` to its
+// controls and routes OK and Cancel here.
+
 // Fills the fields from the options and the picture files, then shows the window (made on
 // first use and kept).
-void ShowSetupWindow(GameContext& context);
+void ShowSetupWindow(GameContext& context, SetupFields& fields);
 
 // Lists every picture file, hidden ones included, checked unless it carries the hidden mark.
-void FillPictureList(GameContext& context);
+void FillPictureList(PlatformServices& platform, SetupFields& fields);
 
 // Writes each item's check onto its picture file as the hidden mark (cleared when checked).
-void ApplyPictureSelection(GameContext& context);
+void ApplyPictureSelection(PlatformServices& platform, const SetupFields& fields);
 
 // The Setup window's OK: options saved, pictures marked, catalogue rebuilt, a new round.
-void SetupOk(GameContext& context);
+void SetupOk(GameContext& context, SetupFields& fields);
 // Its Cancel: the window is hidden and nothing is applied.
-void SetupCancel(GameContext& context);
-
-// The notice of the Help menu's About window, shown on its first opening.
-std::string aboutNotice();
-// The Help menu's About window: made once, its notice pushed at every opening.
-void ShowAboutWindow(GameContext& context);
+void SetupCancel(PlatformServices& platform);
 
 } // namespace pikora
