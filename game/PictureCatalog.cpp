@@ -34,6 +34,11 @@ PictureEntry& PictureCatalog::add()
     return m_entries.emplace_back();
 }
 
+bool isAddressablePictureName(const std::string& fileName)
+{
+    return fileName.find('\\') == std::string::npos;
+}
+
 std::string stemOf(const std::string& fileName)
 {
     return fileName.substr(0, fileName.find('.'));

@@ -56,6 +56,11 @@ inline constexpr std::size_t pathBound = 199;
 // The picture's stem: its file name up to the first '.'.
 std::string stemOf(const std::string& fileName);
 
+// Whether the program's paths can name this file of the picture folder. They are built
+// with '\' separators, so a name holding a '\' would be read as a path through other folders
+// (back\slash.bmp as mymain/back/slash.bmp, ..\x.bmp outside the picture folder).
+bool isAddressablePictureName(const std::string& fileName);
+
 // Upper case following Unicode when the text is valid UTF-8, ASCII rules otherwise.
 std::string toUpperWord(const std::string& text);
 
