@@ -22,6 +22,7 @@ bool CPikoraApp::InitInstance(int& argc, char** argv)
     GameContext context(platform);
 
     LoadSettings(context);
+    LoadAccessOptions(context); // beside the game's options, which it leaves alone
     BuildCatalog(context.catalog, platform);
     platform.seedRandom(static_cast<std::uint32_t>(platform.calendarTime()));
 

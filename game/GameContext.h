@@ -1,6 +1,7 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "game/AccessOptions.h"
 #include "game/PictureCatalog.h"
 #include "game/Settings.h"
 #include "platform/PlatformServices.h"
@@ -44,6 +45,7 @@ struct GameContext
 
     PlatformServices& platform;
     GameSettings settings;
+    AccessOptions access; // playing without a mouse; kept apart from the game's options
     PictureCatalog catalog;
     RoundState round;
     GameClock clock;

@@ -6,6 +6,7 @@
 #include "game/Rounds.h"
 #include "platform/QtBitmap.h"
 #include "ui/BitmapButton.h"
+#include "ui/HighlightFrame.h"
 #include "ui/RichEdit.h"
 #include "ui/TemplateWindow.h"
 
@@ -13,9 +14,11 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -32,6 +35,7 @@ constexpr int wordHeightTwips = 600; // 30 points
 CPikoraDlg::CPikoraDlg(GameContext& context, QWidget* parent)
     : QDialog(parent)
     , m_context(context)
+    , m_scanner(context, *this)
 {
     const auto loaded = loadDialogTemplate(templateId);
     m_created = loaded.has_value();
@@ -40,16 +44,17 @@ CPikoraDlg::CPikoraDlg(GameContext& context, QWidget* parent)
     setWindowFlags(windowFlagsFor(dialog));
     setWindowIcon(programIcon());
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
+    m_layout = new QVBoxLayout(this);
+    m_layout->setContentsMargins(0, 0, 0, 0);
+    m_layout->setSpacing(0);
     m_menuBar = buildMenuBar(loadMenu(menuId).value_or(MenuTemplate {}), this,
         [this](int command) { routeCommand(command); });
-    layout->setMenuBar(m_menuBar);
+    m_layout->setMenuBar(m_menuBar);
     m_client = new QWidget(this);
-    layout->addWidget(m_client);
+    m_layout->addWidget(m_client);
     m_built = buildDialog(dialog, m_client);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    m_layout->setSizeConstraint(QLayout::SetFixedSize);
+    m_highlight = new HighlightFrame(m_client);
 
     for (int slot = 0; slot < control::slotCount; ++slot) {
         const int buttonId = control::firstPictureButton + slot;
@@ -61,6 +66,12 @@ CPikoraDlg::CPikoraDlg(GameContext& context, QWidget* parent)
         if (auto* box = qobject_cast<RichEdit*>(control(boxId))) {
             connect(box, &RichEdit::focusGained, this,
                 [this, boxId] { OnPictureChosen(m_context, boxId); });
+        }
+        // A choice control that holds the focus sees the number keys and switches first.
+        for (int id : { buttonId, boxId }) {
+            if (QWidget* widget = control(id)) {
+                widget->installEventFilter(this);
+            }
         }
     }
     buildSystemMenu();
@@ -101,6 +112,11 @@ void CPikoraDlg::buildSystemMenu()
 
 void CPikoraDlg::contextMenuEvent(QContextMenuEvent* event)
 {
+    // Full screen is for a learner who must not leave the game by a click beside the
+    // pictures; the menu bar (and Alt+Space) still serve the adult.
+    if (isFullScreen()) {
+        return;
+    }
     m_systemMenu->popup(event->globalPos());
 }
 
@@ -195,6 +211,9 @@ void CPikoraDlg::enableWindow(bool enabled)
 
 bool CPikoraDlg::eventFilter(QObject* watched, QEvent* event)
 {
+    if (m_takesInput && event->type() == QEvent::KeyPress && watched != this) {
+        return takeChoiceKey(*static_cast<QKeyEvent*>(event));
+    }
     if (m_takesInput || !watched->isWidgetType()
         || static_cast<QWidget*>(watched)->window() != this) {
         return false;
@@ -242,6 +261,8 @@ void CPikoraDlg::pushFields()
             }
         }
     }
+    // Every change the game makes to the round ends with a push.
+    m_scanner.refresh();
 }
 
 void CPikoraDlg::setTimer(int id, int intervalMs)
@@ -252,9 +273,82 @@ void CPikoraDlg::setTimer(int id, int intervalMs)
         timer->setSingleShot(false);
         if (id == gameTimerId) {
             connect(timer, &QTimer::timeout, this, [this] { OnTick(m_context); });
+        } else if (id == scanTimerId) {
+            connect(timer, &QTimer::timeout, this, [this] { m_scanner.OnScanTick(); });
         }
     }
     timer->start(intervalMs); // restarts the wait with the new interval
+}
+
+void CPikoraDlg::applyAccessOptions()
+{
+    m_scanner.applyOptions();
+    setFullScreen(m_context.access.fullScreen);
+}
+
+bool CPikoraDlg::isChoiceShown(int id) const
+{
+    const QWidget* widget = control(id);
+    return widget != nullptr && !widget->isHidden();
+}
+
+void CPikoraDlg::showHighlight(int id)
+{
+    m_highlight->frame(id < 0 ? nullptr : control(id));
+}
+
+void CPikoraDlg::keyPressEvent(QKeyEvent* event)
+{
+    if (!takeChoiceKey(*event)) {
+        QDialog::keyPressEvent(event);
+    }
+}
+
+bool CPikoraDlg::takeChoiceKey(const QKeyEvent& event)
+{
+    if ((event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        return false;
+    }
+    const int key = event.key();
+    if (key >= Qt::Key_1 && key <= Qt::Key_4) {
+        // A key held down chooses once.
+        if (!event.isAutoRepeat()) {
+            ChooseByNumber(m_context, *this, key - Qt::Key_0);
+        }
+        return true;
+    }
+    if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter) {
+        return false;
+    }
+    if (m_context.access.scan == ScanMode::Off) {
+        return false; // Enter and space keep their usual meaning
+    }
+    if (!event.isAutoRepeat()) {
+        m_scanner.onSwitch(key == Qt::Key_Space ? SwitchKey::Space : SwitchKey::Enter);
+    }
+    return true;
+}
+
+void CPikoraDlg::setFullScreen(bool fullScreen)
+{
+    if (fullScreen == isFullScreen()) {
+        return;
+    }
+    if (fullScreen) {
+        // The client keeps its own size, centred on the plain background below the menu bar.
+        m_layout->setAlignment(m_client, Qt::AlignCenter);
+        m_layout->setSizeConstraint(QLayout::SetMinimumSize);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        setWindowState(windowState() | Qt::WindowFullScreen);
+        if (QScreen* screen = this->screen()) {
+            setGeometry(screen->geometry()); // also without a window manager to do it
+        }
+    } else {
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
+        m_layout->setAlignment(m_client, Qt::Alignment());
+        m_layout->setSizeConstraint(QLayout::SetFixedSize);
+    }
+    m_layout->activate(); // the new size constraint, now rather than at the next layout pass
 }
 
 } // namespace pikora::ui

@@ -4,6 +4,7 @@
 #include "game/GameContext.h"
 #include "platform/WindowHost.h"
 #include "ui/DialogTemplate.h"
+#include "ui/ScanLogic.h"
 
 #include <functional>
 #include <map>
@@ -11,15 +12,20 @@
 
 #include <QDialog>
 
+class QKeyEvent;
 class QMenu;
 class QMenuBar;
 class QTimer;
+class QVBoxLayout;
 
 namespace pikora::ui {
 
+class HighlightFrame;
+
 // The game's main window: the choice controls and texts the game fills, the game timer, the
-// menus. It holds no rule of the game: every event goes to the game logic.
-class CPikoraDlg : public QDialog, public WindowHost
+// menus. It holds no rule of the game: every event goes to the game logic. Number keys and
+// switches reach the same choice path as a click (ScanLogic).
+class CPikoraDlg : public QDialog, public WindowHost, public ChoiceView
 {
     Q_OBJECT
 
@@ -36,6 +42,8 @@ public:
 
     // Window set-up in its fixed order; ends with the first round and the game timer.
     void OnInitDialog();
+    // Takes the options in context.access at once: scanning and full screen.
+    void applyAccessOptions();
 
     // Commands that other windows serve; unset ones do nothing.
     std::function<void()> onSetup;
@@ -58,23 +66,35 @@ public:
     void pullFields() override { } // the window never reads its texts back
     void setTimer(int id, int intervalMs) override;
 
+    // ChoiceView
+    bool isChoiceShown(int control) const override;
+    void showHighlight(int control) override;
     // False after time-up: the window still shows and ticks, but takes no more input.
-    bool takesInput() const { return m_takesInput; }
+    bool takesInput() const override { return m_takesInput; }
+
+    const Scanner& scanner() const { return m_scanner; }
+    HighlightFrame* highlightFrame() const { return m_highlight; }
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void routeCommand(int command);
     void buildSystemMenu();
     void parkFocus();
+    bool takeChoiceKey(const QKeyEvent& event);
+    void setFullScreen(bool fullScreen);
 
     GameContext& m_context;
     bool m_created = false;
     bool m_takesInput = true;
+    QVBoxLayout* m_layout = nullptr;
     QWidget* m_client = nullptr;
+    HighlightFrame* m_highlight = nullptr;
+    Scanner m_scanner;
     QMenuBar* m_menuBar = nullptr;
     QMenu* m_systemMenu = nullptr;
     BuiltDialog m_built;

@@ -18,6 +18,7 @@ ProgramWindows::ProgramWindows(
         CAboutDlg box(m_main.get()); // made afresh each time
         box.exec();
     };
+    m_main->applyAccessOptions(); // as loaded at start-up
 }
 
 ProgramWindows::~ProgramWindows()

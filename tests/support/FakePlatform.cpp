@@ -79,6 +79,9 @@ void FakePlatform::enableWindow(Window window, bool enabled)
 void FakePlatform::pushFields(Window window)
 {
     calls.push_back({ "push", window, 0, 0 });
+    if (onPush) {
+        onPush(window);
+    }
 }
 
 void FakePlatform::pullFields(Window window)
@@ -89,6 +92,7 @@ void FakePlatform::pullFields(Window window)
 void FakePlatform::setTimer(Window window, int id, int intervalMs)
 {
     timers[{ window, id }] = intervalMs;
+    timerDue[{ window, id }] = now + intervalMs;
     calls.push_back({ "timer", window, id, intervalMs });
 }
 

@@ -7,6 +7,7 @@
 #include "platform/SystemServices.h"
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -55,6 +56,7 @@ public:
         images; // path of the image a button shows; "" for none
     std::map<Window, int> focus;
     std::map<std::pair<Window, int>, int> timers; // interval by window and id
+    std::map<std::pair<Window, int>, std::int64_t> timerDue; // clock reading of the next tick
     std::set<Window> created;
     std::map<Window, bool> windowShown;
     std::map<Window, bool> windowEnabled;
@@ -67,6 +69,7 @@ public:
     std::deque<int> scriptedRandom; // used first, then the generator
     std::int64_t syncSoundMs = 0; // how far the clock moves while a sync sound plays
     bool createFails = false;
+    std::function<void(Window)> onPush; // what a window does after its fields were pushed
 
     int count(const std::string& what) const;
     void clearRecords();

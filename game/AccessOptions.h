@@ -1,0 +1,47 @@
+// Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace pikora {
+
+struct GameContext;
+
+// How a learner who cannot use a mouse plays: by one or two switches that scan the choices.
+enum class ScanMode : std::int32_t
+{
+    Off = 0,
+    OneSwitch = 1, // the highlight moves by itself; Space or Enter chooses
+    TwoSwitches = 2, // Space moves the highlight, Enter chooses
+};
+
+inline constexpr std::int32_t scanMsDefault = 1500;
+inline constexpr std::int32_t scanMsMin = 300;
+inline constexpr std::int32_t scanMsMax = 10000;
+
+// The ways to play without a mouse, kept in the settings key beside the game's options
+// (values SCAN, SCAN_MS and FULL_SCREEN). All off by default: then the game plays, and the
+// store looks, exactly as without them.
+struct AccessOptions
+{
+    ScanMode scan = ScanMode::Off;
+    std::int32_t scanMs = scanMsDefault; // how long the highlight rests on each choice
+    bool fullScreen = false;
+};
+
+// A stored access value: a 32-bit number of exactly four bytes within [low, high]; anything
+// else (missing, a string, negative, huge) gives the fallback.
+std::int32_t boundedOptionFromBytes(const std::optional<std::vector<std::uint8_t>>& bytes,
+    std::int32_t low, std::int32_t high, std::int32_t fallback);
+
+// Reads the access options into context.access; every bad or missing value takes its
+// default. 0, or -1 when the settings key cannot be opened (the defaults then stay). Writes
+// nothing, so a store that never had them keeps its form.
+int LoadAccessOptions(GameContext& context);
+// Writes the three values, keeping every other value of the store. 0, or -1 when the key
+// cannot be opened or the store not written.
+int SaveAccessOptions(const GameContext& context);
+
+} // namespace pikora

@@ -1,0 +1,133 @@
+// Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
+// The access options in the store, on the fake platform.
+#include "game/AccessOptions.h"
+#include "game/GameContext.h"
+#include "platform/StoreFile.h"
+#include "support/FakePlatform.h"
+#include "support/TempDir.h"
+
+#include <climits>
+#include <filesystem>
+#include <fstream>
+
+#include <gtest/gtest.h>
+
+namespace pikora {
+namespace {
+
+using testing::FakePlatform;
+using testing::TempDir;
+
+const std::string key = std::string("HKEY_LOCAL_MACHINE\\") + settingsKeyPath;
+
+class AccessTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        storePath = (dir / "machine.reg").string();
+        ASSERT_EQ(ensureStoreKey(storePath, settingsKeyPath), 0);
+        std::filesystem::create_directories(dir / "Pikora");
+        platform.storePath = storePath;
+        platform.module = (dir / "Pikora" / "pikora").string();
+    }
+
+    void addLines(const std::string& lines)
+    {
+        std::ofstream(storePath, std::ios::app | std::ios::binary) << lines;
+    }
+
+    std::optional<std::int32_t> stored(const char* name) const
+    {
+        const auto value = StoreFile(dir.read("machine.reg")).value(key, name);
+        if (!value || value->type != StoreFile::typeNumber) {
+            return std::nullopt;
+        }
+        return boundedOptionFromBytes(value->bytes, INT32_MIN, INT32_MAX, 0);
+    }
+
+    TempDir dir;
+    std::string storePath;
+    FakePlatform platform;
+    GameContext context { platform };
+};
+
+struct StoredCase
+{
+    const char* lines;
+    ScanMode scan;
+    std::int32_t scanMs;
+    bool fullScreen;
+};
+
+TEST_F(AccessTest, StoredValuesOutOfBoundsOrOfTheWrongKindGiveTheDefaults)
+{
+    const StoredCase cases[] = {
+        { "", ScanMode::Off, 1500, false },
+        { "\"SCAN\"=dword:00000001\n\"SCAN_MS\"=dword:00000190\n\"FULL_SCREEN\"=dword:00000001\n",
+            ScanMode::OneSwitch, 400, true },
+        { "\"SCAN\"=dword:00000002\n\"SCAN_MS\"=dword:0000012c\n", ScanMode::TwoSwitches, 300,
+            false },
+        { "\"SCAN_MS\"=dword:00002710\n", ScanMode::Off, 10000, false },
+        { "\"SCAN\"=dword:00000003\n\"SCAN_MS\"=dword:0000012b\n\"FULL_SCREEN\"=dword:00000002\n",
+            ScanMode::Off, 1500, false },
+        { "\"SCAN\"=dword:ffffffff\n\"SCAN_MS\"=dword:00002711\n", ScanMode::Off, 1500, false },
+        { "\"SCAN_MS\"=dword:ffffff9c\n\"FULL_SCREEN\"=dword:ffffffff\n", ScanMode::Off, 1500,
+            false },
+        { "\"SCAN\"=\"1\"\n\"SCAN_MS\"=\"400\"\n\"FULL_SCREEN\"=\"1\"\n", ScanMode::Off, 1500,
+            false },
+        { "\"SCAN\"=hex:01\n\"SCAN_MS\"=hex(4):90,01\n", ScanMode::Off, 1500, false },
+    };
+    for (const StoredCase& row : cases) {
+        SCOPED_TRACE(row.lines);
+        std::filesystem::remove(storePath);
+        ASSERT_EQ(ensureStoreKey(storePath, settingsKeyPath), 0);
+        addLines(row.lines);
+        const std::string before = dir.read("machine.reg");
+        context.access = { ScanMode::TwoSwitches, 999, true };
+        ASSERT_EQ(LoadAccessOptions(context), 0);
+        EXPECT_EQ(context.access.scan, row.scan);
+        EXPECT_EQ(context.access.scanMs, row.scanMs);
+        EXPECT_EQ(context.access.fullScreen, row.fullScreen);
+        EXPECT_EQ(dir.read("machine.reg"), before); // loading writes nothing back
+    }
+}
+
+TEST_F(AccessTest, EachSaveKeepsTheOtherOnesValues)
+{
+    addLines("\"USE_WORDS\"=dword:00000000\n\"MAX_TIMER\"=dword:0000000c\n");
+    ASSERT_EQ(LoadSettings(context), 0);
+    context.access = { ScanMode::OneSwitch, 400, true };
+    ASSERT_EQ(SaveAccessOptions(context), 0);
+    EXPECT_EQ(stored("SCAN"), 1);
+    EXPECT_EQ(stored("SCAN_MS"), 400);
+    EXPECT_EQ(stored("FULL_SCREEN"), 1);
+    EXPECT_EQ(stored("MAX_TIMER"), 12);
+    EXPECT_EQ(stored("USE_WORDS"), 0);
+
+    context.settings.maxTimer = 60; // Setup's OK saves the game's options only
+    ASSERT_EQ(SaveSettings(context), 0);
+    EXPECT_EQ(stored("MAX_TIMER"), 60);
+    EXPECT_EQ(stored("SCAN"), 1);
+    EXPECT_EQ(stored("SCAN_MS"), 400);
+
+    GameContext restarted(platform);
+    ASSERT_EQ(LoadAccessOptions(restarted), 0);
+    EXPECT_EQ(restarted.access.scan, ScanMode::OneSwitch);
+    EXPECT_EQ(restarted.access.scanMs, 400);
+    EXPECT_TRUE(restarted.access.fullScreen);
+}
+
+TEST_F(AccessTest, WithoutTheKeyTheDefaultsStayAndNothingIsWritten)
+{
+    platform.storePath = (dir / "missing.reg").string();
+    EXPECT_EQ(LoadAccessOptions(context), -1);
+    EXPECT_EQ(context.access.scan, ScanMode::Off);
+    EXPECT_EQ(context.access.scanMs, 1500);
+    EXPECT_FALSE(context.access.fullScreen);
+    EXPECT_EQ(SaveAccessOptions(context), -1);
+    EXPECT_FALSE(std::filesystem::exists(dir / "missing.reg"));
+}
+
+} // namespace
+} // namespace pikora

@@ -1,0 +1,104 @@
+// Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
+// Playing without a mouse through the real main window: number keys, the scan highlight
+// and switches.
+#include "GameWindows.h"
+#include "game/ControlIds.h"
+#include "ui/HighlightFrame.h"
+#include "ui/RichEdit.h"
+
+namespace pikora::testing {
+namespace {
+
+class PlayingWithoutAMouse : public GameWindows
+{
+protected:
+    QWidget* focusTarget(const char* where)
+    {
+        // Focus left on a choice control by a choice made in the round's first quarter second.
+        if (std::string(where) != "window") {
+            context.round.roundStart = platform.elapsedMs();
+            QTest::mouseClick(where == std::string("button")
+                    ? control(1000)
+                    : qobject_cast<ui::RichEdit*>(control(1027))->viewport(),
+                Qt::LeftButton);
+        }
+        return QApplication::focusWidget();
+    }
+};
+
+struct KeyCase
+{
+    int words;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    const char* focus; // "window", "button" or "box"
+    int chosen;
+};
+
+TEST_F(PlayingWithoutAMouse, NumberKeysChooseByPlaceOnScreenWhereverTheFocusIs)
+{
+    const KeyCase cases[] = {
+        { 0, Qt::Key_2, Qt::NoModifier, "button", 1000 },
+        { 0, Qt::Key_4, Qt::KeypadModifier, "window", 1002 },
+        { 1, Qt::Key_1, Qt::NoModifier, "box", 1026 },
+    };
+    context.settings.field4 = 1;
+    for (const KeyCase& row : cases) {
+        SCOPED_TRACE(::testing::Message() << "key " << row.key - Qt::Key_0 << ", focus on the "
+                                          << row.focus << ", words " << row.words);
+        context.settings.useWords = row.words;
+        startGame();
+        QWidget* target = focusTarget(row.focus);
+        ASSERT_TRUE(target);
+        const int slot = slotOfControl(row.chosen);
+        knownRound(slot);
+        QTest::keyClick(target, row.key, row.modifiers);
+        EXPECT_EQ(counts()[slot], std::make_pair(1, 0));
+        windows.reset();
+    }
+}
+
+TEST_F(PlayingWithoutAMouse, HighlightFramesTheChoiceInBothModesCoveringNothingOfIt)
+{
+    context.settings.field4 = 1;
+    context.access = { ScanMode::OneSwitch, 300, false };
+    for (const auto& [words, first] : { std::pair { 0, 1001 }, std::pair { 1, 1026 } }) {
+        SCOPED_TRACE(words ? "words" : "pictures");
+        context.settings.useWords = words;
+        startGame();
+        ui::HighlightFrame* frame = main()->highlightFrame();
+        ASSERT_EQ(main()->scanner().highlighted(), first);
+        ASSERT_TRUE(frame->isVisible());
+        QWidget* framed = control(first);
+        const int thick = ui::HighlightFrame::thickness;
+        EXPECT_EQ(frame->geometry(), framed->geometry().adjusted(-thick, -thick, thick, thick));
+
+        const QPoint origin = framed->mapTo(main(), QPoint(0, 0));
+        const QImage shown = main()->grab().toImage();
+        const int middle = origin.y() + framed->height() / 2;
+        EXPECT_EQ(
+            shown.pixelColor(origin.x() - thick + 1, middle), ui::HighlightFrame::outerColour);
+        EXPECT_EQ(shown.pixelColor(origin.x() - 2, middle), ui::HighlightFrame::innerColour);
+        frame->hide();
+        const QImage hidden = main()->grab().toImage();
+        const QRect inside(origin, framed->size());
+        EXPECT_EQ(shown.copy(inside), hidden.copy(inside)); // not one pixel of the choice
+        frame->show();
+
+        // Space chooses the framed choice, even with the focus left on another one.
+        QWidget* focus = focusTarget(words ? "box" : "button");
+        knownRound(slotOfControl(first));
+        QTest::keyClick(focus, Qt::Key_Space);
+        EXPECT_EQ(counts()[slotOfControl(first)], std::make_pair(1, 0));
+        // By itself it moves on to the next choice in reading order.
+        EXPECT_TRUE(QTest::qWaitFor(
+            [this, first = first] { return main()->scanner().highlighted() != first; }));
+        windows.reset();
+        for (std::size_t i = 0; i < context.catalog.count(); ++i) {
+            context.catalog[i].correctCount = context.catalog[i].wrongCount = 0;
+        }
+    }
+}
+
+} // namespace
+} // namespace pikora::testing

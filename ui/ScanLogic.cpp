@@ -1,0 +1,162 @@
+// Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
+#include "ScanLogic.h"
+
+#include "game/GameClock.h"
+#include "game/GameContext.h"
+
+#include <algorithm>
+
+namespace pikora {
+
+namespace {
+
+// Where the template puts the choices: picture buttons 1001 top left, 1000 top right, 1003
+// bottom left, 1002 bottom right; word boxes 1026 to 1029 left to right, top to bottom.
+constexpr int picturesInReadingOrder[] = { 1001, 1000, 1003, 1002 };
+constexpr int wordsInReadingOrder[] = { 1026, 1027, 1028, 1029 };
+
+// A timer that must stay quiet is put off this long, as the game timer is after time-up;
+// its ticks are ignored meanwhile.
+constexpr int quietMs = 1000000;
+
+} // namespace
+
+std::vector<int> choicesInReadingOrder(const GameSettings& settings)
+{
+    const int* order = settings.useWords != 0 ? wordsInReadingOrder : picturesInReadingOrder;
+    return std::vector<int>(order, order + (settings.field4 != 0 ? 4 : 2));
+}
+
+bool ChooseByNumber(GameContext& context, const ChoiceView& view, int number)
+{
+    const auto order = choicesInReadingOrder(context.settings);
+    if (!view.takesInput() || number < 1 || number > static_cast<int>(order.size())) {
+        return false;
+    }
+    const int control = order[number - 1];
+    if (!view.isChoiceShown(control)) {
+        return false; // a hidden choice cannot be clicked either
+    }
+    OnPictureChosen(context, control);
+    return true;
+}
+
+Scanner::Scanner(GameContext& context, ChoiceView& view)
+    : m_context(context)
+    , m_view(view)
+{ }
+
+void Scanner::applyOptions()
+{
+    m_mode = m_context.access.scan;
+    if (m_mode == ScanMode::Off) {
+        highlight(-1);
+    } else {
+        m_roundStart = m_context.round.roundStart;
+        m_answered = m_context.round.answered;
+        highlight(nextShown(-1));
+    }
+    restartStep();
+}
+
+bool Scanner::onSwitch(SwitchKey key)
+{
+    if (m_mode == ScanMode::Off) {
+        return false;
+    }
+    if (!m_view.takesInput()) {
+        return true;
+    }
+    refresh();
+    if (m_mode == ScanMode::TwoSwitches && key == SwitchKey::Space) {
+        highlight(nextShown(m_highlighted));
+    } else {
+        choose();
+    }
+    return true;
+}
+
+void Scanner::OnScanTick()
+{
+    if (m_mode != ScanMode::OneSwitch || !m_view.takesInput()) {
+        return;
+    }
+    if (newRound()) {
+        refresh(); // the window missed the new round: start it here
+        return;
+    }
+    highlight(nextShown(m_highlighted));
+}
+
+void Scanner::refresh()
+{
+    if (m_mode == ScanMode::Off) {
+        return;
+    }
+    const auto& round = m_context.round;
+    if (newRound()) {
+        m_roundStart = round.roundStart;
+        m_answered = round.answered;
+        highlight(nextShown(-1));
+        restartStep(); // the first choice rests a full step
+        return;
+    }
+    m_answered = round.answered;
+    if (m_highlighted < 0 || !m_view.isChoiceShown(m_highlighted)) {
+        highlight(nextShown(m_highlighted));
+    }
+}
+
+bool Scanner::newRound() const
+{
+    // A round drawn in the same millisecond still ends an answered one.
+    const auto& round = m_context.round;
+    return round.roundStart != m_roundStart || (m_answered == 1 && round.answered == 0);
+}
+
+int Scanner::nextShown(int from) const
+{
+    const auto order = choicesInReadingOrder(m_context.settings);
+    const auto at = std::find(order.begin(), order.end(), from);
+    // After the last comes the first again; from a control not in play, the first.
+    const std::size_t begin
+        = at == order.end() ? 0 : static_cast<std::size_t>(at - order.begin()) + 1;
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        const int control = order[(begin + k) % order.size()];
+        if (m_view.isChoiceShown(control)) {
+            return control;
+        }
+    }
+    return -1;
+}
+
+void Scanner::highlight(int control)
+{
+    m_highlighted = control;
+    m_view.showHighlight(control);
+}
+
+void Scanner::restartStep()
+{
+    auto& platform = m_context.platform;
+    if (m_mode == ScanMode::OneSwitch) {
+        platform.setTimer(Window::Main, scanTimerId, m_context.access.scanMs);
+        m_timerSet = true;
+    } else if (m_timerSet) {
+        platform.setTimer(Window::Main, scanTimerId, quietMs);
+        m_timerSet = false;
+    }
+}
+
+void Scanner::choose()
+{
+    const int control = m_highlighted;
+    if (control < 0 || !m_view.isChoiceShown(control)) {
+        return;
+    }
+    OnPictureChosen(m_context, control);
+    refresh(); // a wrong choice may have hidden the highlighted control
+    restartStep(); // the highlight rests a full step on what was chosen
+}
+
+} // namespace pikora
