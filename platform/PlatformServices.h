@@ -17,7 +17,8 @@ enum class Window
     Main,
     Setup,
     Report,
-    About
+    About,
+    Access
 };
 
 enum class SoundMode

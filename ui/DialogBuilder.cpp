@@ -19,6 +19,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 
 namespace pikora::ui {
 
@@ -116,6 +117,14 @@ QWidget* createCheckBox(const ControlTemplate& control, QWidget* window)
     return box;
 }
 
+QWidget* createRadioButton(const ControlTemplate& control, QWidget* window)
+{
+    // Radio buttons with the same parent exclude one another, so a window holds one group.
+    auto* button = new QRadioButton(control.text, window);
+    button->setStyleSheet(QStringLiteral("QRadioButton { spacing: 3px; }"));
+    return button;
+}
+
 QWidget* createEdit(const ControlTemplate& control, QWidget* window)
 {
     auto* edit = new QLineEdit(control.text, window);
@@ -178,6 +187,8 @@ QWidget* createControl(const ControlTemplate& control, QWidget* window)
         return createStaticText(control, window);
     case ControlKind::CheckBox:
         return createCheckBox(control, window);
+    case ControlKind::RadioButton:
+        return createRadioButton(control, window);
     case ControlKind::Edit:
         return createEdit(control, window);
     case ControlKind::MultiLineEdit:

@@ -26,6 +26,7 @@ constexpr std::array controlKinds {
     Named<ControlKind> { "richEdit", ControlKind::RichEdit },
     Named<ControlKind> { "static", ControlKind::StaticText },
     Named<ControlKind> { "checkBox", ControlKind::CheckBox },
+    Named<ControlKind> { "radioButton", ControlKind::RadioButton },
     Named<ControlKind> { "edit", ControlKind::Edit },
     Named<ControlKind> { "multiLineEdit", ControlKind::MultiLineEdit },
     Named<ControlKind> { "listView", ControlKind::ListView },

@@ -31,6 +31,7 @@ enum class ControlKind
     RichEdit, // pikora::ui::RichEdit
     StaticText, // QLabel
     CheckBox,
+    RadioButton, // one group per window: checking one unchecks the others
     Edit, // QLineEdit
     MultiLineEdit, // QPlainTextEdit
     ListView, // QListWidget in list arrangement

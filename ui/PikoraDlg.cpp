@@ -126,6 +126,8 @@ void CPikoraDlg::routeCommand(int command)
         onSetup();
     } else if (command == aboutCommand && onAbout) {
         onAbout();
+    } else if (command == accessCommand && onAccess) {
+        onAccess();
     }
 }
 

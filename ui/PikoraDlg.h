@@ -36,6 +36,7 @@ public:
     static constexpr int sysMenuAboutId = 16;
     static constexpr int setupCommand = 32771;
     static constexpr int aboutCommand = 32773;
+    static constexpr int accessCommand = 32777;
 
     explicit CPikoraDlg(GameContext& context, QWidget* parent = nullptr);
     ~CPikoraDlg() override;
@@ -48,6 +49,7 @@ public:
     // Commands that other windows serve; unset ones do nothing.
     std::function<void()> onSetup;
     std::function<void()> onAbout;
+    std::function<void()> onAccess;
     std::function<void()> onSystemAbout;
 
     // False when the window's layout could not be loaded: the program cannot run then.

@@ -14,6 +14,7 @@ ProgramWindows::ProgramWindows(
     platform.setWindowFactory([this](Window window) { return make(window); });
     m_main->onSetup = [this] { ShowSetupWindow(m_context, m_setupFields); };
     m_main->onAbout = [this] { ShowAboutWindow(m_platform, m_aboutFields); };
+    m_main->onAccess = [this] { ShowAccessWindow(m_context, m_accessFields); };
     m_main->onSystemAbout = [this] {
         CAboutDlg box(m_main.get()); // made afresh each time
         box.exec();
@@ -25,7 +26,8 @@ ProgramWindows::~ProgramWindows()
 {
     // The platform must not reach windows that are gone.
     m_platform.setWindowFactory(nullptr);
-    for (Window window : { Window::Main, Window::Report, Window::Setup, Window::About }) {
+    for (Window window :
+        { Window::Main, Window::Report, Window::Setup, Window::About, Window::Access }) {
         m_platform.registerWindow(window, nullptr);
     }
 }
@@ -49,6 +51,10 @@ WindowHost* ProgramWindows::make(Window window)
     case Window::About:
         m_about = new MyAbout(m_aboutFields.notice, m_main.get());
         return m_about;
+    case Window::Access:
+        m_access = new AccessWindow(
+            m_context, m_accessFields, [this] { m_main->applyAccessOptions(); }, m_main.get());
+        return m_access;
     case Window::Main:
         break;
     }

@@ -5,6 +5,8 @@
 #include "platform/LinuxPlatform.h"
 #include "ui/AboutLogic.h"
 #include "ui/AboutWindows.h"
+#include "ui/AccessLogic.h"
+#include "ui/AccessWindow.h"
 #include "ui/PikoraDlg.h"
 #include "ui/Report.h"
 #include "ui/Setup.h"
@@ -34,6 +36,7 @@ public:
     Report* report() const { return m_report; }
     setup* setupWindow() const { return m_setup; }
     MyAbout* about() const { return m_about; }
+    AccessWindow* accessWindow() const { return m_access; }
     SetupFields& setupFields() { return m_setupFields; }
     AboutFields& aboutFields() { return m_aboutFields; }
     // How many windows of a kind were made (each is made at most once).
@@ -47,10 +50,12 @@ private:
     std::function<void()> m_endProgram;
     SetupFields m_setupFields;
     AboutFields m_aboutFields;
+    AccessFields m_accessFields;
     std::unique_ptr<CPikoraDlg> m_main;
     QPointer<Report> m_report;
     QPointer<setup> m_setup;
     QPointer<MyAbout> m_about;
+    QPointer<AccessWindow> m_access;
     std::map<Window, int> m_made;
 };
 

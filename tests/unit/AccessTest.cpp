@@ -1,10 +1,11 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
-// The access options in the store, on the fake platform.
+// The access options in the store and the Access window's logic, on the fake platform.
 #include "game/AccessOptions.h"
 #include "game/GameContext.h"
 #include "platform/StoreFile.h"
 #include "support/FakePlatform.h"
 #include "support/TempDir.h"
+#include "ui/AccessLogic.h"
 
 #include <climits>
 #include <filesystem>
@@ -127,6 +128,59 @@ TEST_F(AccessTest, WithoutTheKeyTheDefaultsStayAndNothingIsWritten)
     EXPECT_FALSE(context.access.fullScreen);
     EXPECT_EQ(SaveAccessOptions(context), -1);
     EXPECT_FALSE(std::filesystem::exists(dir / "missing.reg"));
+}
+
+TEST(AccessStepText, IsBoundedAndOtherTextGivesTheDefault)
+{
+    const std::pair<const char*, std::int32_t> rows[] = {
+        { "1500", 1500 },
+        { " 400 ", 400 },
+        { "+700", 700 },
+        { "300", 300 },
+        { "299", 300 },
+        { "10001", 10000 },
+        { "-5", 300 },
+        { "99999999999999999999", 10000 },
+        { "", 1500 },
+        { "abc", 1500 },
+        { "4e2", 1500 },
+        { "1.5", 1500 },
+    };
+    for (const auto& [text, ms] : rows) {
+        EXPECT_EQ(scanMsFromText(text), ms) << '"' << text << '"';
+    }
+}
+
+TEST_F(AccessTest, WindowShowsTheOptionsAndOkSavesWhatWasChosen)
+{
+    context.access = { ScanMode::TwoSwitches, 750, true };
+    AccessFields fields;
+    ShowAccessWindow(context, fields);
+    EXPECT_EQ(fields.scanMode, 2);
+    EXPECT_EQ(fields.stepText, "750");
+    EXPECT_EQ(fields.fullScreen, 1);
+    EXPECT_TRUE(platform.created.count(Window::Access));
+    EXPECT_TRUE(platform.windowShown[Window::Access]);
+
+    fields = { 1, "20000", 0 }; // as if pulled from the controls
+    AccessOk(context, fields);
+    EXPECT_EQ(context.access.scan, ScanMode::OneSwitch);
+    EXPECT_EQ(context.access.scanMs, 10000);
+    EXPECT_FALSE(context.access.fullScreen);
+    EXPECT_EQ(stored("SCAN"), 1);
+    EXPECT_EQ(stored("SCAN_MS"), 10000);
+    EXPECT_EQ(stored("FULL_SCREEN"), 0);
+    EXPECT_FALSE(platform.windowShown[Window::Access]);
+
+    fields = { 7, "x", 1 };
+    AccessOk(context, fields);
+    EXPECT_EQ(context.access.scan, ScanMode::Off);
+    EXPECT_EQ(context.access.scanMs, 1500);
+
+    context.access.fullScreen = false;
+    AccessCancel(platform);
+    EXPECT_FALSE(context.access.fullScreen);
+    EXPECT_EQ(stored("FULL_SCREEN"), 1);
 }
 
 } // namespace

@@ -1,10 +1,17 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 // Playing without a mouse through the real main window: number keys, the scan highlight
-// and switches.
+// and switches, full screen, and the Access window that sets them.
 #include "GameWindows.h"
 #include "game/ControlIds.h"
+#include "ui/AccessWindow.h"
 #include "ui/HighlightFrame.h"
 #include "ui/RichEdit.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
 
 namespace pikora::testing {
 namespace {
@@ -98,6 +105,86 @@ TEST_F(PlayingWithoutAMouse, HighlightFramesTheChoiceInBothModesCoveringNothingO
             context.catalog[i].correctCount = context.catalog[i].wrongCount = 0;
         }
     }
+}
+
+class AccessFromTheMenu : public PlayingWithoutAMouse
+{
+protected:
+    void open()
+    {
+        activateMain();
+        chooseMenuCommand(ui::CPikoraDlg::accessCommand);
+        ASSERT_TRUE(windows->accessWindow());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(windows->accessWindow()));
+    }
+
+    template<class Widget> Widget* accessControl(int id) const
+    {
+        return qobject_cast<Widget*>(windows->accessWindow()->control(id));
+    }
+
+    std::optional<std::int32_t> stored(const char* name) const
+    {
+        const auto value = StoreFile(dir.read("machine.reg"))
+                               .value(std::string("HKEY_LOCAL_MACHINE\\") + settingsKeyPath, name);
+        if (!value) {
+            return std::nullopt;
+        }
+        return boundedOptionFromBytes(value->bytes, INT32_MIN, INT32_MAX, 0);
+    }
+};
+
+TEST_F(AccessFromTheMenu, OkSavesAndAppliesAtOnceAndSetupStaysReachable)
+{
+    startGame();
+    const QList<QAction*> items = main()->menuBar()->actions()[0]->menu()->actions();
+    EXPECT_EQ(items.back()->text(), "&Access...");
+    EXPECT_EQ(items.back()->data().toInt(), ui::CPikoraDlg::accessCommand);
+    EXPECT_FALSE(items.back()->isCheckable());
+
+    open();
+    using ui::AccessWindow;
+    EXPECT_EQ(windows->accessWindow()->windowTitle(), "Access");
+    EXPECT_TRUE(accessControl<QRadioButton>(AccessWindow::NoScanning)->isChecked());
+    EXPECT_EQ(accessControl<QLineEdit>(AccessWindow::StepTime)->text(), "1500");
+    EXPECT_FALSE(accessControl<QCheckBox>(AccessWindow::FullScreen)->isChecked());
+    EXPECT_FALSE(stored("SCAN")); // opening writes nothing
+
+    QTest::mouseClick(accessControl<QRadioButton>(AccessWindow::OneSwitch), Qt::LeftButton);
+    accessControl<QLineEdit>(AccessWindow::StepTime)->setText("400");
+    QTest::mouseClick(accessControl<QCheckBox>(AccessWindow::FullScreen), Qt::LeftButton);
+    QTest::mouseClick(accessControl<QPushButton>(AccessWindow::Ok), Qt::LeftButton);
+    EXPECT_FALSE(windows->accessWindow()->isVisible());
+    EXPECT_EQ(stored("SCAN"), 1);
+    EXPECT_EQ(stored("SCAN_MS"), 400);
+    EXPECT_EQ(stored("FULL_SCREEN"), 1);
+    EXPECT_EQ(stored("FIELD4"), std::nullopt); // the game's options are not the Access window's
+
+    EXPECT_TRUE(QTest::qWaitFor([this] { return main()->isFullScreen(); }));
+    EXPECT_TRUE(main()->geometry().contains(main()->screen()->geometry()));
+    EXPECT_TRUE(main()->highlightFrame()->isVisible());
+    // A click beside the pictures opens no menu; the menu bar still opens Setup.
+    QTest::mouseClick(
+        main()->windowHandle(), Qt::RightButton, {}, control(1023)->mapTo(main(), QPoint(-5, -5)));
+    QTest::qWait(50);
+    EXPECT_FALSE(main()->systemMenu()->isVisible());
+    EXPECT_TRUE(main()->menuBar()->isVisible());
+    chooseMenuCommand(ui::CPikoraDlg::setupCommand);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return setupWindow() && setupWindow()->isVisible(); }));
+    setupWindow()->hide();
+
+    open();
+    EXPECT_TRUE(accessControl<QRadioButton>(AccessWindow::OneSwitch)->isChecked());
+    EXPECT_EQ(accessControl<QLineEdit>(AccessWindow::StepTime)->text(), "400");
+    QTest::mouseClick(accessControl<QRadioButton>(AccessWindow::NoScanning), Qt::LeftButton);
+    QTest::mouseClick(accessControl<QCheckBox>(AccessWindow::FullScreen), Qt::LeftButton);
+    QTest::keyClick(accessControl<QLineEdit>(AccessWindow::StepTime), Qt::Key_Return);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !main()->isFullScreen(); }));
+    EXPECT_EQ(control(1000)->parentWidget()->size(), QSize(975, 696));
+    EXPECT_EQ(main()->size(), main()->minimumSize());
+    EXPECT_EQ(main()->size(), main()->maximumSize());
+    EXPECT_FALSE(main()->highlightFrame()->isVisible());
+    EXPECT_EQ(stored("SCAN"), 0);
 }
 
 } // namespace
