@@ -1,0 +1,92 @@
+// Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
+// The game started in the language of the environment, as the program starts it: the Setup
+// window's title, texts and direction, and a screenshot of it for people to look at.
+#include "GameWindows.h"
+#include "ui/Translations.h"
+
+#include <QCheckBox>
+#include <QDir>
+
+namespace pikora::testing {
+namespace {
+
+struct LanguageCase
+{
+    const char* language; // LANGUAGE
+    const char* locale; // LC_ALL
+    const char* title;
+    const char* spelling; // the check box "Show Spelling"
+    Qt::LayoutDirection direction;
+    const char* screenshot; // saved in the build tree's screenshots/, or none
+};
+
+void PrintTo(const LanguageCase& row, std::ostream* out)
+{
+    *out << "LANGUAGE=" << row.language << " LC_ALL=" << row.locale;
+}
+
+class LanguageWindows : public GameWindows, public ::testing::WithParamInterface<LanguageCase>
+{
+protected:
+    void SetUp() override
+    {
+        for (const char* name : variables) {
+            saved.emplace_back(name, qgetenv(name));
+        }
+        qputenv("LANGUAGE", GetParam().language);
+        qputenv("LC_ALL", GetParam().locale);
+        qunsetenv("LC_MESSAGES");
+        qputenv("LANG", "C.UTF-8");
+        GameWindows::SetUp();
+    }
+
+    void TearDown() override
+    {
+        GameWindows::TearDown();
+        for (const auto& [name, value] : saved) {
+            qputenv(name, value);
+        }
+    }
+
+    static constexpr const char* variables[] = { "LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG" };
+    std::vector<std::pair<const char*, QByteArray>> saved;
+};
+
+TEST_P(LanguageWindows, SetupWindowSpeaksTheLanguageOfTheEnvironment)
+{
+    const LanguageCase& row = GetParam();
+    const ui::Translation translation(ui::languageOfEnvironment());
+    startGame();
+    activateMain();
+    chooseMenuCommand(ui::CPikoraDlg::setupCommand);
+    ASSERT_TRUE(setupWindow());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(setupWindow()));
+
+    EXPECT_EQ(setupWindow()->windowTitle(), QString::fromUtf8(row.title));
+    EXPECT_EQ(qobject_cast<QCheckBox*>(setupWindow()->control(ui::setup::ShowSpelling))->text(),
+        QString::fromUtf8(row.spelling));
+    EXPECT_EQ(setupWindow()->layoutDirection(), row.direction);
+    EXPECT_EQ(main()->windowTitle(), QStringLiteral("Pikora"));
+    if (row.screenshot != nullptr) {
+        const QDir folder(QStringLiteral(PIKORA_SCREENSHOT_DIR));
+        ASSERT_TRUE(folder.mkpath(QStringLiteral(".")));
+        EXPECT_TRUE(setupWindow()->grab().save(folder.filePath(row.screenshot)));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, LanguageWindows,
+    ::testing::Values(
+        LanguageCase { "de", "", "Einstellungen", "Wort zeigen", Qt::LeftToRight, "setup-de.png" },
+        LanguageCase { "ar", "", "الإعدادات", "إظهار الكلمة", Qt::RightToLeft, "setup-ar.png" },
+        LanguageCase { "", "C", "Setup", "Show Spelling", Qt::LeftToRight, nullptr },
+        LanguageCase { "de", "C", "Setup", "Show Spelling", Qt::LeftToRight, nullptr },
+        LanguageCase { "sv:fr", "", "Réglages", "Voir le mot", Qt::LeftToRight, nullptr }),
+    [](const ::testing::TestParamInfo<LanguageCase>& info) {
+        std::string name = std::string(info.param.locale[0] == 'C' ? "C_" : "")
+            + (info.param.language[0] == '\0' ? "none" : info.param.language);
+        std::replace(name.begin(), name.end(), ':', '_');
+        return name;
+    });
+
+} // namespace
+} // namespace pikora::testing
