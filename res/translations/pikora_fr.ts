@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Free software: you may share and change it under the GNU GPL, version 3 or later.</source>
-        <translation>Logiciel libre : vous pouvez le partager et le modifier selon la GNU GPL, version 3 ou ultérieure.</translation>
+        <translation>Logiciel libre&#xa0;: vous pouvez le partager et le modifier selon la GNU GPL, version 3 ou ultérieure.</translation>
     </message>
 </context>
 <context>
@@ -93,7 +93,7 @@
     <message>
         <source>Max Time:</source>
         <extracomment>setup: label of 45 × 10 dialog units, 67 pixels wide</extracomment>
-        <translation>Durée :</translation>
+        <translation>Durée&#xa0;:</translation>
     </message>
     <message>
         <source>Use Words</source>
