@@ -56,6 +56,8 @@ TEST_P(LanguageWindows, SetupWindowSpeaksTheLanguageOfTheEnvironment)
 {
     const LanguageCase& row = GetParam();
     const ui::Translation translation(ui::languageOfEnvironment());
+    context.settings.field4 = context.settings.spell = context.settings.useTimer = 1;
+    context.settings.maxTimer = 300;
     startGame();
     activateMain();
     chooseMenuCommand(ui::CPikoraDlg::setupCommand);
