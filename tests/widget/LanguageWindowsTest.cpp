@@ -2,9 +2,11 @@
 // The game started in the language of the environment, as the program starts it: the Setup
 // window's title, texts and direction, and a screenshot of it for people to look at.
 #include "GameWindows.h"
+#include "game/ControlIds.h"
 #include "ui/Translations.h"
 
 #include <QCheckBox>
+#include <QPlainTextEdit>
 #include <QDir>
 
 namespace pikora::testing {
@@ -74,6 +76,28 @@ TEST_P(LanguageWindows, SetupWindowSpeaksTheLanguageOfTheEnvironment)
         ASSERT_TRUE(folder.mkpath(QStringLiteral(".")));
         EXPECT_TRUE(setupWindow()->grab().save(folder.filePath(row.screenshot)));
     }
+}
+
+// Other programs read the report file: in German the window shows German column titles,
+// while the file keeps its English heading.
+TEST_F(GameWindows, ReportWindowTitlesTheColumnsInTheLanguageAndTheFileStaysEnglish)
+{
+    const ui::Translation german(QStringLiteral("de"));
+    context.settings.useTimer = 1;
+    startGame();
+    context.catalog[0].correctCount = 3;
+    context.catalog[0].wrongCount = 1;
+    context.clock.remainingSeconds = 1; // the next tick is time-up
+    main()->setTimer(gameTimerId, 10);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return report() && report()->isVisible(); }));
+
+    const QString word = QString::fromStdString(context.catalog[0].word);
+    EXPECT_EQ(report()->windowTitle(), QStringLiteral("Auswertung"));
+    EXPECT_EQ(report()->textBox()->toPlainText(),
+        "Wort\t\tRichtig\t\tFalsch\t\tProzent richtig\n\n" + word + "\t\t3\t\t1\t\t75\n");
+    const std::string file = dir.read("report.txt");
+    EXPECT_NE(file.find("Word\t\tCorrect\t\tWrong\t\tPercent Correct\r\r\n"), std::string::npos);
+    EXPECT_EQ(file.find("Wort"), std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, LanguageWindows,
