@@ -6,6 +6,7 @@
 #include "game/PictureCatalog.h"
 #include "platform/LinuxPlatform.h"
 #include "ui/ProgramWindows.h"
+#include "ui/Translations.h"
 
 #include <memory>
 
@@ -19,6 +20,8 @@ bool CPikoraApp::InitInstance(int& argc, char** argv)
     platform.prepareSound(); // on its own thread, while the toolkit starts
     QApplication application(argc, argv);
     application.setApplicationName(QStringLiteral("Pikora"));
+    // Before any window is made: the windows are built in the language and its direction.
+    const ui::Translation translation(ui::languageOfEnvironment());
     GameContext context(platform);
 
     LoadSettings(context);

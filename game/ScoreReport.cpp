@@ -9,8 +9,6 @@ namespace pikora {
 
 namespace {
 
-    constexpr const char* tableHeading = "Word\t\tCorrect\t\tWrong\t\tPercent Correct\r\n\r\n";
-
     // Length of the longest prefix of `text` within `bound` bytes that ends on a character
     // boundary of UTF-8 (any byte is a boundary in text that is not UTF-8 continuation).
     std::size_t utf8Prefix(const std::string& text, std::size_t bound)
@@ -71,7 +69,7 @@ std::string formatReportDate(const std::tm& time)
 
 std::string windowReportText(const ScoreReport& report)
 {
-    std::string text = tableHeading;
+    std::string text = reportTableHeading;
     for (const auto& line : report) {
         text += formatScoreLine(line);
     }
@@ -81,7 +79,7 @@ std::string windowReportText(const ScoreReport& report)
 std::string fileReportBlock(const ScoreReport& report, const std::tm& time)
 {
     // The heading's "\n\r" pairs are as they have always been written; readers rely on them.
-    std::string block = "\n\rPikora Report " + formatReportDate(time) + " \n\r\n\r" + tableHeading;
+    std::string block = "\n\rPikora Report " + formatReportDate(time) + " \n\r\n\r" + reportTableHeading;
     for (const auto& line : report) {
         block += formatScoreLine(line);
     }

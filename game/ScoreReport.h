@@ -24,6 +24,11 @@ using ScoreReport = std::vector<ScoreLine>;
 
 inline constexpr std::size_t reportLineBound = 199;
 
+// The column titles that head the table in the window and in the file. The file keeps them
+// in English whatever the language of the windows, since other programs read it.
+inline constexpr const char* reportTableHeading
+    = "Word\t\tCorrect\t\tWrong\t\tPercent Correct\r\n\r\n";
+
 ScoreReport scoreReportOf(const PictureCatalog& catalog);
 
 // "WORD\t\t3\t\t1\t\t75\r\n", at most 199 bytes: an over-long word is cut (never inside a

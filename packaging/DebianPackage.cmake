@@ -41,7 +41,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Found by dpkg-shlibdeps: the libraries. Not found: the dialog font the windows are measured
 # with. pikora-pack speaks the words with espeak-ng and draws the pictures with the emoji font.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "espeak-ng, fonts-noto-color-emoji")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "espeak-ng, fonts-noto-color-emoji, fonts-noto-core, fonts-noto-cjk, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${debianScripts}/postinst ${debianScripts}/postrm)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 

@@ -3,12 +3,23 @@
 
 #include "platform/PlatformServices.h"
 
+#include <QCoreApplication>
+
 namespace pikora {
 
 std::string aboutNotice()
 {
-    return "Pikora teaches words with pictures and voices.\r\n"
-           "Free software: you may share and change it under the GNU GPL, version 3 or later.\r\n";
+    // In the learner's language, a line at a time, so no translation can lose a line end.
+    const QString lines[] = {
+        QCoreApplication::translate("MyAbout", "Pikora teaches words with pictures and voices."),
+        QCoreApplication::translate("MyAbout",
+            "Free software: you may share and change it under the GNU GPL, version 3 or later."),
+    };
+    std::string notice;
+    for (const QString& line : lines) {
+        notice += line.toStdString() + "\r\n";
+    }
+    return notice;
 }
 
 void ShowAboutWindow(PlatformServices& platform, AboutFields& fields)

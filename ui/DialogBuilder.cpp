@@ -4,6 +4,7 @@
 #include "BitmapButton.h"
 #include "DialogTemplate.h"
 #include "RichEdit.h"
+#include "Translations.h"
 
 #include <array>
 #include <cstdlib>
@@ -208,12 +209,23 @@ bool takesFocus(ControlKind kind)
         && kind != ControlKind::Icon;
 }
 
-void applyCommonState(const ControlTemplate& control, QWidget* widget, BaseUnits base)
+// A window laid out right to left mirrors its template: a control's distance from the left
+// edge becomes its distance from the right one.
+QRect placeOf(const ControlTemplate& control, BaseUnits base, int clientWidth, bool mirrored)
+{
+    QRect place = dialogUnitsToPixels(control.rect, base);
+    if (mirrored) {
+        place.moveLeft(clientWidth - place.x() - place.width());
+    }
+    return place;
+}
+
+void applyCommonState(const ControlTemplate& control, QWidget* widget, const QRect& place)
 {
     if (control.id != -1) {
         widget->setObjectName(QStringLiteral("control%1").arg(control.id));
     }
-    widget->setGeometry(dialogUnitsToPixels(control.rect, base));
+    widget->setGeometry(place);
     // Without the tab-stop style a control still takes the focus when clicked.
     if (!takesFocus(control.kind)) {
         widget->setFocusPolicy(Qt::NoFocus);
@@ -232,7 +244,7 @@ void linkMnemonics(const DialogTemplate& dialog, const std::vector<QWidget*>& wi
     for (std::size_t i = 0; i < widgets.size(); ++i) {
         const ControlTemplate& control = dialog.controls[i];
         if (control.kind != ControlKind::StaticText || control.style & ControlStyle::NoPrefix
-            || !control.text.contains(QLatin1Char('&'))) {
+            || !static_cast<QLabel*>(widgets[i])->text().contains(QLatin1Char('&'))) {
             continue;
         }
         for (std::size_t next = i + 1; next < widgets.size(); ++next) {
@@ -340,15 +352,21 @@ BuiltDialog buildDialog(const DialogTemplate& dialog, QWidget* window)
     if (window->isWindow()) {
         window->setWindowFlags(windowFlagsFor(dialog));
     }
-    window->setWindowTitle(dialog.caption);
+    // Every text of the template is shown in the learner's language (Translations.h).
+    const QString resource = dialogResource(dialog.id);
+    window->setWindowTitle(templateText(resource, dialog.caption));
     window->setFont(dialogFont(dialog));
 
     BuiltDialog built;
     built.base = measureBaseUnits(window->font(), window);
-    window->setFixedSize(dialogUnitsToPixels(dialog.size, built.base));
+    const QSize client = dialogUnitsToPixels(dialog.size, built.base);
+    window->setFixedSize(client);
+    const bool mirrored = window->layoutDirection() == Qt::RightToLeft;
     for (const ControlTemplate& control : dialog.controls) {
-        QWidget* widget = createControl(control, window);
-        applyCommonState(control, widget, built.base);
+        ControlTemplate shown = control;
+        shown.text = templateText(resource, control.text);
+        QWidget* widget = createControl(shown, window);
+        applyCommonState(control, widget, placeOf(control, built.base, client.width(), mirrored));
         built.inOrder.push_back(widget);
         if (control.id != -1) {
             built.byId[control.id] = widget;
@@ -364,9 +382,11 @@ QMenuBar* buildMenuBar(
 {
     auto* bar = new QMenuBar(parent);
     for (const MenuPopupTemplate& popup : menu.popups) {
-        QMenu* popupMenu = bar->addMenu(popup.text);
+        // A title and an item may share a text but not its translation (Translations.h).
+        const QString resource = menuResource(menu.id);
+        QMenu* popupMenu = bar->addMenu(templateText(resource, popup.text, QStringLiteral("menu")));
         for (const MenuItemTemplate& item : popup.items) {
-            QAction* action = popupMenu->addAction(item.text);
+            QAction* action = popupMenu->addAction(templateText(resource, item.text, popup.text));
             action->setData(item.commandId);
             action->setCheckable(item.checked);
             action->setChecked(item.checked);

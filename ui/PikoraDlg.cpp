@@ -9,6 +9,7 @@
 #include "ui/HighlightFrame.h"
 #include "ui/RichEdit.h"
 #include "ui/TemplateWindow.h"
+#include "ui/Translations.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -40,7 +41,7 @@ CPikoraDlg::CPikoraDlg(GameContext& context, QWidget* parent)
     const auto loaded = loadDialogTemplate(templateId);
     m_created = loaded.has_value();
     const DialogTemplate dialog = loaded.value_or(DialogTemplate {});
-    setWindowTitle(dialog.caption);
+    setWindowTitle(templateText(dialogResource(dialog.id), dialog.caption));
     setWindowFlags(windowFlagsFor(dialog));
     setWindowIcon(programIcon());
 
@@ -89,8 +90,10 @@ void CPikoraDlg::buildSystemMenu()
     // The window manager owns the title bar's menu, so the window keeps its own: a right
     // click on the background (or Alt+Space where the window manager lets it through).
     m_systemMenu = new QMenu(this);
+    //: The main window's own menu (a right click on its background); its other item is
+    //: "&About Pikora...", and & marks a different letter in each.
     m_systemMenu->addAction(tr("&Close"), this, &QDialog::reject);
-    const QString aboutText = loadString(aboutItemString);
+    const QString aboutText = templateText(stringsResource, loadString(aboutItemString));
     if (!aboutText.isEmpty()) {
         m_systemMenu->addSeparator();
         QAction* about = m_systemMenu->addAction(aboutText);

@@ -2,6 +2,7 @@
 #include "Report.h"
 
 #include "game/ControlIds.h"
+#include "game/ScoreReport.h"
 
 #include <QPlainTextEdit>
 
@@ -21,13 +22,30 @@ Report::Report(std::string& text, std::function<void()> endProgram, QWidget* own
     onButton(1, [this] { accept(); });
 }
 
+QString Report::shownTableHeading()
+{
+    const QString separator = QStringLiteral("\t\t");
+    //: The column titles of the score report window. Each but the last is at most 96 pixels
+    //: wide (two tab stops), or the columns below it no longer line up.
+    return tr("Word") + separator + tr("Correct") + separator + tr("Wrong") + separator
+        + tr("Percent Correct") + QStringLiteral("\n\n");
+}
+
 void Report::pushFields()
 {
-    if (m_textBox != nullptr) {
-        // The report's lines end in CR LF; the box breaks lines at LF alone.
-        m_textBox->setPlainText(
-            QString::fromStdString(m_text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    if (m_textBox == nullptr) {
+        return;
     }
+    // The report's lines end in CR LF; the box breaks lines at LF alone.
+    QString shown
+        = QString::fromStdString(m_text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    // The column titles in the learner's language; the report file keeps the English ones.
+    const QString heading = QString::fromLatin1(reportTableHeading)
+                                .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (shown.startsWith(heading)) {
+        shown.replace(0, heading.size(), shownTableHeading());
+    }
+    m_textBox->setPlainText(shown);
 }
 
 void Report::pullFields()

@@ -28,6 +28,10 @@ public:
     void pullFields() override;
     void accept() override;
 
+    // The table heading in the learner's language, with the tabs and line ends of the
+    // English one ("\n" for "\r\n", as the box shows lines).
+    static QString shownTableHeading();
+
 private:
     std::string& m_text;
     std::function<void()> m_endProgram;

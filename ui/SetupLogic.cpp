@@ -7,6 +7,8 @@
 
 #include <cerrno>
 
+#include <QCoreApplication>
+
 namespace pikora {
 
 namespace {
@@ -40,7 +42,8 @@ void FillPictureList(PlatformServices& platform, SetupFields& fields)
     pictures.clear();
     const auto files = platform.findFiles(folderPrefix + "*.bmp");
     if (files.empty()) {
-        platform.messageBox("Load Pictures");
+        //: A message box: the picture folder holds no picture.
+        platform.messageBox(QCoreApplication::translate("setup", "Load Pictures").toStdString());
         return;
     }
     pictures.reserve(files.size());
@@ -60,7 +63,11 @@ void ApplyPictureSelection(PlatformServices& platform, const SetupFields& fields
             error = platform.writeHiddenMark(path, !item.checked);
         }
         if (error != 0) {
-            platform.messageBox(std::to_string(error) + " oops");
+            //: A message box: a picture could not be taken out of play or put back; %d is the
+            //: system's error number.
+            const QString format = QCoreApplication::translate("setup", "%d oops");
+            platform.messageBox(
+                QString(format).replace(QLatin1String("%d"), QString::number(error)).toStdString());
         }
     }
 }

@@ -28,8 +28,9 @@ struct SetupFields
     std::vector<PictureListItem> pictures;
 };
 
-// The logic of the Setup window, free of the toolkit: the window maps `SetupFields` to its
-// controls and routes OK and Cancel here.
+// The logic of the Setup window, free of the toolkit's widgets (its messages are looked up
+// in the installed translations): the window maps `SetupFields` to its controls and routes
+// OK and Cancel here.
 
 // Fills the fields from the options and the picture files, then shows the window (made on
 // first use and kept).

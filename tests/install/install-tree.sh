@@ -41,6 +41,11 @@ fresh_prefix()
         check "no $media in the application folder" test -s "$app/$media"
     done
     check "the starter pictures are missing or lack voices" pictures_complete "$app/mymain"
+    check "the installed starter set is not the English one" test -s "$app/mymain/dog.bmp"
+    for file in words.txt de.txt zh.txt jump.svg; do
+        check "the starter list $file is not installed for pikora-pack --starter" \
+            test -s "$prefix/share/pikora/starter/$file"
+    done
     check "no pikora-store tool" test -x "$prefix/libexec/pikora/pikora-store"
     check "the command pikora does not lead to the program" \
         test "$(readlink -f "$prefix/bin/pikora")" = "$(readlink -f "$app/pikora")"

@@ -22,7 +22,9 @@ public:
     bool save(QString& problem);
 
     bool contains(const QString& name) const { return m_names.count(name) != 0; }
+    const std::set<QString>& names() const { return m_names; }
     void add(const QString& name);
+    void remove(const QString& name) { m_names.erase(name); }
 
 private:
     QDir m_folder;

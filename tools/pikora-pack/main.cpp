@@ -2,6 +2,7 @@
 // pikora-pack: makes a picture folder for Pikora from a word list, or checks one.
 #include "FolderCheck.h"
 #include "PackBuilder.h"
+#include "Starter.h"
 #include "WordList.h"
 
 #include <QCommandLineParser>
@@ -21,6 +22,8 @@ QString helpText()
     return QStringLiteral(
                "Usage: pikora-pack [--lang LANG] [--force] WORDLIST FOLDER\n"
                "       pikora-pack --check FOLDER\n"
+               "       pikora-pack --starter LANG [--force] FOLDER\n"
+               "       pikora-pack --starter LANG --replace-installed\n"
                "\n"
                "Makes a picture folder for Pikora (the game's 'mymain' folder): for each word\n"
                "of WORDLIST a picture '<word>.bmp' (420 x 250, 24-bit, white background) and a\n"
@@ -37,6 +40,12 @@ QString helpText()
                "                 that cannot be read, names the game cannot tell apart (it\n"
                "                 ignores letter case), names over 192 bytes, and names with a\n"
                "                 '.' before .bmp (a.b.bmp shows as A). Exit status 1 on faults.\n"
+               "  --starter LANG make the starter set of 121 pictures in a language (en, de,\n"
+               "                 fr, ...; --starter list shows them all) from its list in\n"
+               "                 share/pikora/starter, spoken by that language's voice.\n"
+               "  --replace-installed  make it in the picture folder of the game installed\n"
+               "                 with this program, in place of the set made there before;\n"
+               "                 pictures added by hand stay.\n"
                "  -h, --help     show this text.\n"
                "\n")
         + wordListSyntax();
@@ -87,6 +96,51 @@ int runBuild(
     return reporter.count() == 0 ? 0 : 1;
 }
 
+int runStarter(const QString& code, const QStringList& arguments, bool replaceInstalled, bool force,
+    QTextStream& out, QTextStream& err)
+{
+    if (code == QLatin1String("list")) {
+        for (const StarterLanguage& language : starterLanguages()) {
+            out << language.code.leftJustified(4) << language.name << '\n';
+        }
+        return 0;
+    }
+    const StarterLanguage* language = findStarterLanguage(code);
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    const QString lists = starterFolder(programFolder);
+    if (language == nullptr || lists.isEmpty()) {
+        err << "pikora-pack: "
+            << (language == nullptr ? QStringLiteral("there is no starter set in '%1'; "
+                                                     "--starter list shows the languages")
+                                          .arg(code)
+                                    : QStringLiteral("the starter lists are not installed"))
+            << Qt::endl;
+        return kUsageError;
+    }
+    const QString folder
+        = replaceInstalled ? installedPictureFolder(programFolder) : arguments.value(0);
+    if (arguments.size() != (replaceInstalled ? 0 : 1) || folder.isEmpty()) {
+        err << (replaceInstalled ? QStringLiteral("pikora-pack: no game is installed with this "
+                                                  "program\n")
+                                 : helpText());
+        return kUsageError;
+    }
+    const QString list = QDir(lists).filePath(language->list);
+    const int status = runBuild(list, folder, { language->voice, force }, err);
+    if (!replaceInstalled) {
+        return status;
+    }
+    if (status != 0) {
+        err << "pikora-pack: the pictures made before in " << folder << " were kept" << Qt::endl;
+        return status;
+    }
+    const QStringList failed = removeEarlierSet(folder, fileNamesOfList(list));
+    for (const QString& name : failed) {
+        err << "pikora-pack: " << name << " cannot be removed" << Qt::endl;
+    }
+    return failed.isEmpty() ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -105,7 +159,9 @@ int main(int argc, char** argv)
         QStringLiteral("lang"), {}, QStringLiteral("LANG"), QStringLiteral("en"));
     const QCommandLineOption force(QStringLiteral("force"), {});
     const QCommandLineOption check(QStringLiteral("check"), {}, QStringLiteral("FOLDER"));
-    parser.addOptions({ help, lang, force, check });
+    const QCommandLineOption starter(QStringLiteral("starter"), {}, QStringLiteral("LANG"));
+    const QCommandLineOption replaceInstalled(QStringLiteral("replace-installed"), {});
+    parser.addOptions({ help, lang, force, check, starter, replaceInstalled });
     if (!parser.parse(app.arguments())) {
         err << "pikora-pack: " << parser.errorText() << "\n\n" << helpText();
         return kUsageError;
@@ -115,10 +171,15 @@ int main(int argc, char** argv)
         return 0;
     }
     const QStringList arguments = parser.positionalArguments();
+    if (parser.isSet(starter) && !parser.isSet(check) && !parser.isSet(lang)) {
+        return runStarter(parser.value(starter), arguments, parser.isSet(replaceInstalled),
+            parser.isSet(force), out, err);
+    }
     if (parser.isSet(check) && arguments.isEmpty()) {
         return runCheck(parser.value(check), out, err);
     }
-    if (parser.isSet(check) || arguments.size() != 2) {
+    if (parser.isSet(check) || parser.isSet(starter) || parser.isSet(replaceInstalled)
+        || arguments.size() != 2) {
         err << helpText();
         return kUsageError;
     }

@@ -1,0 +1,206 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="uk_UA" sourcelanguage="en">
+<context>
+    <name>MyAbout</name>
+    <message>
+        <source>Pikora teaches words with pictures and voices.</source>
+        <translation>Pikora навчає слів за допомогою малюнків і голосу.</translation>
+    </message>
+    <message>
+        <source>Free software: you may share and change it under the GNU GPL, version 3 or later.</source>
+        <translation>Вільна програма: її можна поширювати та змінювати згідно з GNU GPL версії 3 або новішої.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>LTR, or RTL for a language written from right to left: the windows are then mirrored.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>dialog-100</name>
+    <message>
+        <source>About Pikora</source>
+        <extracomment>short about box of the window menu: the window&apos;s title</extracomment>
+        <translation>Про програму Pikora</translation>
+    </message>
+    <message>
+        <source>Pikora Version 1.0</source>
+        <extracomment>short about box of the window menu: label of 119 × 8 dialog units, 178 pixels wide</extracomment>
+        <translation>Pikora, версія 1.0</translation>
+    </message>
+    <message>
+        <source>© 2026 Pikora developers</source>
+        <extracomment>short about box of the window menu: label of 119 × 8 dialog units, 178 pixels wide</extracomment>
+        <translation>© 2026 Розробники Pikora</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <extracomment>short about box of the window menu: button of 50 × 16 dialog units, 75 pixels wide</extracomment>
+        <translation>Гаразд</translation>
+    </message>
+</context>
+<context>
+    <name>dialog-132</name>
+    <message>
+        <source>Setup</source>
+        <extracomment>setup: the window&apos;s title</extracomment>
+        <translation>Налаштування</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <extracomment>setup: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
+        <translation>Гаразд</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>setup: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>Field of 4</source>
+        <extracomment>setup: check box of 58 × 14 dialog units, 87 pixels wide</extracomment>
+        <translation>4 варіанти</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <extracomment>setup: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
+        <translation>Усі</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <extracomment>setup: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
+        <translation>Жодної</translation>
+    </message>
+    <message>
+        <source>Show Spelling</source>
+        <extracomment>setup: check box of 58 × 14 dialog units, 87 pixels wide</extracomment>
+        <translation>Підпис</translation>
+    </message>
+    <message>
+        <source>Hide Wrong Buttons</source>
+        <extracomment>setup: check box of 84 × 9 dialog units, 126 pixels wide</extracomment>
+        <translation>Ховати помилки</translation>
+    </message>
+    <message>
+        <source>Use Timer</source>
+        <extracomment>setup: check box of 50 × 8 dialog units, 75 pixels wide</extracomment>
+        <translation>Таймер</translation>
+    </message>
+    <message>
+        <source>Max Time:</source>
+        <extracomment>setup: label of 45 × 10 dialog units, 67 pixels wide</extracomment>
+        <translation>Час гри:</translation>
+    </message>
+    <message>
+        <source>Use Words</source>
+        <extracomment>setup: check box of 50 × 8 dialog units, 75 pixels wide</extracomment>
+        <translation>Слова</translation>
+    </message>
+</context>
+<context>
+    <name>dialog-133</name>
+    <message>
+        <source>Report</source>
+        <extracomment>score report: the window&apos;s title</extracomment>
+        <translation>Результати</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <extracomment>score report: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
+        <translation>Гаразд</translation>
+    </message>
+</context>
+<context>
+    <name>dialog-135</name>
+    <message>
+        <source>About Pikora</source>
+        <extracomment>product window of the Help menu: the window&apos;s title</extracomment>
+        <translation>Про програму Pikora</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <extracomment>product window of the Help menu: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
+        <translation>Гаразд</translation>
+    </message>
+</context>
+<context>
+    <name>menu-129</name>
+    <message>
+        <source>Setup</source>
+        <comment>menu</comment>
+        <extracomment>a menu&apos;s title on the menu bar; &amp; marks its Alt key, one letter per title</extracomment>
+        <translation>Налаштування</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <comment>Setup</comment>
+        <extracomment>an item of the menu Setup; &amp; marks its key, one letter per item</extracomment>
+        <translation>Налаштування</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <comment>menu</comment>
+        <extracomment>a menu&apos;s title on the menu bar; &amp; marks its Alt key, one letter per title</extracomment>
+        <translation>Довідка</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <comment>Help</comment>
+        <extracomment>an item of the menu Help; &amp; marks its key, one letter per item</extracomment>
+        <translation>Про програму</translation>
+    </message>
+</context>
+<context>
+    <name>pikora::ui::CPikoraDlg</name>
+    <message>
+        <source>&amp;Close</source>
+        <extracomment>The main window&apos;s own menu (a right click on its background); its other item is &quot;&amp;About Pikora...&quot;, and &amp; marks a different letter in each.</extracomment>
+        <translation>&amp;Закрити</translation>
+    </message>
+</context>
+<context>
+    <name>pikora::ui::Report</name>
+    <message>
+        <source>Word</source>
+        <extracomment>The column titles of the score report window. Each but the last is at most 96 pixels wide (two tab stops), or the columns below it no longer line up.</extracomment>
+        <translation>Слово</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Вірно</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Невірно</translation>
+    </message>
+    <message>
+        <source>Percent Correct</source>
+        <translation>Відсоток вірних</translation>
+    </message>
+</context>
+<context>
+    <name>setup</name>
+    <message>
+        <source>Load Pictures</source>
+        <extracomment>A message box: the picture folder holds no picture.</extracomment>
+        <translation>Малюнків не знайдено</translation>
+    </message>
+    <message>
+        <source>%d oops</source>
+        <extracomment>A message box: a picture could not be taken out of play or put back; %d is the system&apos;s error number.</extracomment>
+        <translation>Помилка %d</translation>
+    </message>
+</context>
+<context>
+    <name>strings</name>
+    <message>
+        <source>&amp;About Pikora...</source>
+        <extracomment>string 101; &amp; marks its key in its menu</extracomment>
+        <translation>&amp;Про програму Pikora...</translation>
+    </message>
+</context>
+</TS>

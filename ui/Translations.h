@@ -1,0 +1,63 @@
+// Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include <QString>
+#include <QStringList>
+#include <Qt>
+
+class QTranslator;
+
+namespace pikora::ui {
+
+// The windows speak the learner's language through Qt's translations: English is the
+// language of the texts themselves (in the code and the templates in res/), and
+// res/translations/pikora_LANG.ts holds each other language, built into the program.
+
+// The languages there are translations for, as their files are named ("de", ..., "zh_CN").
+QStringList translatedLanguages();
+
+// The language to show, as gettext chooses one: the colon list LANGUAGE first, then the
+// locale of messages (LC_ALL, else LC_MESSAGES, else LANG); a locale of "C" or "POSIX" asks
+// for the untranslated texts and turns LANGUAGE off. The first entry that names English or
+// one of `available` decides ("de_AT.UTF-8" is served by "de", "zh" and "zh_SG" by
+// "zh_CN"); empty for English, also when nothing matches.
+QString chooseLanguage(
+    const std::function<QString(const char* name)>& variable, const QStringList& available);
+// chooseLanguage() over the process's environment and translatedLanguages().
+QString languageOfEnvironment();
+
+// The translations of one language installed for the whole program while this lives: the
+// program's own texts, the toolkit's (message box buttons, edit menus) where the system has
+// them, and the direction of writing (Arabic lays the windows out right to left). An empty
+// or unknown language leaves everything English.
+class Translation
+{
+public:
+    explicit Translation(const QString& language);
+    ~Translation();
+    Translation(const Translation&) = delete;
+    Translation& operator=(const Translation&) = delete;
+
+    bool isLoaded() const { return m_own != nullptr; }
+    Qt::LayoutDirection direction() const { return m_direction; }
+
+private:
+    std::unique_ptr<QTranslator> m_own;
+    std::unique_ptr<QTranslator> m_toolkit;
+    Qt::LayoutDirection m_direction = Qt::LeftToRight;
+};
+
+// A text of a window template, menu or the string table in the installed language. The
+// translations hold it under the name of its resource ("dialog-132", "menu-129", "strings"),
+// a menu's texts with a disambiguation ("menu" for a title, the menu's English title for an
+// item); scripts/update-translations gathers them. Untranslated texts stay as they are.
+QString templateText(
+    const QString& resource, const QString& text, const QString& disambiguation = {});
+QString dialogResource(int id);
+QString menuResource(int id);
+inline const QString stringsResource = QStringLiteral("strings");
+
+} // namespace pikora::ui
