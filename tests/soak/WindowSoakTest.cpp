@@ -6,7 +6,7 @@
 // level heap are checked as the rounds go.
 #include "ChoiceTally.h"
 #include "HeapProbe.h"
-#include "WaveFile.h"
+#include "support/WaveFile.h"
 #include "ui/SetupLogic.h"
 #include "game/ControlIds.h"
 #include "game/GameClock.h"
