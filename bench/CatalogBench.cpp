@@ -3,7 +3,8 @@
 // the same folder: the "ratio" counter is catalogue time over listing time.
 #include "game/PictureCatalog.h"
 #include "platform/FileSystem.h"
-#include "tests/support/FilesOnlyPlatform.h"
+#include "support/FilesOnlyPlatform.h"
+#include "support/TempDir.h"
 
 #include <chrono>
 #include <cstdio>
@@ -12,6 +13,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <unistd.h>
 
 #include <benchmark/benchmark.h>
@@ -24,30 +26,16 @@ namespace {
 class PictureFolders
 {
 public:
-    ~PictureFolders()
-    {
-        if (!m_root.empty()) {
-            std::error_code ignored;
-            std::filesystem::remove_all(m_root, ignored);
-        }
-    }
-
     const std::filesystem::path& appFolder(int pictures)
     {
         auto found = m_folders.find(pictures);
         if (found != m_folders.end()) {
             return found->second;
         }
-        if (m_root.empty()) {
-            std::string pattern
-                = (std::filesystem::temp_directory_path() / "pikora-bench-XXXXXX").string();
-            if (::mkdtemp(pattern.data()) == nullptr) {
-                std::perror("mkdtemp");
-                std::exit(1);
-            }
-            m_root = pattern;
+        if (!m_root) {
+            m_root.emplace();
         }
-        const auto folder = m_root / std::to_string(pictures);
+        const auto folder = *m_root / std::to_string(pictures);
         std::filesystem::create_directories(folder / pictureFolder);
         char name[32];
         for (int i = 0; i < pictures; ++i) {
@@ -62,7 +50,7 @@ public:
     }
 
 private:
-    std::filesystem::path m_root;
+    std::optional<testing::TempDir> m_root;
     std::map<int, std::filesystem::path> m_folders;
 };
 

@@ -23,6 +23,7 @@
 namespace pikora {
 namespace {
 
+using testing::CurrentTempDir;
 using testing::FakePlatform;
 using testing::TempDir;
 
@@ -37,7 +38,6 @@ public:
     PictureFolder()
     {
         std::filesystem::create_directory(m_dir / "mymain");
-        std::filesystem::current_path(m_dir.path());
         for (int i = 0; i < 4; ++i) {
             QImage image(pictureWidth, pictureHeight, QImage::Format_RGB888);
             image.fill(QColor::fromHsv(i * 90, 200, 220));
@@ -50,7 +50,7 @@ public:
     }
 
 private:
-    TempDir m_dir;
+    CurrentTempDir m_dir;
 };
 
 // The fake platform with real decoding; buttons keep their image until the next replaces

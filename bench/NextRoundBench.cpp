@@ -14,13 +14,13 @@
 //
 //   usage: pikora_next_round_bench [RUNS]
 //   prints: result next_round_ms <median of round less sound alone> <median sound alone> ms
-#include "WaveFile.h"
 #include "game/ControlIds.h"
 #include "game/GameContext.h"
 #include "game/PictureCatalog.h"
 #include "platform/LinuxPlatform.h"
 #include "platform/StoreFile.h"
 #include "support/TempDir.h"
+#include "support/WaveFile.h"
 #include "ui/BitmapButton.h"
 #include "ui/PikoraDlg.h"
 
@@ -115,8 +115,7 @@ private:
 
 int run(int runs)
 {
-    testing::TempDir dir;
-    std::filesystem::current_path(dir.path());
+    const testing::CurrentTempDir dir;
     std::filesystem::create_directory(dir / "mymain");
     for (int i = 0; i < 4; ++i) {
         QImage image(400, 260, QImage::Format_RGB888);

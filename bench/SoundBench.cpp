@@ -8,8 +8,9 @@
 //
 //   usage: pikora_sound_bench [RUNS]      (SDL_AUDIODRIVER=dummy unless set)
 //   prints: result sound_start_ms <median ms> <baseline median ms> ms
-#include "WaveFile.h"
 #include "platform/SdlSoundPlayer.h"
+#include "support/TempDir.h"
+#include "support/WaveFile.h"
 
 #include <algorithm>
 #include <chrono>
@@ -19,7 +20,6 @@
 #include <functional>
 #include <string>
 #include <thread>
-#include <unistd.h>
 #include <vector>
 
 #include <SDL.h>
@@ -69,13 +69,9 @@ int main(int argc, char** argv)
 {
     const int runs = argc > 1 ? std::atoi(argv[1]) : 60;
     ::setenv("SDL_AUDIODRIVER", "dummy", 0);
-    char folder[] = "/tmp/pikora-sound-bench-XXXXXX";
-    if (::mkdtemp(folder) == nullptr) {
-        std::perror("mkdtemp");
-        return 1;
-    }
+    const pikora::testing::TempDir folder;
     // A voice as the picture sets hold them: 22,050 Hz mono, converted on every play.
-    const std::string voice = std::string(folder) + "/voice.wav";
+    const std::string voice = (folder / "voice.wav").string();
     pikora::testing::writeWave(voice, 22050 * 6 / 10, 22050, 1);
 
     pikora::SdlSoundPlayer player;
@@ -102,7 +98,6 @@ int main(int argc, char** argv)
             SDL_QueueAudio(device, converted.data(), static_cast<Uint32>(converted.size()));
         }));
     }
-    std::filesystem::remove_all(folder);
     std::fprintf(stderr, "sound: driver %s, player %.2f to %.2f ms, bare queue %.2f to %.2f ms\n",
         player.driverName().c_str(), *std::min_element(playerMs.begin(), playerMs.end()),
         *std::max_element(playerMs.begin(), playerMs.end()),

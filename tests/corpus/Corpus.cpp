@@ -8,19 +8,10 @@
 
 namespace pikora::corpus {
 
+using testing::clamp32;
+using testing::putLittleEndian;
+
 namespace {
-
-void put(std::string& out, std::uint64_t value, int bytes)
-{
-    for (int i = 0; i < bytes; ++i) {
-        out.push_back(static_cast<char>((value >> (8 * i)) & 0xff));
-    }
-}
-
-std::uint32_t clamp32(std::uint64_t value)
-{
-    return value > 0xffffffffu ? 0xffffffffu : static_cast<std::uint32_t>(value);
-}
 
 std::uint32_t rowBytes(std::int32_t width)
 {
@@ -63,20 +54,20 @@ std::string bitmapHeader(std::int32_t width, std::int32_t height)
     const std::uint64_t pixels = static_cast<std::uint64_t>(rowBytes(width))
         * static_cast<std::uint32_t>(std::abs(height));
     std::string out = "BM";
-    put(out, clamp32(54 + pixels), 4);
-    put(out, 0, 4);
-    put(out, 54, 4);
-    put(out, 40, 4);
-    put(out, static_cast<std::uint32_t>(width), 4);
-    put(out, static_cast<std::uint32_t>(height), 4);
-    put(out, 1, 2); // planes
-    put(out, 24, 2); // bits a pixel
-    put(out, 0, 4); // no compression
-    put(out, clamp32(pixels), 4);
-    put(out, 2835, 4); // 72 dpi
-    put(out, 2835, 4);
-    put(out, 0, 4);
-    put(out, 0, 4);
+    putLittleEndian(out, clamp32(54 + pixels), 4);
+    putLittleEndian(out, 0, 4);
+    putLittleEndian(out, 54, 4);
+    putLittleEndian(out, 40, 4);
+    putLittleEndian(out, static_cast<std::uint32_t>(width), 4);
+    putLittleEndian(out, static_cast<std::uint32_t>(height), 4);
+    putLittleEndian(out, 1, 2); // planes
+    putLittleEndian(out, 24, 2); // bits a pixel
+    putLittleEndian(out, 0, 4); // no compression
+    putLittleEndian(out, clamp32(pixels), 4);
+    putLittleEndian(out, 2835, 4); // 72 dpi
+    putLittleEndian(out, 2835, 4);
+    putLittleEndian(out, 0, 4);
+    putLittleEndian(out, 0, 4);
     return out;
 }
 
@@ -94,25 +85,6 @@ std::string bitmap(int width, int height)
         out += row;
     }
     return out;
-}
-
-std::string wave(const std::string& samples, WaveFormat format, std::uint64_t claimedData)
-{
-    const std::uint64_t data = claimedData != 0 ? claimedData : samples.size();
-    const int blockAlign = format.channels * std::max(1, format.bits / 8);
-    std::string out = "RIFF";
-    put(out, clamp32(36 + data), 4);
-    out += "WAVEfmt ";
-    put(out, 16, 4);
-    put(out, format.tag, 2);
-    put(out, static_cast<std::uint32_t>(format.channels), 2);
-    put(out, static_cast<std::uint32_t>(format.rate), 4);
-    put(out, static_cast<std::uint32_t>(format.rate * blockAlign), 4);
-    put(out, static_cast<std::uint32_t>(blockAlign), 2);
-    put(out, static_cast<std::uint32_t>(format.bits), 2);
-    out += "data";
-    put(out, clamp32(data), 4);
-    return out + samples;
 }
 
 std::string tone(double seconds)

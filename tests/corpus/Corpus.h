@@ -4,6 +4,8 @@
 // Made by code, so nothing binary is kept in the repository.
 #pragma once
 
+#include "support/WaveFile.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -43,16 +45,9 @@ std::string bitmap(int width, int height); // 24-bit, a colour gradient
 // The 54 bytes that start a 24-bit BMP of the given size; no pixels follow.
 std::string bitmapHeader(std::int32_t width, std::int32_t height);
 
-struct WaveFormat
-{
-    std::uint16_t tag = 1; // 1 PCM
-    int rate = 8000;
-    int channels = 1;
-    int bits = 8;
-};
-// A RIFF wave around `samples`. `claimedData` replaces the size in the data chunk's header
-// (and the RIFF size) when set, so a header can claim more than the file holds.
-std::string wave(const std::string& samples, WaveFormat format = {}, std::uint64_t claimedData = 0);
+// A RIFF wave around samples, 8 kHz 8-bit mono unless told otherwise.
+using testing::wave;
+using testing::WaveFormat;
 // 8-bit mono samples of a tone at 8 kHz.
 std::string tone(double seconds);
 // A wave of `seconds` of 8 kHz 8-bit mono silence whose data is a hole in a sparse file.

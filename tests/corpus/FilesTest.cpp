@@ -3,35 +3,36 @@
 // folders and files a user can give the program: the real file services, the game logic on
 // the fake platform. Nothing may crash, hang, lose a file or leave one half written.
 #include "Corpus.h"
-#include "game/Settings.h"
-#include "ui/SetupLogic.h"
 #include "game/GameContext.h"
 #include "game/ScoreReport.h"
+#include "game/Settings.h"
 #include "platform/StoreFile.h"
 #include "support/FakePlatform.h"
+#include "support/OrdinaryUser.h"
 #include "support/TempDir.h"
+#include "ui/SetupLogic.h"
 
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <functional>
-#include <grp.h>
 #include <map>
 #include <set>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <gtest/gtest.h>
 
 namespace pikora {
 namespace {
 
+using testing::asOrdinaryUser;
+using testing::CurrentTempDir;
 using testing::FakePlatform;
 using testing::TempDir;
 namespace fs = std::filesystem;
 
 const std::string key = std::string("HKEY_LOCAL_MACHINE\\") + settingsKeyPath;
+const std::string notRun = "not run as an ordinary user";
 
 double secondsOf(const std::function<void()>& work)
 {
@@ -48,42 +49,6 @@ std::vector<std::string> namesIn(const fs::path& folder)
     }
     std::sort(names.begin(), names.end());
     return names;
-}
-
-// Runs `work` with the rights of an ordinary user, so that a file without read rights is
-// really unreadable: as root in a child process that became user nobody, otherwise here.
-// Returns what `work` returns.
-std::string asOrdinaryUser(const fs::path& openUp, const std::function<std::string()>& work)
-{
-    if (::geteuid() != 0) {
-        return work();
-    }
-    // nobody must reach the folder (and its parents that the test made).
-    fs::permissions(openUp, fs::perms::all, fs::perm_options::add);
-    int channel[2];
-    if (::pipe(channel) != 0) {
-        return "no pipe";
-    }
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::close(channel[0]);
-        std::string result = "could not become nobody";
-        if (::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0) {
-            result = work();
-        }
-        const ssize_t wrote = ::write(channel[1], result.data(), result.size());
-        ::_exit(wrote == static_cast<ssize_t>(result.size()) ? 0 : 1);
-    }
-    ::close(channel[1]);
-    std::string result;
-    char buffer[4096];
-    for (ssize_t got; (got = ::read(channel[0], buffer, sizeof buffer)) > 0;) {
-        result.append(buffer, static_cast<std::size_t>(got));
-    }
-    ::close(channel[0]);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? result : "child failed: " + result;
 }
 
 // Messages in a fixed order: the folder's order is the file system's.
@@ -104,7 +69,6 @@ class CorpusFiles : public ::testing::Test
 protected:
     void SetUp() override
     {
-        fs::current_path(dir.path());
         items = corpus::makePictureFolder(dir / "mymain", { 0, false });
         context.settings = { 1, 1, 1, 1, 0, 300, dir.str(), "" };
         platform.now = 100000;
@@ -120,7 +84,7 @@ protected:
         return nullptr;
     }
 
-    TempDir dir;
+    CurrentTempDir dir;
     std::vector<corpus::Item> items;
     FakePlatform platform;
     GameContext context { platform };
@@ -271,7 +235,8 @@ TEST_F(CorpusFiles, AHiddenListThatCannotBeReadIsNeverReplaced)
             });
             return outcome + (seconds < 10 ? "" : "slow");
         };
-        const std::string outcome = row.ordinaryUser ? asOrdinaryUser(dir.path(), run) : run();
+        const std::string outcome
+            = row.ordinaryUser ? asOrdinaryUser(run, dir.path()).value_or(notRun) : run();
         std::size_t inPlay = 0;
         for (const auto& item : items) {
             inPlay += item.catalogued || item.stem == corpus::hiddenStem ? 1 : 0;
@@ -294,7 +259,6 @@ class ReportFolder : public ::testing::Test
 protected:
     void SetUp() override
     {
-        fs::current_path(dir.path());
         corpus::makePictureFolder(dir / "mymain", { 0, false });
         ASSERT_EQ(BuildCatalog(context.catalog, platform), 0);
         for (std::size_t i = 0; i < context.catalog.count(); ++i) {
@@ -305,7 +269,7 @@ protected:
         context.settings.reportPath = (dir / "reports").string() + "\\report.txt";
     }
 
-    TempDir dir;
+    CurrentTempDir dir;
     FakePlatform platform;
     GameContext context { platform };
 };
@@ -333,12 +297,14 @@ TEST_F(ReportFolder, AFolderThatCannotBeWrittenStillShowsTheWholeReport)
         const auto search = fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec;
         fs::permissions(dir / "reports" / "report.txt", readOnly);
         fs::permissions(dir / "reports", readOnly | search);
-        const std::string outcome = asOrdinaryUser(dir.path(), [&] {
-            context.reportText.clear();
-            TimeUp(context);
-            return std::string(context.reportText == expected ? "whole" : "cut")
-                + (platform.messages.empty() ? "" : " with a message");
-        });
+        const auto outcome = asOrdinaryUser(
+            [&] {
+                context.reportText.clear();
+                TimeUp(context);
+                return std::string(context.reportText == expected ? "whole" : "cut")
+                    + (platform.messages.empty() ? "" : " with a message");
+            },
+            dir.path());
         EXPECT_EQ(outcome, "whole");
         EXPECT_EQ(dir.read("reports/report.txt"), "old report\r\n");
         EXPECT_EQ(namesIn(dir / "reports"), std::vector<std::string> { "report.txt" });

@@ -26,6 +26,7 @@
 namespace pikora {
 namespace {
 
+using testing::CurrentTempDir;
 using testing::TempDir;
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
@@ -92,7 +93,7 @@ class CorpusMedia : public ::testing::Test
 protected:
     static void SetUpTestSuite()
     {
-        shared = new TempDir;
+        shared = new CurrentTempDir;
         items = corpus::makePictureFolder(*shared / "mymain", {});
         corpus::writeBrokenFeedbackMedia(shared->path());
     }
@@ -102,11 +103,7 @@ protected:
         shared = nullptr;
     }
 
-    void SetUp() override
-    {
-        ::setenv("SDL_AUDIODRIVER", "dummy", 1);
-        fs::current_path(shared->path());
-    }
+    void SetUp() override { ::setenv("SDL_AUDIODRIVER", "dummy", 1); }
 
     const corpus::Item* item(const std::string& picturePath) const
     {
@@ -118,11 +115,11 @@ protected:
         return nullptr;
     }
 
-    static TempDir* shared;
+    static CurrentTempDir* shared;
     static std::vector<corpus::Item> items;
 };
 
-TempDir* CorpusMedia::shared = nullptr;
+CurrentTempDir* CorpusMedia::shared = nullptr;
 std::vector<corpus::Item> CorpusMedia::items;
 
 TEST_F(CorpusMedia, EachPictureShowsAtItsOwnSizeOrLeavesItsButtonsBlank)
@@ -239,8 +236,7 @@ TEST_F(CorpusMedia, AGameWithBrokenFeedbackMediaPlaysOnToTimeUp)
 TEST(CorpusLargeFolder, FiveThousandPicturesWithoutVoicesPlayInBoundedTime)
 {
     ::setenv("SDL_AUDIODRIVER", "dummy", 1);
-    TempDir dir;
-    fs::current_path(dir.path());
+    const CurrentTempDir dir;
     const auto items = corpus::makePictureFolder(dir / "mymain", { 5000, false });
     auto platform = std::make_unique<MediaPlatform>();
     GameContext context(*platform);

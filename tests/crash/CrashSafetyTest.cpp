@@ -28,6 +28,7 @@
 namespace pikora {
 namespace {
 
+using testing::CurrentTempDir;
 using testing::FakePlatform;
 using testing::TempDir;
 namespace fs = std::filesystem;
@@ -186,8 +187,7 @@ TEST(CrashSafety, AKilledSaveOfTheSettingsLeavesTheOldStoreOrTheNew)
 
 TEST(CrashSafety, AKilledRewriteOfTheHiddenListLeavesTheOldListOrTheNew)
 {
-    TempDir dir;
-    fs::current_path(dir.path());
+    const CurrentTempDir dir;
     dir.write("mymain/cat.bmp");
     std::string others;
     for (int i = 0; others.size() < 1'000'000; ++i) {

@@ -26,9 +26,9 @@ namespace pikora {
 namespace {
 
 using testing::ChoiceTally;
+using testing::CurrentTempDir;
 using testing::FakePlatform;
 using testing::HeapTrend;
-using testing::TempDir;
 
 constexpr int roundsToPlay = 10000;
 constexpr int warmUpRounds = 1000;
@@ -45,7 +45,6 @@ class FakeSoak : public ::testing::Test
 protected:
     void SetUp() override
     {
-        std::filesystem::current_path(m_dir.path());
         for (const char* name : pictureNames) {
             m_dir.write(std::string("mymain/") + name);
         }
@@ -201,7 +200,7 @@ protected:
         gameOver = false;
     }
 
-    TempDir m_dir;
+    CurrentTempDir m_dir;
     FakePlatform platform;
     GameContext context { platform };
     SetupFields setupFields;

@@ -6,32 +6,19 @@
 // level heap are checked as the rounds go.
 #include "ChoiceTally.h"
 #include "HeapProbe.h"
-#include "support/WaveFile.h"
-#include "ui/SetupLogic.h"
 #include "game/ControlIds.h"
 #include "game/GameClock.h"
-#include "ui/Report.h"
-#include "platform/LinuxPlatform.h"
-#include "platform/StoreFile.h"
-#include "support/TempDir.h"
-#include "ui/AboutWindows.h"
+#include "support/GameWindows.h"
+#include "support/WaveFile.h"
 #include "ui/BitmapButton.h"
-#include "ui/PikoraDlg.h"
-#include "ui/ProgramWindows.h"
-#include "ui/Setup.h"
 
-#include <cstdlib>
-#include <filesystem>
-#include <memory>
 #include <random>
 #include <string>
 #include <vector>
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
-#include <QApplication>
 #include <QCheckBox>
-#include <QImage>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -42,7 +29,6 @@ namespace {
 
 using testing::ChoiceTally;
 using testing::HeapTrend;
-using testing::TempDir;
 
 constexpr int roundsToPlay = 1000;
 constexpr int warmUpRounds = 200;
@@ -53,75 +39,42 @@ constexpr double heapGrowthBound = 512 * 1024;
 constexpr int pictureCount = 6;
 constexpr int pictureHeight = 30;
 
-class WindowSoak : public ::testing::Test
+class WindowSoak : public testing::ProgramWindowsTest<LinuxPlatform>
 {
 protected:
     void SetUp() override
     {
-        std::filesystem::current_path(m_dir.path());
-        std::filesystem::create_directory(m_dir / "mymain");
+        ProgramWindowsTest::SetUp();
         // Each picture has its own width, so a button's image tells which picture it is.
         for (int i = 0; i < pictureCount; ++i) {
             const std::string stem = "mymain/w" + std::to_string(pictureWidth(i));
-            savePicture(stem + ".bmp", pictureWidth(i), QColor::fromHsv(i * 60, 200, 220));
-            ASSERT_TRUE(testing::writeWave((m_dir / (stem + ".wav")).string(), 441));
+            savePicture(stem + ".bmp", { pictureWidth(i), pictureHeight },
+                QColor::fromHsv(i * 60, 200, 220));
+            ASSERT_TRUE(testing::writeWave((dir / (stem + ".wav")).string(), 441));
         }
-        savePicture("correct.bmp", correctWidth, Qt::white);
+        savePicture("correct.bmp", { correctWidth, pictureHeight }, Qt::white);
         // The feedback the game waits for is a few milliseconds long, so a thousand rounds
         // stay quick while every sound still goes through the device.
         for (const char* sound : { "correct.wav", "no.wav", "applause.wav" }) {
-            ASSERT_TRUE(testing::writeWave((m_dir / sound).string(), 44));
+            ASSERT_TRUE(testing::writeWave((dir / sound).string(), 44));
         }
-        storePath = (m_dir / "machine.reg").string();
-        ASSERT_EQ(ensureStoreKey(storePath, settingsKeyPath), 0);
-        ::setenv("PIKORA_MACHINE_STORE", storePath.c_str(), 1);
-
-        context.settings = { 1, 1, 0, 1, 0, 240, m_dir.str(), (m_dir / "report.txt").string() };
+        context.settings = { 1, 1, 0, 1, 0, 240, dir.str(), (dir / "report.txt").string() };
         context.clock.remainingSeconds = context.settings.maxTimer;
         ASSERT_EQ(BuildCatalog(context.catalog, platform), 0);
         platform.seedRandom(20240305);
         tally.reset(context.catalog.count());
-        startMainWindow();
-    }
-
-    void TearDown() override
-    {
-        windows.reset(); // the main window takes the windows it owns with it
-        ::unsetenv("PIKORA_MACHINE_STORE");
+        startWindows();
     }
 
     static int pictureWidth(int index) { return 40 + index; }
     static constexpr int correctWidth = 24;
-
-    void savePicture(const std::string& relative, int width, const QColor& colour)
-    {
-        QImage image(width, pictureHeight, QImage::Format_RGB32);
-        image.fill(colour);
-        ASSERT_TRUE(image.save(QString::fromStdString((m_dir / relative).string()), "BMP"));
-    }
-
-    // Start-up as the program runs it once the catalogue is built.
-    void startMainWindow()
-    {
-        windows = std::make_unique<ui::ProgramWindows>(
-            context, platform, [this] { ++endProgramCalls; });
-        ASSERT_TRUE(main()->isCreated());
-        main()->OnInitDialog();
-        main()->show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(main()));
-    }
-
-    ui::CPikoraDlg* main() const { return &windows->main(); }
-    ui::Report* report() const { return windows->report(); }
-    ui::setup* setupWindow() const { return windows->setupWindow(); }
 
     bool wordMode() const { return context.settings.useWords != 0; }
     int choices() const { return context.settings.field4 != 0 ? 4 : 2; }
 
     QWidget* choiceControl(int slot) const
     {
-        return main()->control(
-            (wordMode() ? control::firstWordBox : control::firstPictureButton) + slot);
+        return control((wordMode() ? control::firstWordBox : control::firstPictureButton) + slot);
     }
 
     // Slots whose control is on screen and holds (or does not hold) the target.
@@ -215,7 +168,7 @@ protected:
         const auto expected = tally.expectedLines(context.catalog);
         ASSERT_EQ(testing::scoreLines(context.reportText), expected);
         ASSERT_EQ(testing::scoreLines(report()->textBox()->toPlainText().toStdString()), expected);
-        const std::string file = m_dir.read("report.txt");
+        const std::string file = dir.read("report.txt");
         ASSERT_GT(file.size(), reportBytesSeen);
         const std::string block = file.substr(reportBytesSeen);
         reportBytesSeen = file.size();
@@ -264,11 +217,6 @@ protected:
         checkButtonsShowRound();
     }
 
-    TempDir m_dir;
-    std::string storePath;
-    LinuxPlatform platform;
-    GameContext context { platform };
-    std::unique_ptr<ui::ProgramWindows> windows;
     ChoiceTally tally;
     std::mt19937 learner { 11 };
     std::uniform_int_distribution<int> percent { 0, 99 };
@@ -276,7 +224,6 @@ protected:
     int roundsPlayed = 0;
     int reportsChecked = 0;
     int gamesStarted = 0;
-    int endProgramCalls = 0;
 };
 
 TEST_F(WindowSoak, ThousandRoundsThroughTheWindowsKeepCountsAndHeapLevel)

@@ -18,6 +18,11 @@ TempDir::TempDir()
     m_path = pattern;
 }
 
+CurrentTempDir::CurrentTempDir()
+{
+    std::filesystem::current_path(path());
+}
+
 TempDir::~TempDir()
 {
     std::error_code ignored;

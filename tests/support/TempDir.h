@@ -30,4 +30,13 @@ private:
     std::filesystem::path m_oldCurrent;
 };
 
+// A TempDir that is the current directory while it lives, as the program's folder is while
+// it runs: the relative paths of the game ("mymain", "correct.wav") reach into it. The
+// directory that was current before is current again once it goes.
+class CurrentTempDir : public TempDir
+{
+public:
+    CurrentTempDir();
+};
+
 } // namespace pikora::testing

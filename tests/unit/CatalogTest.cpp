@@ -11,15 +11,13 @@
 namespace pikora {
 namespace {
 
+using testing::CurrentTempDir;
 using testing::FakePlatform;
-using testing::TempDir;
 
 // The application folder is a temporary one, current while the test runs.
 class CatalogTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { std::filesystem::current_path(dir.path()); }
-
     void addPictures(int count, const std::string& prefix = "p")
     {
         for (int i = 0; i < count; ++i) {
@@ -38,7 +36,7 @@ protected:
         return nullptr;
     }
 
-    TempDir dir;
+    CurrentTempDir dir;
     FakePlatform platform;
     PictureCatalog catalog;
 };

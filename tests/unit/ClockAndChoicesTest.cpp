@@ -16,15 +16,14 @@
 namespace pikora {
 namespace {
 
+using testing::CurrentTempDir;
 using testing::FakePlatform;
-using testing::TempDir;
 
 class ClockAndChoicesTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        std::filesystem::current_path(m_dir.path());
         m_dir.write("correct.bmp");
         addPictures(4);
         platform.now = 10000;
@@ -85,7 +84,7 @@ protected:
         }
     }
 
-    TempDir m_dir;
+    CurrentTempDir m_dir;
     FakePlatform platform;
     GameContext context { platform };
 };

@@ -11,14 +11,12 @@
 namespace pikora {
 namespace {
 
-using testing::TempDir;
+using testing::CurrentTempDir;
 
 // A temporary folder that is also the current directory while the test runs.
 class FileSystemTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { std::filesystem::current_path(dir.path()); }
-
     FoundFile* find(std::vector<FoundFile>& files, const std::string& name)
     {
         auto it = std::find_if(
@@ -36,7 +34,7 @@ protected:
         return names;
     }
 
-    TempDir dir;
+    CurrentTempDir dir;
     FileSystem files;
 };
 

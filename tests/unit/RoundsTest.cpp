@@ -16,8 +16,8 @@
 namespace pikora {
 namespace {
 
+using testing::CurrentTempDir;
 using testing::FakePlatform;
-using testing::TempDir;
 
 constexpr int randomMax = 32767;
 
@@ -35,8 +35,6 @@ constexpr std::array<int, 4> fourChoiceBand = { 0, 9831, 18022, 26214 };
 class RoundsTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { std::filesystem::current_path(m_dir.path()); }
-
     // Pictures named p0, p1, ... with their bitmap files on disk.
     void addPictures(int count)
     {
@@ -66,7 +64,7 @@ protected:
         context.settings.spell = spell;
     }
 
-    TempDir m_dir;
+    CurrentTempDir m_dir;
     FakePlatform platform;
     GameContext context { platform };
 };

@@ -16,8 +16,8 @@
 namespace pikora {
 namespace {
 
+using testing::CurrentTempDir;
 using testing::FakePlatform;
-using testing::TempDir;
 
 constexpr std::time_t tuesdayMarch5th2024 = 1709622489; // 07:08:09 UTC
 constexpr std::int32_t int32Max = std::numeric_limits<std::int32_t>::max();
@@ -33,7 +33,6 @@ class ScoreReportTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        std::filesystem::current_path(m_dir.path());
         platform.calendar = tuesdayMarch5th2024;
         context.settings.reportPath = m_dir.str() + "/report.txt";
     }
@@ -48,7 +47,7 @@ protected:
 
     std::string reportFile() const { return m_dir.read("report.txt"); }
 
-    TempDir m_dir;
+    CurrentTempDir m_dir;
     FakePlatform platform;
     GameContext context { platform };
 };

@@ -16,15 +16,14 @@
 namespace pikora {
 namespace {
 
+using testing::CurrentTempDir;
 using testing::FakePlatform;
-using testing::TempDir;
 
 class SetupTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        std::filesystem::current_path(dir.path());
         for (const char* name : { "cat.bmp", "dog.bmp", "sun.bmp" }) {
             dir.write(std::string("mymain/") + name);
         }
@@ -50,7 +49,7 @@ protected:
         return checks;
     }
 
-    TempDir dir;
+    CurrentTempDir dir;
     FakePlatform platform;
     GameContext context { platform };
     SetupFields setupFields;

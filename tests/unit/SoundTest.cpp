@@ -3,6 +3,7 @@
 // at the pace of a real device, so a test can hear what was played and when.
 #include "platform/SdlSoundPlayer.h"
 #include "support/TempDir.h"
+#include "support/WaveFile.h"
 
 #include <algorithm>
 #include <chrono>
@@ -17,37 +18,13 @@ namespace pikora {
 namespace {
 
 using namespace std::chrono_literals;
+using testing::putLittleEndian;
 using testing::TempDir;
+using testing::wave;
 using Clock = std::chrono::steady_clock;
 
 constexpr int rate = SdlSoundPlayer::sampleRate;
 constexpr int channels = SdlSoundPlayer::channels;
-
-void putLittleEndian(std::string& out, std::uint32_t value, int bytes)
-{
-    for (int i = 0; i < bytes; ++i) {
-        out.push_back(static_cast<char>((value >> (8 * i)) & 0xff));
-    }
-}
-
-// A PCM wave file around raw sample bytes.
-std::string waveFile(const std::string& samples, int sampleRate, int channelCount, int bits)
-{
-    const int blockAlign = channelCount * bits / 8;
-    std::string out = "RIFF";
-    putLittleEndian(out, static_cast<std::uint32_t>(36 + samples.size()), 4);
-    out += "WAVEfmt ";
-    putLittleEndian(out, 16, 4);
-    putLittleEndian(out, 1, 2); // PCM
-    putLittleEndian(out, static_cast<std::uint32_t>(channelCount), 2);
-    putLittleEndian(out, static_cast<std::uint32_t>(sampleRate), 4);
-    putLittleEndian(out, static_cast<std::uint32_t>(sampleRate * blockAlign), 4);
-    putLittleEndian(out, static_cast<std::uint32_t>(blockAlign), 2);
-    putLittleEndian(out, static_cast<std::uint32_t>(bits), 2);
-    out += "data";
-    putLittleEndian(out, static_cast<std::uint32_t>(samples.size()), 4);
-    return out + samples;
-}
 
 // 16-bit samples in the player's own format, so they reach the device unchanged.
 std::vector<std::int16_t> deviceSamples(double seconds, std::int16_t (*sample)(int frame))
@@ -124,7 +101,7 @@ protected:
 TEST_F(SoundTest, SyncPlayReturnsWhenTheWholeSoundHasPlayed)
 {
     const auto sound = deviceSamples(0.5, ramp);
-    const std::string path = dir.write("ramp.wav", waveFile(bytesOf(sound), rate, 2, 16));
+    const std::string path = dir.write("ramp.wav", wave(bytesOf(sound), { 1, rate, 2, 16 }));
     double seconds = 0;
     {
         SdlSoundPlayer player;
@@ -155,7 +132,7 @@ TEST_F(SoundTest, OtherFormatsPlayForTheirOwnDuration)
             putLittleEndian(samples, row.bits == 8 ? 200 : 9000, row.bits / 8);
         }
         const std::string path
-            = dir.write("other.wav", waveFile(samples, row.rate, row.channels, row.bits));
+            = dir.write("other.wav", wave(samples, { 1, row.rate, row.channels, row.bits }));
         double seconds = 0;
         {
             SdlSoundPlayer player;
@@ -177,8 +154,9 @@ TEST_F(SoundTest, NewSoundCutsOffTheOneStillPlaying)
 {
     const auto first = deviceSamples(2.0, high);
     const auto second = deviceSamples(0.3, low);
-    const std::string firstPath = dir.write("first.wav", waveFile(bytesOf(first), rate, 2, 16));
-    const std::string secondPath = dir.write("second.wav", waveFile(bytesOf(second), rate, 2, 16));
+    const std::string firstPath = dir.write("first.wav", wave(bytesOf(first), { 1, rate, 2, 16 }));
+    const std::string secondPath
+        = dir.write("second.wav", wave(bytesOf(second), { 1, rate, 2, 16 }));
     {
         SdlSoundPlayer player;
         player.play(firstPath, SoundMode::Async);
@@ -219,9 +197,7 @@ TEST_F(SoundTest, MissingOrUnreadableFilePlaysTheChime)
     const double chimeSeconds = static_cast<double>(chime.size()) / channels / rate;
     ASSERT_GT(*std::max_element(chime.begin(), chime.end()), 2000); // audible
 
-    std::string badFormat = waveFile(std::string(400, '\x10'), rate, 2, 16);
-    badFormat[20] = '\x34'; // an unknown format tag
-    badFormat[21] = '\x12';
+    const std::string badFormat = wave(std::string(400, '\x10'), { 0x1234, rate, 2, 16 });
     const struct
     {
         const char* name;

@@ -1,7 +1,9 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 // The Help menu's About window and the window menu's About box, opened from the main window.
-#include "GameWindows.h"
 #include "game/ControlIds.h"
+#include "support/GameWindows.h"
+
+#include <functional>
 
 #include <QLabel>
 #include <QPlainTextEdit>

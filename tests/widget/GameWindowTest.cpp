@@ -1,8 +1,8 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 // The main game window and the Report window, on the real platform services.
-#include "GameWindows.h"
 #include "game/ControlIds.h"
 #include "game/Rounds.h"
+#include "support/GameWindows.h"
 #include "ui/BitmapButton.h"
 #include "ui/DialogTemplate.h"
 #include "ui/RichEdit.h"

@@ -1,6 +1,9 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 // The Setup window, opened from the main window's menu, on the real platform services.
-#include "GameWindows.h"
+#include "support/GameWindows.h"
+
+#include <functional>
+#include <map>
 
 #include <QCheckBox>
 #include <QLineEdit>

@@ -1,6 +1,7 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
-// The window soak runs headless: Qt's offscreen platform and SDL's silent driver unless the
-// caller chose others.
+// The main of every test program that needs the application object (widgets, fonts, the
+// bitmap loader, image plugins). Tests run headless: Qt's offscreen platform and SDL's
+// silent driver unless the caller chose others.
 #include <cstdlib>
 
 #include <QApplication>
@@ -29,6 +30,6 @@ int main(int argc, char** argv)
     ::setenv("SDL_AUDIODRIVER", "dummy", 0);
     previousHandler = qInstallMessageHandler(dropRaiseWarnings);
     QApplication application(argc, argv);
-    testing::InitGoogleTest(&argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,27 +1,26 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
-// A running game for the window tests: a temporary application folder with pictures, the
-// settings store and the real Linux platform services, with the windows wired to the
-// platform as the program wires them.
+// A running game for the window tests and the window soak: a temporary application folder,
+// current while the test runs, with the settings store, the Linux platform services (or a
+// test's own kind of them) and every window wired to the platform as the program wires them.
 #pragma once
 
-#include "ui/SetupLogic.h"
 #include "game/GameContext.h"
 #include "game/PictureCatalog.h"
-#include "ui/Report.h"
 #include "platform/LinuxPlatform.h"
 #include "platform/StoreFile.h"
 #include "support/TempDir.h"
 #include "ui/AboutWindows.h"
 #include "ui/PikoraDlg.h"
 #include "ui/ProgramWindows.h"
+#include "ui/Report.h"
 #include "ui/Setup.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <QAction>
@@ -30,7 +29,6 @@
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPointer>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -53,21 +51,13 @@ public:
     std::vector<std::string> messages;
 };
 
-class GameWindows : public ::testing::Test
+// The folder, the store and the windows; what the folder holds is the test's.
+template<class Platform> class ProgramWindowsTest : public ::testing::Test
 {
 protected:
-    // Four pictures of 40 × 30 pixels; "correct.bmp" is 24 × 24 so a button shows which.
-    static constexpr const char* pictures[] = { "cat", "dog", "sun", "fox" };
-
     void SetUp() override
     {
-        std::filesystem::current_path(dir.path());
         std::filesystem::create_directory(dir / "mymain");
-        const QColor colours[] = { Qt::red, Qt::green, Qt::blue, Qt::yellow };
-        for (int i = 0; i < 4; ++i) {
-            savePicture("mymain/" + std::string(pictures[i]) + ".bmp", QSize(40, 30), colours[i]);
-        }
-        savePicture("correct.bmp", QSize(24, 24), Qt::white);
         storePath = (dir / "machine.reg").string();
         ASSERT_EQ(ensureStoreKey(storePath, settingsKeyPath), 0);
         ::setenv("PIKORA_MACHINE_STORE", storePath.c_str(), 1);
@@ -88,17 +78,13 @@ protected:
         ASSERT_TRUE(image.save(QString::fromStdString((dir / relative).string()), "BMP"));
     }
 
-    // Start-up as the program runs it, up to the main window shown and active.
-    void startGame()
+    // Start-up as the program runs it once the catalogue is built, up to the main window
+    // shown and active.
+    void startWindows()
     {
-        BuildCatalog(context.catalog, platform);
         windows = std::make_unique<ui::ProgramWindows>(
             context, platform, [this] { ++endProgramCalls; });
         ASSERT_TRUE(main()->isCreated());
-        main()->onSystemAbout = [this] {
-            ui::CAboutDlg box(main());
-            systemAboutResults.push_back(box.exec());
-        };
         main()->OnInitDialog();
         main()->show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(main()));
@@ -109,20 +95,6 @@ protected:
     ui::Report* report() const { return windows->report(); }
     ui::setup* setupWindow() const { return windows->setupWindow(); }
     ui::MyAbout* about() const { return windows->about(); }
-
-    // A round the test knows: slot k holds picture k and the target is `target`, drawn long
-    // enough ago that a choice is judged.
-    void knownRound(int target)
-    {
-        context.round.slotPicture = { 0, 1, 2, 3 };
-        context.round.target = target;
-        context.round.answered = 0;
-        passChoiceGuard();
-    }
-
-    // Choices in the first 250 ms of a round are ignored.
-    void passChoiceGuard() { context.round.roundStart = platform.elapsedMs() - 1000; }
-
     QWidget* control(int id) const { return main()->control(id); }
 
     // The offscreen platform activates a window only when it is shown; it gives the
@@ -157,12 +129,56 @@ protected:
         return result;
     }
 
-    TempDir dir;
+    CurrentTempDir dir;
     std::string storePath;
-    RecordingPlatform platform;
+    Platform platform;
     GameContext context { platform };
     std::unique_ptr<ui::ProgramWindows> windows;
     int endProgramCalls = 0;
+};
+
+// Four pictures of 40 × 30 pixels, sounds written down instead of played.
+class GameWindows : public ProgramWindowsTest<RecordingPlatform>
+{
+protected:
+    static constexpr const char* pictures[] = { "cat", "dog", "sun", "fox" };
+    static constexpr QSize pictureSize { 40, 30 };
+    // "correct.bmp" is 24 × 24, so a button shows which of the two it holds.
+    static constexpr QSize correctSize { 24, 24 };
+
+    void SetUp() override
+    {
+        ProgramWindowsTest::SetUp();
+        const QColor colours[] = { Qt::red, Qt::green, Qt::blue, Qt::yellow };
+        for (int i = 0; i < 4; ++i) {
+            savePicture("mymain/" + std::string(pictures[i]) + ".bmp", pictureSize, colours[i]);
+        }
+        savePicture("correct.bmp", correctSize, Qt::white);
+    }
+
+    void startGame()
+    {
+        BuildCatalog(context.catalog, platform);
+        startWindows();
+        main()->onSystemAbout = [this] {
+            ui::CAboutDlg box(main());
+            systemAboutResults.push_back(box.exec());
+        };
+    }
+
+    // A round the test knows: slot k holds picture k and the target is `target`, drawn long
+    // enough ago that a choice is judged.
+    void knownRound(int target)
+    {
+        context.round.slotPicture = { 0, 1, 2, 3 };
+        context.round.target = target;
+        context.round.answered = 0;
+        passChoiceGuard();
+    }
+
+    // Choices in the first 250 ms of a round are ignored.
+    void passChoiceGuard() { context.round.roundStart = platform.elapsedMs() - 1000; }
+
     std::vector<int> systemAboutResults;
 };
 
