@@ -27,7 +27,6 @@ public:
     static constexpr std::size_t growthStep = 500;
 
     std::size_t count() const { return m_entries.size(); }
-    std::size_t capacity() const { return m_capacity; }
     PictureEntry& operator[](std::size_t index) { return m_entries[index]; }
     const PictureEntry& operator[](std::size_t index) const { return m_entries[index]; }
     PictureEntry& at(std::int32_t index) { return m_entries[static_cast<std::size_t>(index)]; }

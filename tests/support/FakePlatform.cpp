@@ -11,6 +11,17 @@ int FakePlatform::count(const std::string& what) const
         std::count_if(calls.begin(), calls.end(), [&](const Call& c) { return c.what == what; }));
 }
 
+int FakePlatform::count(const std::string& what, Window window) const
+{
+    return static_cast<int>(std::count_if(calls.begin(), calls.end(),
+        [&](const Call& c) { return c.what == what && c.window == window; }));
+}
+
+void FakePlatform::record(const std::string& what, Window window, int control, int value)
+{
+    calls.push_back({ what, window, control, value, sounds.size() });
+}
+
 void FakePlatform::clearRecords()
 {
     sounds.clear();
@@ -39,19 +50,19 @@ void FakePlatform::setButtonImage(Window window, int control, std::unique_ptr<Bi
 {
     const auto* fake = dynamic_cast<FakeBitmap*>(image.get());
     images[{ window, control }] = fake != nullptr ? fake->path : std::string();
-    calls.push_back({ "image", window, control, image ? 1 : 0 });
+    record("image", window, control, image ? 1 : 0);
 }
 
 void FakePlatform::showControl(Window window, int control, bool show)
 {
     visible[{ window, control }] = show;
-    calls.push_back({ show ? "show" : "hide", window, control, 0 });
+    record(show ? "show" : "hide", window, control, 0);
 }
 
 void FakePlatform::setFocus(Window window, int control)
 {
     focus[window] = control;
-    calls.push_back({ "focus", window, control, 0 });
+    record("focus", window, control, 0);
 }
 
 bool FakePlatform::createWindow(Window window)
@@ -59,7 +70,7 @@ bool FakePlatform::createWindow(Window window)
     if (createFails) {
         return false;
     }
-    calls.push_back({ "create", window, 0, created.count(window) ? 0 : 1 });
+    record("create", window, 0, created.count(window) ? 0 : 1);
     created.insert(window);
     return true;
 }
@@ -67,18 +78,23 @@ bool FakePlatform::createWindow(Window window)
 void FakePlatform::showWindow(Window window, bool show)
 {
     windowShown[window] = show;
-    calls.push_back({ show ? "showWindow" : "hideWindow", window, 0, 0 });
+    record(show ? "showWindow" : "hideWindow", window, 0, 0);
 }
 
 void FakePlatform::enableWindow(Window window, bool enabled)
 {
     windowEnabled[window] = enabled;
-    calls.push_back({ enabled ? "enable" : "disable", window, 0, 0 });
+    record(enabled ? "enable" : "disable", window, 0, 0);
 }
 
 void FakePlatform::pushFields(Window window)
 {
-    calls.push_back({ "push", window, 0, 0 });
+    record("push", window, 0, 0);
+    if (m_watched != nullptr && window == Window::Main) {
+        shownMain = m_watched->mainFields;
+    } else if (m_watched != nullptr && window == Window::Report) {
+        shownReport = m_watched->reportText;
+    }
     if (onPush) {
         onPush(window);
     }
@@ -86,14 +102,14 @@ void FakePlatform::pushFields(Window window)
 
 void FakePlatform::pullFields(Window window)
 {
-    calls.push_back({ "pull", window, 0, 0 });
+    record("pull", window, 0, 0);
 }
 
 void FakePlatform::setTimer(Window window, int id, int intervalMs)
 {
     timers[{ window, id }] = intervalMs;
     timerDue[{ window, id }] = now + intervalMs;
-    calls.push_back({ "timer", window, id, intervalMs });
+    record("timer", window, id, intervalMs);
 }
 
 void FakePlatform::messageBox(const std::string& text)

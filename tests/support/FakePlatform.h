@@ -1,6 +1,7 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "game/GameContext.h"
 #include "platform/FileSystem.h"
 #include "platform/PlatformServices.h"
 #include "platform/StoreFile.h"
@@ -45,6 +46,7 @@ public:
         Window window;
         int control;
         int value;
+        std::size_t soundsBefore; // how many sounds had been played when the call came
     };
 
     // Recorded calls.
@@ -72,7 +74,14 @@ public:
     std::function<void(Window)> onPush; // what a window does after its fields were pushed
 
     int count(const std::string& what) const;
+    int count(const std::string& what, Window window) const;
     void clearRecords();
+
+    // What the windows show: the game's texts for them as they were at each window's last
+    // push, once `watch` has been told where the game keeps them.
+    void watch(const GameContext& context) { m_watched = &context; }
+    MainWindowFields shownMain;
+    std::string shownReport;
 
     void playSound(const std::string& path, SoundMode mode) override;
     std::unique_ptr<Bitmap> loadBitmap(const std::string& path) override;
@@ -102,6 +111,9 @@ public:
     std::vector<std::string> changedDirectories;
 
 private:
+    void record(const std::string& what, Window window, int control, int value);
+
+    const GameContext* m_watched = nullptr;
     FileSystem m_files;
     Lcg15 m_random;
 };
