@@ -160,10 +160,6 @@ protected:
     {
         BuildCatalog(context.catalog, platform);
         startWindows();
-        main()->onSystemAbout = [this] {
-            ui::CAboutDlg box(main());
-            systemAboutResults.push_back(box.exec());
-        };
     }
 
     // A round the test knows: slot k holds picture k and the target is `target`, drawn long
@@ -178,8 +174,6 @@ protected:
 
     // Choices in the first 250 ms of a round are ignored.
     void passChoiceGuard() { context.round.roundStart = platform.elapsedMs() - 1000; }
-
-    std::vector<int> systemAboutResults;
 };
 
 } // namespace pikora::testing

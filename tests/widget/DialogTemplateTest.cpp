@@ -220,9 +220,11 @@ TEST(AboutControls, VersionTextAndPictureArePlacedAsInTheTemplate)
     auto* version = qobject_cast<QLabel*>(about.dialog.inOrder[1]);
     ASSERT_TRUE(version);
     EXPECT_EQ(version->text(), "Pikora Version 1.0");
+    EXPECT_EQ(about.window->windowTitle(), "About Pikora");
     EXPECT_TRUE(about.window->windowFlags() & Qt::WindowCloseButtonHint);
 
     Built product = build(135);
+    EXPECT_EQ(product.window->windowTitle(), "About Pikora");
     // Picture (18, 20, 253, 49) holds bitmap 134 of 380 × 80 pixels.
     EXPECT_EQ(product.dialog.inOrder[2]->geometry(), QRect(27, 33, 380, 80));
 }

@@ -4,7 +4,6 @@
 #include "game/Rounds.h"
 #include "support/GameWindows.h"
 #include "ui/BitmapButton.h"
-#include "ui/DialogTemplate.h"
 #include "ui/RichEdit.h"
 
 #include <set>
@@ -54,36 +53,37 @@ TEST_P(ModeVisibility, ShowsExactlyTheControlsOfTheMode)
     }
 }
 
-// The countdown text 1023 shows in every mode; the parking button 1004 in none.
+// Which controls each mode shows is the game's rule, tested on the fake platform for every
+// mode. Here two modes that between them show and hide each control once: the window must
+// show the very widgets the game names. The countdown text 1023 shows in both; the parking
+// button 1004 in neither.
 INSTANTIATE_TEST_SUITE_P(Modes, ModeVisibility,
-    ::testing::Values(ModeCase { "twoPictures", 0, 0, 0, { 1000, 1001, 1023 } },
-        ModeCase { "twoPicturesSpelt", 0, 0, 1, { 1000, 1001, 1015, 1023 } },
-        ModeCase { "fourPictures", 1, 0, 0, { 1000, 1001, 1002, 1003, 1023 } },
+    ::testing::Values(
         ModeCase { "fourPicturesSpelt", 1, 0, 1, { 1000, 1001, 1002, 1003, 1015, 1023 } },
-        ModeCase { "twoWords", 0, 1, 0, { 1026, 1027, 1023 } },
-        ModeCase { "twoWordsSpelt", 0, 1, 1, { 1026, 1027, 1023 } },
-        ModeCase { "fourWords", 1, 1, 0, { 1026, 1027, 1028, 1029, 1023 } },
-        ModeCase { "fourWordsSpelt", 1, 1, 1, { 1026, 1027, 1028, 1029, 1023 } }),
+        ModeCase { "fourWords", 1, 1, 0, { 1026, 1027, 1028, 1029, 1023 } }),
     [](const auto& info) { return std::string(info.param.name); });
 
 // ---- Layout and type ------------------------------------------------------------------
 
 using MainWindowLayout = GameWindows;
 
-TEST_F(MainWindowLayout, ControlsSitAtTheirDialogUnitRectanglesBelowTheMenuBar)
+// Where the controls sit with the template font's base units of 6 × 13 pixels (96 dpi): each
+// dialog-unit value x 6/4 or y 13/8 on its own, halves away from zero. Worked out by hand,
+// so a fault of the builder or of the window around it shows here.
+TEST_F(MainWindowLayout, ControlsSitAtTheirPixelRectanglesBelowTheMenuBar)
 {
     startGame();
-    const auto dialog = ui::loadDialogTemplate(ui::CPikoraDlg::templateId);
-    ASSERT_TRUE(dialog);
-    QWidget* client = control(1000)->parentWidget();
-    const ui::BaseUnits base = ui::measureBaseUnits(ui::dialogFont(*dialog), client);
-    for (const auto& item : dialog->controls) {
-        if (item.id == 1000 || item.id == 1003 || item.id == 1015 || item.id == 1026) {
-            EXPECT_EQ(control(item.id)->geometry(), ui::dialogUnitsToPixels(item.rect, base))
-                << "control " << item.id;
-        }
+    const std::pair<int, QRect> placed[] = {
+        { 1000, QRect(516, 24, 428, 276) }, // (344, 15, 285, 170)
+        { 1003, QRect(39, 333, 429, 276) }, // (26, 205, 286, 170)
+        { 1015, QRect(215, 631, 551, 54) }, // (143, 388, 367, 33)
+        { 1026, QRect(50, 102, 425, 140) }, // (33, 63, 283, 86)
+    };
+    for (const auto& [id, rect] : placed) {
+        EXPECT_EQ(control(id)->geometry(), rect) << "control " << id;
     }
-    EXPECT_EQ(client->size(), QSize(975, 696));
+    QWidget* client = control(1000)->parentWidget();
+    EXPECT_EQ(client->size(), QSize(975, 696)); // (650, 428)
     // The menu bar is extra: it neither covers the client area nor takes space from it.
     const QRect clientInWindow(client->mapTo(main(), QPoint(0, 0)), client->size());
     EXPECT_GE(clientInWindow.top(), main()->menuBar()->geometry().bottom() + 1);

@@ -81,25 +81,6 @@ protected:
     }
 };
 
-TEST_F(SetupWindow, TabOrderFollowsTheTemplate)
-{
-    open();
-    std::map<QWidget*, int> ids;
-    for (int id : { 1, 2, 3, 4, 1018, 1019, 1020, 1021, 1024, 1025, 1026 }) {
-        ids[setupWindow()->control(id)] = id;
-    }
-    std::vector<int> order;
-    QWidget* first = setupWindow()->control(setup::Ok);
-    QWidget* widget = first;
-    do {
-        if (ids.count(widget) == 1 && (widget->focusPolicy() & Qt::TabFocus)) {
-            order.push_back(ids[widget]);
-        }
-        widget = widget->nextInFocusChain();
-    } while (widget != first && order.size() <= ids.size());
-    EXPECT_EQ(order, (std::vector<int> { 1, 2, 1018, 1019, 3, 4, 1020, 1021, 1024, 1025, 1026 }));
-}
-
 TEST_F(SetupWindow, OpeningShowsTheOptionsAndEveryPictureFileHiddenOnesUnchecked)
 {
     dir.write("mymain/.hidden", "dog.bmp\n");
