@@ -58,8 +58,7 @@ grep -aqP '\t\t\d+\t\t\d+\t\t\d+\r\r$' "$prefix/report.txt" || fail "no choice w
 
 focus_window "$report"
 key Return
-status=0
-wait "$pid" || status=$?
+wait_exit "$pid" 20 || fail "the program did not end within 20 s of the report's OK"
 pid=
 ((status == 0)) || fail "the program ended with status $status after the report's OK"
 if grep -E 'ERROR: (Address|Leak)Sanitizer|runtime error:' "$work/pikora.log"; then

@@ -44,10 +44,20 @@ menu=$((height - 696)) # the client area is 696 pixels high below the menu bar
 echo "game window ${width}x${height}, menu bar $menu px"
 ((menu > 0 && menu < 60)) || fail "unexpected window height $height"
 
+# Both About windows have the same title; their sizes tell them apart (the templates'
+# 316 x 183 and 235 x 55 dialog units at the same 6 x 13 base units as the game window).
+expect_size()
+{
+    local size
+    size=$(window_size "$1" | tr ' ' x)
+    [[ "$size" == "$2" ]] || fail "$3 is ${size}, not $2"
+}
+
 # Help > About: the product window.
 click "$main" 62 $((menu / 2))
 key Down Return
 about=$(wait_window '^About Pikora$') || fail "Help > About did not open its window"
+expect_size "$about" 474x297 "the Help menu's About window"
 focus_window "$about"
 key Return
 wait_gone "$about" || fail "the About window did not close with Enter"
@@ -56,35 +66,40 @@ wait_gone "$about" || fail "the About window did not close with Enter"
 click "$main" 6 $((height - 6)) 3
 key Down Down Return
 box=$(wait_window '^About Pikora$') || fail "the system menu's About box did not open"
+expect_size "$box" 353x89 "the system menu's About box"
 focus_window "$box"
 key Return
 wait_gone "$box" || fail "the About box did not close with Enter"
 
-# Setup: take blue out of play and make the game 6 seconds long.
-focus_window "$main"
-click "$main" 25 $((menu / 2))
-key Down Return
-setup=$(wait_window '^Setup$') || fail "Setup did not open"
-focus_window "$setup"
-click "$setup" 252 82 # the Max Time box
-key ctrl+a
-type_text "0:06"
-click "$setup" 100 300 # an empty part of the picture list
-type_text "blue"
-key space Return
-wait_gone "$setup" || fail "Setup did not close with OK"
+# Setup: take blue out of play and make the game 12 seconds long.
+setup_game "$main" "$menu" 0:12 blue
 grep -qx 'blue.bmp' "$app/mymain/.hidden" || fail "blue.bmp is not marked in .hidden: $(cat "$app/mymain/.hidden" 2>&1)"
 
-# Play: neither picture button may show blue again.
+# Play: both picture buttons show red or green, the pictures in play; never blue, never
+# blank. After a right choice the button shows correct.bmp until the praise has played and
+# the next round is drawn, so each round is waited for. Each choice takes 2 s of the game:
+# time may be up (and the Report window cover the buttons) before the third round.
+in_play()
+{
+    [[ "$1" == "#FF0000" || "$1" == "#00FF00" ]]
+}
 focus_window "$main"
+checked=0
 for round in 1 2 3; do
-    sleep 0.5
-    for x in 248 744; do
-        pixel=$(pixel_at "$main" "$x" $((menu + 164)))
-        [[ "$pixel" != "#0000FF" ]] || fail "round $round shows the blue picture taken out of play"
+    deadline=$((SECONDS + 10))
+    while true; do
+        left=$(pixel_at "$main" 248 $((menu + 164)))
+        right=$(pixel_at "$main" 744 $((menu + 164)))
+        [[ "$left $right" != *"#0000FF"* ]] || fail "round $round shows the blue picture taken out of play"
+        in_play "$left" && in_play "$right" && break
+        xdotool search --onlyvisible --name '^Report$' >/dev/null 2>&1 && break 2
+        ((SECONDS < deadline)) || fail "round $round: the picture buttons show $left and $right, not red or green"
+        sleep 0.2
     done
+    checked=$round
     click "$main" 248 $((menu + 164))
 done
+((checked >= 2)) || fail "time was up after $checked rounds, too soon to check the pictures"
 
 report=$(wait_window '^Report$' 30) || fail "no Report window at time-up"
 window_viewable "$report" || fail "the Report window is not shown"
@@ -101,8 +116,7 @@ fi
 
 focus_window "$report"
 key Return
-status=0
-wait "$pid" || status=$?
+wait_exit "$pid" 20 || fail "the program did not end within 20 s of the report's OK"
 pid=
 ((status == 0)) || fail "the program ended with status $status after the report's OK"
 

@@ -5,6 +5,7 @@
 xvfb_pid=
 work=
 pid=
+status=
 
 fail()
 {
@@ -81,6 +82,20 @@ window_size()
     xwininfo -id "$1" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w, h }'
 }
 
+# wait_exit PID [SECONDS]: waits for the program to end and sets `status` to its exit
+# status; 1 when it is still running after SECONDS (10 by default). A hung program is left
+# running, so that `fail` saves the screen with its windows before the clean-up kills it.
+wait_exit()
+{
+    local deadline=$((SECONDS + ${2:-10}))
+    while kill -0 "$1" 2>/dev/null; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.1
+    done
+    status=0
+    wait "$1" || status=$?
+}
+
 # There is no window manager: give the window the keyboard directly.
 focus_window()
 {
@@ -108,6 +123,26 @@ type_text()
 {
     xdotool type --delay 60 "$1"
     sleep 0.2
+}
+
+# setup_game MAIN MENU-HEIGHT TIME PICTURE: opens Setup from the game window's menu, types
+# the Max Time, takes PICTURE out of play (typing its name selects it in the list, Space
+# unchecks it) and confirms with Enter.
+setup_game()
+{
+    local setup
+    focus_window "$1"
+    click "$1" 25 $(($2 / 2))
+    key Down Return
+    setup=$(wait_window '^Setup$') || fail "Setup did not open"
+    focus_window "$setup"
+    click "$setup" 252 82 # the Max Time box
+    key ctrl+a
+    type_text "$3"
+    click "$setup" 100 300 # an empty part of the picture list
+    type_text "$4"
+    key space Return
+    wait_gone "$setup" || fail "Setup did not close with OK"
 }
 
 # pixel_at WINDOW X Y: the colour there as #RRGGBB.

@@ -31,21 +31,12 @@ if [[ "${1:-}" == --learner-a ]]; then
     main=$(wait_window '^Pikora$' 30) || fail "the game window did not appear"
     read -r _ height < <(window_size "$main")
     menu=$((height - 696))
-    click "$main" 25 $((menu / 2))
-    key Down Return
-    setup=$(wait_window '^Setup$') || fail "Setup did not open"
-    focus_window "$setup"
-    click "$setup" 252 82 # the Max Time box
-    key ctrl+a
-    type_text "0:02"
-    click "$setup" 100 300 # the picture list
-    type_text "cat"
-    key space Return
-    wait_gone "$setup" || fail "Setup did not close with OK"
+    setup_game "$main" "$menu" 0:02 cat
     report_window=$(wait_window '^Report$' 30) || fail "no Report window at time-up"
     focus_window "$report_window"
     key Return
-    wait "$pid" || fail "the program ended with status $?"
+    wait_exit "$pid" 20 || fail "the program did not end within 20 s of the report's OK"
+    ((status == 0)) || fail "the program ended with status $status"
     pid=
     echo "learner A: played to the report"
     exit 0
