@@ -67,11 +67,11 @@ counted_choices()
 
 end_game()
 {
-    local report status=0
+    local report
     report=$(wait_window '^Report$' 10) || fail "no Report window at time-up"
     focus_window "$report"
     key Return
-    wait "$pid" || status=$?
+    wait_exit "$pid" 20 || fail "the program did not end within 20 s of the report's OK"
     pid=
     ((status == 0)) || fail "the program ended with status $status after the report's OK"
 }

@@ -15,8 +15,8 @@
 namespace pikora {
 namespace {
 
+using testing::CurrentTempDir;
 using testing::FakePlatform;
-using testing::TempDir;
 
 // The main window as the scanner sees it: what the platform last showed or hid.
 class FakeChoiceView : public ChoiceView
@@ -49,7 +49,6 @@ class ScanTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        std::filesystem::current_path(dir.path());
         dir.write("correct.bmp");
         for (int i = 0; i < 4; ++i) {
             auto& entry = context.catalog.add();
@@ -116,7 +115,7 @@ protected:
     int correct(int picture) const { return context.catalog[picture].correctCount; }
     int wrong(int picture) const { return context.catalog[picture].wrongCount; }
 
-    TempDir dir;
+    CurrentTempDir dir;
     FakePlatform platform;
     GameContext context { platform };
     FakeChoiceView view { platform };

@@ -1,8 +1,8 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 // Playing without a mouse through the real main window: number keys, the scan highlight
 // and switches, full screen, and the Access window that sets them.
-#include "GameWindows.h"
 #include "game/ControlIds.h"
+#include "support/GameWindows.h"
 #include "ui/AccessWindow.h"
 #include "ui/HighlightFrame.h"
 #include "ui/RichEdit.h"

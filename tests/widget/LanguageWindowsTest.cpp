@@ -1,13 +1,13 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 // The game started in the language of the environment, as the program starts it: the Setup
 // window's title, texts and direction, and a screenshot of it for people to look at.
-#include "GameWindows.h"
 #include "game/ControlIds.h"
+#include "support/GameWindows.h"
 #include "ui/Translations.h"
 
 #include <QCheckBox>
-#include <QPlainTextEdit>
 #include <QDir>
+#include <QPlainTextEdit>
 
 namespace pikora::testing {
 namespace {
