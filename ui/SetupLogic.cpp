@@ -48,7 +48,10 @@ void FillPictureList(PlatformServices& platform, SetupFields& fields)
     }
     pictures.reserve(files.size());
     for (const auto& file : files) {
-        pictures.push_back({ stemOf(file.name), !file.hidden });
+        // A name holding '\' cannot be addressed: its mark would land on another file.
+        if (isAddressablePictureName(file.name)) {
+            pictures.push_back({ stemOf(file.name), !file.hidden });
+        }
     }
 }
 

@@ -79,6 +79,24 @@ TEST_F(SetupTest, OpeningShowsOptionsAndEveryPictureFileHiddenOnesUnchecked)
     EXPECT_EQ(platform.count("push"), 1);
 }
 
+TEST_F(SetupTest, ListsTheAddressablePicturesAlphabeticallyWithoutRegardToCase)
+{
+    // A mark for ..\x.bmp would land in the .hidden file of the application folder.
+    for (const char* name : { "Bee.bmp", "ant.bmp", "..\\x.bmp", "back\\slash.bmp" }) {
+        dir.write(std::string("mymain/") + name);
+    }
+    dir.write("x.bmp");
+    ShowSetupWindow(context, setupFields);
+    std::vector<std::string> labels;
+    for (const auto& item : setupFields.pictures) {
+        labels.push_back(item.label);
+    }
+    EXPECT_EQ(labels, (std::vector<std::string> { "ant", "Bee", "cat", "dog", "sun" }));
+    confirm();
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_FALSE(std::filesystem::exists(dir / ".hidden"));
+}
+
 TEST_F(SetupTest, ConfirmingUpperCaseFlagsTimeAndSavesThem)
 {
     ShowSetupWindow(context, setupFields);
