@@ -114,6 +114,7 @@ void TimeUp(GameContext& context)
         platform.showWindow(Window::Report, true);
     }
     platform.enableWindow(Window::Main, false);
+    context.clock.timeIsUp = true;
 }
 
 } // namespace pikora

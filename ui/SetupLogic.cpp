@@ -86,12 +86,17 @@ void SetupOk(GameContext& context, SetupFields& fields)
     settings.useTimer = fields.useTimer != 0 ? 1 : 0;
     settings.useWords = fields.useWords != 0 ? 1 : 0;
     settings.maxTimer = ParseHms(fields.maxTimeText);
-    context.clock.remainingSeconds = settings.maxTimer;
     SaveSettings(context);
     ApplyPictureSelection(platform, fields);
-    BuildCatalog(context.catalog, platform);
-    ApplyModeVisibility(context);
-    StartNewRound(context);
+    // After time-up the game stays finished: the main window takes no input and its report
+    // stands, so a new round there could never be answered. The options and marks saved
+    // above apply from the next start.
+    if (!context.clock.timeIsUp) {
+        context.clock.remainingSeconds = settings.maxTimer;
+        BuildCatalog(context.catalog, platform);
+        ApplyModeVisibility(context);
+        StartNewRound(context);
+    }
     platform.pullFields(Window::Setup);
     platform.showWindow(Window::Setup, false);
 }
