@@ -65,7 +65,7 @@ namespace {
         entry.picturePath.append(folder).append(stem).append(".bmp");
         entry.voicePath.reserve(baseSize + 4);
         entry.voicePath.append(folder).append(stem).append(".wav");
-        entry.word = toUpperWord(std::string(stem));
+        entry.word = upperCase(stem);
         catalog.add() = std::move(entry);
     }
 

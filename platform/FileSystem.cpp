@@ -48,6 +48,25 @@ namespace {
     };
     using OpenFolder = std::unique_ptr<DIR, FolderCloser>;
 
+    // Byte order of the two names upper-cased by ASCII rules: <0, 0 or >0.
+    int compareAsciiUpper(std::string_view a, std::string_view b)
+    {
+        const std::size_t common = std::min(a.size(), b.size());
+        for (std::size_t i = 0; i < common; ++i) {
+            auto x = static_cast<unsigned char>(a[i]);
+            auto y = static_cast<unsigned char>(b[i]);
+            if (x == y) {
+                continue; // names of one folder mostly share their first letters
+            }
+            x = (x >= 'a' && x <= 'z') ? x - 32 : x;
+            y = (y >= 'a' && y <= 'z') ? y - 32 : y;
+            if (x != y) {
+                return x < y ? -1 : 1;
+            }
+        }
+        return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+    }
+
     bool exists(const std::string& path)
     {
         struct stat st;
@@ -124,6 +143,16 @@ namespace {
     // the score report come out alphabetical, and the same on every file system.
     void sortAsListed(std::vector<FoundFile>& files)
     {
+        const bool allAscii = std::all_of(files.begin(), files.end(),
+            [](const FoundFile& file) { return isAscii(file.name); });
+        if (allAscii) {
+            // The usual folder: compared in place, without a key for every name.
+            std::sort(files.begin(), files.end(), [](const FoundFile& a, const FoundFile& b) {
+                const int byKey = compareAsciiUpper(a.name, b.name);
+                return byKey != 0 ? byKey < 0 : a.name < b.name;
+            });
+            return;
+        }
         std::vector<std::string> keys;
         keys.reserve(files.size());
         for (const auto& file : files) {
