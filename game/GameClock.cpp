@@ -60,6 +60,11 @@ void OnPictureChosen(GameContext& context, int controlId)
 {
     auto& platform = context.platform;
     auto& round = context.round;
+    // The main window takes no input after time-up; a choice that reaches the game anyway
+    // (a word box given the focus) must not start another round and another time-up.
+    if (context.clock.timeIsUp) {
+        return;
+    }
     const std::int64_t now = platform.elapsedMs();
     if (now - round.roundStart < choiceGuardMs && round.roundStart > 0) {
         return;

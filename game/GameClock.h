@@ -9,7 +9,7 @@ namespace pikora {
 // eleventh tick, and with the countdown on one second off and time-up at the end.
 void OnTick(GameContext& context);
 
-// A choice of the learner through choice control `controlId`.
+// A choice of the learner through choice control `controlId`; none is judged after time-up.
 void OnPictureChosen(GameContext& context, int controlId);
 
 } // namespace pikora

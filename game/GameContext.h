@@ -25,6 +25,8 @@ struct GameClock
 {
     std::int32_t remainingSeconds = 0;
     std::int32_t tickCounter = 0;
+    // Set at time-up for the rest of the run: the finished game judges no more choices.
+    bool timeIsUp = false;
 };
 
 // The texts of the main window that the game fills; the window pushes them to its controls.

@@ -1,12 +1,11 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 #include "PictureCatalog.h"
 
+#include "platform/LetterCase.h"
 #include "platform/PlatformServices.h"
 
 #include <algorithm>
-#include <clocale>
-#include <cwctype>
-#include <locale.h>
+#include <new>
 
 namespace pikora {
 
@@ -44,127 +43,55 @@ std::string stemOf(const std::string& fileName)
     return fileName.substr(0, fileName.find('.'));
 }
 
-namespace {
-
-    // Decodes one UTF-8 sequence at text[at]; returns its length, or 0 when it is not valid.
-    std::size_t decodeUtf8(const std::string& text, std::size_t at, char32_t& code)
-    {
-        const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-        const unsigned char lead = byte(at);
-        std::size_t length = lead < 0x80 ? 1
-            : (lead >> 5) == 0x6         ? 2
-            : (lead >> 4) == 0xE         ? 3
-            : (lead >> 3) == 0x1E        ? 4
-                                         : 0;
-        if (length == 0 || at + length > text.size()) {
-            return 0;
-        }
-        code = length == 1 ? lead : lead & (0x7F >> length);
-        for (std::size_t i = 1; i < length; ++i) {
-            if ((byte(at + i) & 0xC0) != 0x80) {
-                return 0;
-            }
-            code = (code << 6) | (byte(at + i) & 0x3F);
-        }
-        static constexpr char32_t smallest[] = { 0, 0, 0x80, 0x800, 0x10000 };
-        if (code < smallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
-            return 0; // overlong, out of range or a surrogate
-        }
-        return length;
-    }
-
-    void encodeUtf8(char32_t code, std::string& out)
-    {
-        if (code < 0x80) {
-            out.push_back(static_cast<char>(code));
-        } else if (code < 0x800) {
-            out.push_back(static_cast<char>(0xC0 | (code >> 6)));
-            out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-        } else if (code < 0x10000) {
-            out.push_back(static_cast<char>(0xE0 | (code >> 12)));
-            out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-        } else {
-            out.push_back(static_cast<char>(0xF0 | (code >> 18)));
-            out.push_back(static_cast<char>(0x80 | ((code >> 12) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-        }
-    }
-
-    locale_t unicodeLocale()
-    {
-        // C.UTF-8 carries the full Unicode case table and is always present in glibc.
-        static const locale_t locale
-            = newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(nullptr));
-        return locale;
-    }
-
-    std::string asciiUpper(std::string text)
-    {
-        for (char& c : text) {
-            if (c >= 'a' && c <= 'z') {
-                c = static_cast<char>(c - 'a' + 'A');
-            }
-        }
-        return text;
-    }
-
-} // namespace
-
 std::string toUpperWord(const std::string& text)
 {
-    // Plain ASCII needs no case table: only a to z change, in every locale.
-    if (std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; })) {
-        return asciiUpper(text);
-    }
-    const locale_t locale = unicodeLocale();
-    if (locale == static_cast<locale_t>(nullptr)) {
-        return asciiUpper(text);
-    }
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t at = 0; at < text.size();) {
-        char32_t code = 0;
-        const std::size_t length = decodeUtf8(text, at, code);
-        if (length == 0) {
-            return asciiUpper(text);
-        }
-        encodeUtf8(static_cast<char32_t>(towupper_l(static_cast<wint_t>(code), locale)), out);
-        at += length;
-    }
-    return out;
+    return upperCase(text);
 }
 
-int BuildCatalog(PictureCatalog& catalog, PlatformServices& platform)
-{
-    catalog.clear();
-    const std::string folder = std::string(pictureFolder) + "\\";
-    const auto files = platform.findFiles(folder + "*.bmp");
-    if (files.empty()) {
-        return -1;
-    }
-    for (const auto& file : files) {
-        if (file.hidden) {
-            continue;
-        }
+namespace {
+
+    // The entry of one picture file, made whole before it joins the catalogue, so that
+    // running out of storage half-way leaves no entry without its paths or word.
+    void addPicture(PictureCatalog& catalog, const std::string& folder, const std::string& name)
+    {
         // The paths are rebuilt from the name up to its first '.': a.b.bmp gives mymain\a.bmp.
-        const std::string_view stem = std::string_view(file.name).substr(0, file.name.find('.'));
+        const std::string_view stem = std::string_view(name).substr(0, name.find('.'));
         const std::size_t baseSize = folder.size() + stem.size();
         if (baseSize + 4 > pathBound) {
-            continue; // its paths could not be formed within the bound
+            return; // its paths could not be formed within the bound
         }
-        PictureEntry& entry = catalog.add();
+        PictureEntry entry;
         entry.picturePath.reserve(baseSize + 4);
         entry.picturePath.append(folder).append(stem).append(".bmp");
         entry.voicePath.reserve(baseSize + 4);
         entry.voicePath.append(folder).append(stem).append(".wav");
-        // The word is what follows the last '\' of the base; a name may hold one itself.
-        const auto slash = stem.rfind('\\');
-        entry.word = toUpperWord(
-            std::string(slash == std::string_view::npos ? stem : stem.substr(slash + 1)));
+        entry.word = upperCase(stem);
+        catalog.add() = std::move(entry);
     }
-    return 0;
+
+} // namespace
+
+int BuildCatalog(PictureCatalog& catalog, PlatformServices& platform)
+{
+    // Storage can run out anywhere in the build of a large folder: the build stops there
+    // and keeps the entries made so far, each of them whole.
+    try {
+        catalog.clear();
+        const std::string folder = std::string(pictureFolder) + "\\";
+        const auto files = platform.findFiles(folder + "*.bmp");
+        if (files.empty()) {
+            return -1;
+        }
+        for (const auto& file : files) {
+            // A name holding '\' would be read as a path through other folders.
+            if (!file.hidden && isAddressablePictureName(file.name)) {
+                addPicture(catalog, folder, file.name);
+            }
+        }
+        return 0;
+    } catch (const std::bad_alloc&) {
+        return -1;
+    }
 }
 
 } // namespace pikora

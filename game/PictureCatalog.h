@@ -63,8 +63,10 @@ bool isAddressablePictureName(const std::string& fileName);
 // Upper case following Unicode when the text is valid UTF-8, ASCII rules otherwise.
 std::string toUpperWord(const std::string& text);
 
-// Rebuilds the catalogue from "mymain\*.bmp", leaving out files with the hidden mark and
-// names whose paths would not fit the path bound. 0, or -1 when nothing could be listed.
+// Rebuilds the catalogue from "mymain\*.bmp", in the folder's listing order, leaving out
+// files with the hidden mark, names the paths cannot address and names whose paths would
+// not fit the path bound. 0, or -1 when nothing could be listed or storage ran out (the
+// entries made until then stay, each whole).
 int BuildCatalog(PictureCatalog& catalog, PlatformServices& platform);
 
 } // namespace pikora

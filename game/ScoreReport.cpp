@@ -78,7 +78,8 @@ std::string windowReportText(const ScoreReport& report)
 
 std::string fileReportBlock(const ScoreReport& report, const std::tm& time)
 {
-    // The heading's "\n\r" pairs are as they have always been written; readers rely on them.
+    // The heading writes "\n\r" (line feed first) where the table writes "\r\n": programs
+    // that read report.txt find each block by these exact bytes.
     std::string block = "\n\rPikora Report " + formatReportDate(time) + " \n\r\n\r" + reportTableHeading;
     for (const auto& line : report) {
         block += formatScoreLine(line);
@@ -113,6 +114,7 @@ void TimeUp(GameContext& context)
         platform.showWindow(Window::Report, true);
     }
     platform.enableWindow(Window::Main, false);
+    context.clock.timeIsUp = true;
 }
 
 } // namespace pikora

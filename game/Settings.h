@@ -27,9 +27,10 @@ struct GameSettings
 inline constexpr const char* settingsKeyPath = "SOFTWARE\\VELMAR\\PIKORA";
 inline constexpr std::size_t reportPathBound = 255;
 
-// The stored bytes of an option, read the way the program always has: at most four bytes,
-// lowest-order first, the missing high bytes 0. A missing value or one of more than four
-// bytes gives the default; the type is not looked at.
+// Reads an option from its stored bytes: at most four bytes, lowest-order first, the missing
+// high bytes 0, whatever the value's type, so a store edited by hand (a one-character string
+// gives that character's code) still starts the game. A missing value or one of more than
+// four bytes gives the default. The save that follows every load writes 32-bit numbers back.
 std::int32_t optionFromBytes(
     const std::optional<std::vector<std::uint8_t>>& bytes, std::int32_t fallback);
 

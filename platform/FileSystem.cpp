@@ -1,11 +1,15 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 #include "FileSystem.h"
 
+#include "LetterCase.h"
+
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <unordered_set>
@@ -32,6 +36,37 @@ namespace {
         return true;
     }
 
+    bool isAscii(std::string_view text)
+    {
+        return std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; });
+    }
+
+    // A folder being read, closed however the reading ends (storage can run out).
+    struct FolderCloser
+    {
+        void operator()(DIR* dir) const { ::closedir(dir); }
+    };
+    using OpenFolder = std::unique_ptr<DIR, FolderCloser>;
+
+    // Byte order of the two names upper-cased by ASCII rules: <0, 0 or >0.
+    int compareAsciiUpper(std::string_view a, std::string_view b)
+    {
+        const std::size_t common = std::min(a.size(), b.size());
+        for (std::size_t i = 0; i < common; ++i) {
+            auto x = static_cast<unsigned char>(a[i]);
+            auto y = static_cast<unsigned char>(b[i]);
+            if (x == y) {
+                continue; // names of one folder mostly share their first letters
+            }
+            x = (x >= 'a' && x <= 'z') ? x - 32 : x;
+            y = (y >= 'a' && y <= 'z') ? y - 32 : y;
+            if (x != y) {
+                return x < y ? -1 : 1;
+            }
+        }
+        return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+    }
+
     bool exists(const std::string& path)
     {
         struct stat st;
@@ -46,18 +81,24 @@ namespace {
         if (component == "." || component == ".." || exists(prefix + component)) {
             return component;
         }
-        DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+        const OpenFolder dir(::opendir(folder.empty() ? "." : folder.c_str()));
         if (dir == nullptr) {
             return component;
         }
+        // The component is folded once; an ASCII name folds to ASCII, so it is compared
+        // without a copy and can only match a component that folds to ASCII.
+        const std::string folded = foldCase(component);
+        const bool foldedAscii = isAscii(folded);
         std::string found = component;
-        while (const dirent* entry = ::readdir(dir)) {
-            if (equalsIgnoringCase(entry->d_name, component)) {
+        while (const dirent* entry = ::readdir(dir.get())) {
+            const std::string_view name = entry->d_name;
+            const bool match = isAscii(name) ? foldedAscii && equalsIgnoringCase(name, folded)
+                                             : foldCase(name) == folded;
+            if (match) {
                 found = entry->d_name;
                 break;
             }
         }
-        ::closedir(dir);
         return found;
     }
 
@@ -95,6 +136,42 @@ namespace {
             start = end + 1;
         }
         return lines;
+    }
+
+    // A folder is listed by its names compared without regard to case: upper-cased, then
+    // byte by byte; names that differ only in case follow their own bytes. Setup's list and
+    // the score report come out alphabetical, and the same on every file system.
+    void sortAsListed(std::vector<FoundFile>& files)
+    {
+        const bool allAscii = std::all_of(files.begin(), files.end(),
+            [](const FoundFile& file) { return isAscii(file.name); });
+        if (allAscii) {
+            // The usual folder: compared in place, without a key for every name.
+            std::sort(files.begin(), files.end(), [](const FoundFile& a, const FoundFile& b) {
+                const int byKey = compareAsciiUpper(a.name, b.name);
+                return byKey != 0 ? byKey < 0 : a.name < b.name;
+            });
+            return;
+        }
+        std::vector<std::string> keys;
+        keys.reserve(files.size());
+        for (const auto& file : files) {
+            keys.push_back(upperCase(file.name));
+        }
+        std::vector<std::size_t> order(files.size());
+        for (std::size_t i = 0; i < order.size(); ++i) {
+            order[i] = i;
+        }
+        std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+            const int byKey = keys[a].compare(keys[b]);
+            return byKey != 0 ? byKey < 0 : files[a].name < files[b].name;
+        });
+        std::vector<FoundFile> sorted;
+        sorted.reserve(files.size());
+        for (std::size_t i : order) {
+            sorted.push_back(std::move(files[i]));
+        }
+        files = std::move(sorted);
     }
 
     class PosixTextAppender : public TextAppender
@@ -183,7 +260,8 @@ int readWholeFile(const std::string& path, std::string& content)
     if (fd < 0) {
         return errno;
     }
-    struct stat st {};
+    struct stat st
+    { };
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         const int error = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
         ::close(fd);
@@ -260,7 +338,7 @@ std::vector<FoundFile> FileSystem::findFiles(const std::string& pattern)
         : localPath(std::string_view(pattern).substr(0, cut == 0 ? 1 : cut));
     const std::string wildcard = cut == std::string::npos ? pattern : pattern.substr(cut + 1);
     std::vector<FoundFile> found;
-    DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+    const OpenFolder dir(::opendir(folder.empty() ? "." : folder.c_str()));
     if (dir == nullptr) {
         return found;
     }
@@ -283,7 +361,7 @@ std::vector<FoundFile> FileSystem::findFiles(const std::string& pattern)
         return name.size() >= tail.size()
             && equalsIgnoringCase(name.substr(name.size() - tail.size()), tail);
     };
-    while (const dirent* entry = ::readdir(dir)) {
+    while (const dirent* entry = ::readdir(dir.get())) {
         const std::string_view name = entry->d_name;
         if (name == "." || name == ".." || !matches(name)) {
             continue;
@@ -297,7 +375,7 @@ std::vector<FoundFile> FileSystem::findFiles(const std::string& pattern)
         }
         found.push_back(std::move(file));
     }
-    ::closedir(dir);
+    sortAsListed(found);
     return found;
 }
 

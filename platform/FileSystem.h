@@ -10,8 +10,9 @@
 namespace pikora {
 
 // Turns a program path ("mymain\cat.bmp") into the local one: '\' becomes '/', and each
-// component that does not exist as spelled is looked up without regard to ASCII letter
-// case, an exact match first. A component that matches nothing is kept as spelled.
+// component that does not exist as spelled is looked up without regard to letter case
+// (foldCase: Unicode for UTF-8 names, ASCII otherwise), an exact match first. A component
+// that matches nothing is kept as spelled.
 std::string localPath(std::string_view path);
 
 // Case-insensitive wildcard match of '*' and '?' over bytes (ASCII letters fold).
@@ -31,6 +32,7 @@ int readWholeFile(const std::string& path, std::string& content);
 class FileSystem
 {
 public:
+    // The matches in the order of their names compared without regard to case.
     std::vector<FoundFile> findFiles(const std::string& pattern);
     int readHiddenMark(const std::string& path, bool& hidden);
     int writeHiddenMark(const std::string& path, bool hidden);

@@ -100,8 +100,9 @@ public:
     // written. The key is never created.
     virtual std::unique_ptr<SettingsKey> openSettingsKey(const std::string& keyPath) = 0;
 
-    // Files. findFiles yields the matches of a wildcard in the file system's order and an
-    // empty list when nothing matches or the folder cannot be read.
+    // Files. findFiles yields the matches of a wildcard ordered by name without regard to
+    // letter case (upper-cased, byte by byte), and an empty list when nothing matches or the
+    // folder cannot be read.
     virtual std::vector<FoundFile> findFiles(const std::string& pattern) = 0;
     // 0, or an errno code.
     virtual int readHiddenMark(const std::string& path, bool& hidden) = 0;

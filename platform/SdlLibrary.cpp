@@ -21,7 +21,7 @@ bool load(SdlLibrary& sdl)
         return false;
     }
     // Kept loaded for the life of the process, as the audio thread runs inside it.
-    return lookUp(handle, "SDL_SetHint", sdl.SetHint)
+    return lookUp(handle, "SDL_SetHintWithPriority", sdl.SetHintWithPriority)
         && lookUp(handle, "SDL_InitSubSystem", sdl.InitSubSystem)
         && lookUp(handle, "SDL_QuitSubSystem", sdl.QuitSubSystem)
         && lookUp(handle, "SDL_Quit", sdl.Quit)

@@ -10,7 +10,7 @@ namespace pikora {
 // the program does not link it: start-up would pay for them before the first window shows.
 struct SdlLibrary
 {
-    decltype(&::SDL_SetHint) SetHint;
+    decltype(&::SDL_SetHintWithPriority) SetHintWithPriority;
     decltype(&::SDL_InitSubSystem) InitSubSystem;
     decltype(&::SDL_QuitSubSystem) QuitSubSystem;
     decltype(&::SDL_Quit) Quit;

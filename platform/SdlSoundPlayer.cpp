@@ -82,8 +82,9 @@ bool SdlSoundPlayer::ensureDevice()
     wanted.channels = channels;
     wanted.samples = deviceFrames;
     // SDL would otherwise turn SIGINT and SIGTERM into quit events nobody reads, and the
-    // program could no longer be stopped by its session.
-    m_sdl->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // program could no longer be stopped by its session. Both hints override the variables
+    // of the user's environment, which SDL otherwise prefers.
+    m_sdl->SetHintWithPriority(SDL_HINT_NO_SIGNAL_HANDLERS, "1", SDL_HINT_OVERRIDE);
     if (m_sdl->InitSubSystem(SDL_INIT_AUDIO) == 0) {
         m_device = m_sdl->OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
         if (m_device == 0) {
@@ -91,8 +92,9 @@ bool SdlSoundPlayer::ensureDevice()
         }
     }
     if (m_device == 0) {
-        // No sound card or server: keep the timing of sounds with the silent driver.
-        m_sdl->SetHint(SDL_HINT_AUDIODRIVER, "dummy");
+        // No sound card or server, or a driver named in SDL_AUDIODRIVER that does not exist:
+        // keep the timing of sounds with the silent driver.
+        m_sdl->SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
         if (m_sdl->InitSubSystem(SDL_INIT_AUDIO) == 0) {
             m_device = m_sdl->OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
         }

@@ -6,8 +6,9 @@
 
 namespace pikora {
 
-// The 15-bit linear congruential generator the game has always drawn from: state × 214013
-// + 2531011, bits 16 to 30 of the state. A seed gives a repeatable game.
+// The game's random numbers: a 15-bit linear congruential generator, state × 214013 +
+// 2531011, bits 16 to 30 of the state. A seed gives the same game on every build, which
+// replaying a game by its seed and the tests that pin seeded rounds rely on.
 class Lcg15
 {
 public:

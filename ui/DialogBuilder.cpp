@@ -15,7 +15,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -156,7 +156,7 @@ QWidget* createMultiLineEdit(const ControlTemplate& control, QWidget* window)
 QWidget* createListView(const ControlTemplate& control, QWidget* window)
 {
     // The list arrangement: items run down in columns, a new column when one is full.
-    auto* list = new QListWidget(window);
+    auto* list = new QListView(window);
     list->setViewMode(QListView::ListMode);
     list->setFlow(QListView::TopToBottom);
     list->setWrapping(true);

@@ -34,7 +34,7 @@ enum class ControlKind
     RadioButton, // one group per window: checking one unchecks the others
     Edit, // QLineEdit
     MultiLineEdit, // QPlainTextEdit
-    ListView, // QListWidget in list arrangement
+    ListView, // QListView in list arrangement; its window gives it a model
     Picture, // QLabel showing a bitmap resource
     Icon, // QLabel showing an icon resource
 };

@@ -67,10 +67,21 @@ void RichEdit::setCharFormatDefault(bool bold, int heightTwips, const QColor& co
     mergeCurrentCharFormat(format);
 }
 
+bool RichEdit::isChosenBy(Qt::FocusReason reason)
+{
+    // Tab reaches the word boxes as tab stops of the main window, so the keyboard can
+    // choose a word as the mouse can. Activation and popups only give back a focus the box
+    // already had; the program itself never moves the focus onto a word.
+    return reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason
+        || reason == Qt::BacktabFocusReason;
+}
+
 void RichEdit::focusInEvent(QFocusEvent* event)
 {
     QTextEdit::focusInEvent(event);
-    emit focusGained();
+    if (isChosenBy(event->reason())) {
+        emit focusGained();
+    }
 }
 
 } // namespace pikora::ui

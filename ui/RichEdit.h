@@ -7,7 +7,9 @@
 namespace pikora::ui {
 
 // A text box for words in large type. It never shows scroll bars; Tab moves the focus on.
-// It reports when it gains the keyboard focus, by click or by Tab, read-only or not.
+// It reports when the user gives it the keyboard focus, by click, Tab or Shift+Tab,
+// read-only or not; not when the focus comes back to it as its window is activated again
+// or a popup menu closes.
 class RichEdit : public QTextEdit
 {
     Q_OBJECT
@@ -25,6 +27,9 @@ public:
     // out, the height in twips (1/20 point), the colour (also when disabled). The typeface
     // and italic are left as they are.
     void setCharFormatDefault(bool bold, int heightTwips, const QColor& colour);
+
+    // Whether a focus given for this reason is the user's choice of this box.
+    static bool isChosenBy(Qt::FocusReason reason);
 
 signals:
     void focusGained();

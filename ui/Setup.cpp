@@ -2,9 +2,8 @@
 #include "Setup.h"
 
 #include <QCheckBox>
-#include <QFile>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 
 namespace pikora::ui {
@@ -52,17 +51,20 @@ void setup::OnInitDialog()
     if (auto* ok = m_built.controlAs<QPushButton>(Ok)) {
         ok->setDefault(true);
     }
+    m_pictures = new PictureListModel(this);
     if (auto* list = pictureList()) {
         list->setViewMode(QListView::ListMode);
         list->setFlow(QListView::TopToBottom);
         list->setWrapping(true);
         list->setUniformItemSizes(true);
+        list->setModel(m_pictures);
+        m_pictures->setItemSize(QSize(listColumnWidth, list->fontMetrics().height() + 4));
     }
 }
 
-QListWidget* setup::pictureList() const
+QListView* setup::pictureList() const
 {
-    return m_built.controlAs<QListWidget>(PictureList);
+    return m_built.controlAs<QListView>(PictureList);
 }
 
 void setup::pushFields()
@@ -76,20 +78,7 @@ void setup::pushFields()
     if (auto* edit = m_built.controlAs<QLineEdit>(MaxTime)) {
         edit->setText(QString::fromStdString(fields.maxTimeText));
     }
-    auto* list = pictureList();
-    if (list == nullptr) {
-        return;
-    }
-    list->clear();
-    const int rowHeight = list->fontMetrics().height() + 4;
-    for (const auto& picture : fields.pictures) {
-        // File names are bytes; show them as the system decodes file names.
-        auto* item = new QListWidgetItem(
-            QFile::decodeName(QByteArray::fromStdString(picture.label)), list);
-        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
-        item->setCheckState(picture.checked ? Qt::Checked : Qt::Unchecked);
-        item->setSizeHint(QSize(listColumnWidth, rowHeight));
-    }
+    m_pictures->setPictures(fields.pictures);
 }
 
 void setup::pullFields()
@@ -104,23 +93,16 @@ void setup::pullFields()
         fields.maxTimeText = edit->text().toStdString();
     }
     // The labels stay as listed (exact bytes of the file names); only the checks come back.
-    if (auto* list = pictureList()) {
-        const auto count = std::min<std::size_t>(
-            fields.pictures.size(), static_cast<std::size_t>(list->count()));
-        for (std::size_t i = 0; i < count; ++i) {
-            fields.pictures[i].checked
-                = list->item(static_cast<int>(i))->checkState() == Qt::Checked;
-        }
+    const auto count = std::min<std::size_t>(
+        fields.pictures.size(), static_cast<std::size_t>(m_pictures->rowCount()));
+    for (std::size_t i = 0; i < count; ++i) {
+        fields.pictures[i].checked = m_pictures->isChecked(static_cast<int>(i));
     }
 }
 
 void setup::setAllChecks(bool checked)
 {
-    if (auto* list = pictureList()) {
-        for (int i = 0; i < list->count(); ++i) {
-            list->item(i)->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
-        }
-    }
+    m_pictures->setAllChecked(checked);
 }
 
 void setup::accept()

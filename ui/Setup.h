@@ -2,10 +2,11 @@
 #pragma once
 
 #include "game/GameContext.h"
+#include "ui/PictureListModel.h"
 #include "ui/SetupLogic.h"
 #include "ui/TemplateWindow.h"
 
-class QListWidget;
+class QListView;
 
 namespace pikora::ui {
 
@@ -35,7 +36,8 @@ public:
 
     setup(GameContext& context, SetupFields& fields, QWidget* owner);
 
-    QListWidget* pictureList() const;
+    QListView* pictureList() const;
+    PictureListModel* pictureModel() const { return m_pictures; }
 
     void pushFields() override;
     void pullFields() override;
@@ -49,6 +51,7 @@ private:
 
     GameContext& m_context;
     SetupFields& m_fields;
+    PictureListModel* m_pictures = nullptr;
 };
 
 } // namespace pikora::ui

@@ -48,7 +48,10 @@ void FillPictureList(PlatformServices& platform, SetupFields& fields)
     }
     pictures.reserve(files.size());
     for (const auto& file : files) {
-        pictures.push_back({ stemOf(file.name), !file.hidden });
+        // A name holding '\' cannot be addressed: its mark would land on another file.
+        if (isAddressablePictureName(file.name)) {
+            pictures.push_back({ stemOf(file.name), !file.hidden });
+        }
     }
 }
 
@@ -83,12 +86,17 @@ void SetupOk(GameContext& context, SetupFields& fields)
     settings.useTimer = fields.useTimer != 0 ? 1 : 0;
     settings.useWords = fields.useWords != 0 ? 1 : 0;
     settings.maxTimer = ParseHms(fields.maxTimeText);
-    context.clock.remainingSeconds = settings.maxTimer;
     SaveSettings(context);
     ApplyPictureSelection(platform, fields);
-    BuildCatalog(context.catalog, platform);
-    ApplyModeVisibility(context);
-    StartNewRound(context);
+    // After time-up the game stays finished: the main window takes no input and its report
+    // stands, so a new round there could never be answered. The options and marks saved
+    // above apply from the next start.
+    if (!context.clock.timeIsUp) {
+        context.clock.remainingSeconds = settings.maxTimer;
+        BuildCatalog(context.catalog, platform);
+        ApplyModeVisibility(context);
+        StartNewRound(context);
+    }
     platform.pullFields(Window::Setup);
     platform.showWindow(Window::Setup, false);
 }

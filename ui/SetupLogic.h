@@ -36,13 +36,15 @@ struct SetupFields
 // first use and kept).
 void ShowSetupWindow(GameContext& context, SetupFields& fields);
 
-// Lists every picture file, hidden ones included, checked unless it carries the hidden mark.
+// Lists every picture file the paths can address, hidden ones included, in the folder's
+// listing order, checked unless it carries the hidden mark.
 void FillPictureList(PlatformServices& platform, SetupFields& fields);
 
 // Writes each item's check onto its picture file as the hidden mark (cleared when checked).
 void ApplyPictureSelection(PlatformServices& platform, const SetupFields& fields);
 
 // The Setup window's OK: options saved, pictures marked, catalogue rebuilt, a new round.
+// After time-up only the options and the marks are saved; the finished game stays as it is.
 void SetupOk(GameContext& context, SetupFields& fields);
 // Its Cancel: the window is hidden and nothing is applied.
 void SetupCancel(PlatformServices& platform);

@@ -230,8 +230,8 @@ std::vector<Item> makePictureFolder(const std::filesystem::path& folder, const O
     m.good({ "cut\xc3", "a name ending inside a UTF-8 sequence" });
     m.good({ "new\nline", "a name with a line feed" });
     m.good({ "line", "a name that is the second line of another" });
-    m.items.push_back({ "back\\slash", "a name with a backslash (the paths' separator)",
-        Image::None, Voice::Chime });
+    m.items.push_back({ "back\\slash", "a name with a backslash, which the paths cannot address",
+        Image::None, Voice::Chime, false });
     writeFile(m.at("back\\slash", ".bmp"), bitmap(16, 16));
     writeFile(m.at("back\\slash", ".wav"), wave(tone(0.1)));
     m.good({ hiddenStem, "a picture listed in the binary .hidden", Image::Shown, Voice::Heard,

@@ -1,8 +1,8 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 // Ten thousand rounds of a seeded learner on the fake platform: choices right and wrong,
 // clicks too early, ticks falling due while the learner thinks, short timed games ending in
-// time-up (some repeated by the long tick) and the Setup window's OK starting the next
-// game. The game's counts, remaining seconds and reports must agree with a tally the test
+// time-up (some repeated by the long tick), and the Setup window's OK saving the options of
+// the next game, played after a fresh start. The game's counts, remaining seconds and reports must agree with a tally the test
 // keeps itself, and the heap must stay level once the run has warmed up.
 #include "ChoiceTally.h"
 #include "HeapProbe.h"
@@ -170,8 +170,8 @@ protected:
         ++reportsChecked;
     }
 
-    // The next game, as the Setup window's OK starts it: other options now and then, a
-    // picture taken out of play or put back, a new short length.
+    // After time-up the Setup window's OK saves other options now and then, a picture taken
+    // out of play or put back, a new short length; the next game is the program's next start.
     void nextGame()
     {
         ShowSetupWindow(context, setupFields);
@@ -188,7 +188,23 @@ protected:
                 0, fields.pictures.size() - 1)(learner)];
             item.checked = !item.checked;
         }
+        const std::int64_t roundStart = context.round.roundStart;
         SetupOk(context, setupFields);
+        afterEvent();
+        // The finished game stays finished: the options are saved for the next start.
+        ASSERT_EQ(context.round.roundStart, roundStart) << "a round on the finished game";
+        ASSERT_EQ(tally.differences(context.catalog), "");
+        ASSERT_LE(context.clock.remainingSeconds, 0);
+
+        // The program started again: the saved options, a fresh catalogue, the window's
+        // set-up with its first round and the game timer.
+        context.round = {};
+        context.clock = {};
+        context.clock.remainingSeconds = context.settings.maxTimer;
+        ASSERT_EQ(BuildCatalog(context.catalog, platform), 0);
+        ApplyModeVisibility(context);
+        StartNewRound(context);
+        platform.setTimer(Window::Main, gameTimerId, 1000);
         afterEvent();
         ASSERT_GE(context.catalog.count(), 2u);
         for (std::size_t i = 0; i < context.catalog.count(); ++i) {

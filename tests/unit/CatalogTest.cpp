@@ -1,4 +1,5 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
+#include "FailingAllocation.h"
 #include "game/PictureCatalog.h"
 #include "support/FakePlatform.h"
 #include "support/TempDir.h"
@@ -137,6 +138,20 @@ TEST_F(CatalogTest, MatchesIgnoringCaseAndTakesFoldersNamedBmp)
     EXPECT_NE(entry("mymain\\x.bmp"), nullptr);
 }
 
+TEST_F(CatalogTest, NamesWithABackslashAreLeftOut)
+{
+    // On Linux '\' is a letter of a name, but the paths would read it as a separator:
+    // back\slash.bmp as mymain/back/slash.bmp, ..\x.bmp outside the picture folder.
+    dir.write("x.bmp", "");
+    dir.write("mymain/back/slash.bmp", "");
+    for (const char* name : { "cat.bmp", "back\\slash.bmp", "..\\x.bmp", "\\.bmp" }) {
+        dir.write(std::string("mymain/") + name, "");
+    }
+    ASSERT_EQ(BuildCatalog(catalog, platform), 0);
+    ASSERT_EQ(catalog.count(), 1u);
+    EXPECT_EQ(catalog[0].picturePath, "mymain\\cat.bmp");
+}
+
 TEST_F(CatalogTest, NoFolderOrNoPictureGivesMinusOneAndNothing)
 {
     addPictures(1);
@@ -179,6 +194,37 @@ TEST_F(CatalogTest, NamesBeyondThePathBoundAreLeftOut)
         EXPECT_LE(catalog[i].picturePath.size(), pathBound);
         EXPECT_LE(catalog[i].word.size(), pathBound);
     }
+}
+
+TEST_F(CatalogTest, RunningOutOfStorageStopsTheBuildWithWholeEntries)
+{
+    // Names too long to be kept inside a string object: every entry allocates.
+    addPictures(600, "a-picture-named-at-length-");
+    ASSERT_EQ(BuildCatalog(catalog, platform), 0);
+    const std::size_t all = catalog.count();
+    int failedMidway = 0;
+    for (long allowed = 0;; allowed += 53) {
+        int result = 0;
+        {
+            testing::AllocationFailure failure(allowed);
+            result = BuildCatalog(catalog, platform);
+        }
+        if (result == 0) {
+            EXPECT_EQ(catalog.count(), all);
+            break;
+        }
+        ASSERT_EQ(result, -1) << allowed;
+        ASSERT_LT(catalog.count(), all);
+        failedMidway += catalog.count() > 0 ? 1 : 0;
+        for (std::size_t i = 0; i < catalog.count(); ++i) {
+            const auto& entry = catalog[i];
+            const std::string stem = entry.picturePath.substr(7, entry.picturePath.size() - 11);
+            ASSERT_EQ(entry.picturePath, "mymain\\" + stem + ".bmp") << allowed;
+            ASSERT_EQ(entry.voicePath, "mymain\\" + stem + ".wav") << allowed;
+            ASSERT_EQ(entry.word, toUpperWord(stem)) << allowed;
+        }
+    }
+    EXPECT_GT(failedMidway, 3) << "storage never ran out half-way through the pictures";
 }
 
 TEST_F(CatalogTest, RebuildStartsAfresh)

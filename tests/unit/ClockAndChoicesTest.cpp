@@ -312,6 +312,29 @@ TEST_F(ClockAndChoicesTest, ChoiceOnTheLastSecondMakesTheNextTickTimeUp)
     EXPECT_EQ(platform.created.count(Window::Report), 1u);
 }
 
+TEST_F(ClockAndChoicesTest, AfterTimeUpNoChoiceIsJudgedButTheLateTickRepeatsTheReport)
+{
+    context.settings.useTimer = 1;
+    context.clock.remainingSeconds = 1;
+    setRound({ 0, 1, 0, 1 }, 0);
+    tick(1);
+    ASSERT_EQ(platform.count("disable"), 1);
+    const auto before = counts();
+    const std::int64_t roundStart = context.round.roundStart;
+    platform.clearRecords();
+    for (int id : { 1000, 1001, 1026, 1027 }) { // right and wrong, pictures and words
+        OnPictureChosen(context, id);
+    }
+    EXPECT_EQ(counts(), before);
+    EXPECT_EQ(context.round.answered, 0);
+    EXPECT_TRUE(platform.calls.empty());
+    EXPECT_TRUE(platform.sounds.empty());
+    // The 1,000,000 ms tick still ends the finished game again, without a new round.
+    tick(1);
+    EXPECT_EQ(context.round.roundStart, roundStart);
+    EXPECT_EQ(platform.sounds.back().path, "applause.wav");
+}
+
 TEST_F(ClockAndChoicesTest, WithoutCountdownTheTextStaysAndNoReportComes)
 {
     context.clock.remainingSeconds = 5;

@@ -69,6 +69,35 @@ TEST_F(FileSystemTest, ResolvesEachComponentIgnoringCase)
     EXPECT_EQ(localPath("other\\cat.bmp"), "other/cat.bmp");
 }
 
+TEST_F(FileSystemTest, ResolvesLettersBeyondAsciiIgnoringCase)
+{
+    dir.write("mymain/\xc3\xa9t\xc3\xa9.wav"); // été.wav
+    dir.write("mymain/\xd0\xba\xd0\xbe\xd1\x82.bmp"); // кот.bmp
+    EXPECT_EQ(localPath("MYMAIN\\\xc3\x89T\xc3\x89.WAV"), "mymain/\xc3\xa9t\xc3\xa9.wav");
+    EXPECT_EQ(
+        localPath("mymain\\\xd0\x9a\xd0\x9e\xd0\xa2.BMP"), "mymain/\xd0\xba\xd0\xbe\xd1\x82.bmp");
+    // Dotted capital I is no i: the name stays as spelled.
+    dir.write("mymain/pin.bmp");
+    EXPECT_EQ(localPath("mymain\\p\xc4\xb0n.bmp"), "mymain/p\xc4\xb0n.bmp");
+}
+
+TEST_F(FileSystemTest, FindFilesListsByNameUpperCasedInByteOrder)
+{
+    // Made out of order; '_' sorts after the letters once they are upper-cased, and
+    // names that differ only in case follow their bytes.
+    for (const char* name : { "banana.bmp", "_under.bmp", "\xc3\xa9t\xc3\xa9.bmp", "apple.bmp",
+             "Zebra.bmp", "cherry.bmp", "Apple.bmp", "b.bmp" }) {
+        dir.write(std::string("mymain/") + name);
+    }
+    std::vector<std::string> names;
+    for (const auto& file : files.findFiles("mymain\\*.bmp")) {
+        names.push_back(file.name);
+    }
+    EXPECT_EQ(names,
+        (std::vector<std::string> { "Apple.bmp", "apple.bmp", "b.bmp", "banana.bmp", "cherry.bmp",
+            "Zebra.bmp", "_under.bmp", "\xc3\xa9t\xc3\xa9.bmp" }));
+}
+
 TEST_F(FileSystemTest, PrefersTheExactSpelling)
 {
     dir.write("cat.bmp", "lower");
@@ -137,7 +166,7 @@ TEST_F(FileSystemTest, FindFilesListsMatchesWithTheirMarks)
     ASSERT_NE(find(found, "cat.bmp"), nullptr);
     EXPECT_FALSE(find(found, "cat.bmp")->hidden);
 
-    // Absolute patterns too, and the list is the folder's own order each time.
+    // Absolute patterns too, in the same order.
     const auto again = files.findFiles(dir.str() + "\\MYMAIN\\*.BMP");
     ASSERT_EQ(again.size(), found.size());
     for (std::size_t i = 0; i < found.size(); ++i) {

@@ -78,6 +78,24 @@ TEST_F(SetupTest, OpeningShowsOptionsAndEveryPictureFileHiddenOnesUnchecked)
     EXPECT_EQ(platform.count("push"), 1);
 }
 
+TEST_F(SetupTest, ListsTheAddressablePicturesAlphabeticallyWithoutRegardToCase)
+{
+    // A mark for ..\x.bmp would land in the .hidden file of the application folder.
+    for (const char* name : { "Bee.bmp", "ant.bmp", "..\\x.bmp", "back\\slash.bmp" }) {
+        dir.write(std::string("mymain/") + name);
+    }
+    dir.write("x.bmp");
+    ShowSetupWindow(context, setupFields);
+    std::vector<std::string> labels;
+    for (const auto& item : setupFields.pictures) {
+        labels.push_back(item.label);
+    }
+    EXPECT_EQ(labels, (std::vector<std::string> { "ant", "Bee", "cat", "dog", "sun" }));
+    confirm();
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_FALSE(std::filesystem::exists(dir / ".hidden"));
+}
+
 TEST_F(SetupTest, ConfirmingUpperCaseFlagsTimeAndSavesThem)
 {
     ShowSetupWindow(context, setupFields);
@@ -122,6 +140,39 @@ TEST_F(SetupTest, ConfirmingRebuildsTheCatalogueAndStartsARound)
     }
     ASSERT_FALSE(platform.sounds.empty()); // the new round's prompt
     EXPECT_EQ(context.round.roundStart, platform.now);
+}
+
+TEST_F(SetupTest, ConfirmingAfterTimeUpSavesButTheFinishedGameStays)
+{
+    BuildCatalog(context.catalog, platform);
+    StartNewRound(context);
+    context.catalog.at(0).correctCount = 4;
+    context.clock.remainingSeconds = 1;
+    ShowSetupWindow(context, setupFields); // open across time-up
+    platform.now += 1000;
+    OnTick(context);
+    ASSERT_EQ(platform.count("disable"), 1);
+    const auto round = context.round;
+    setupFields.useWords = 1;
+    setupFields.maxTimeText = "2:00";
+    for (auto& item : setupFields.pictures) {
+        item.checked = item.label != "dog";
+    }
+    platform.clearRecords();
+    confirm();
+
+    EXPECT_EQ(context.settings.useWords, 1);
+    EXPECT_NE(dir.read("machine.reg").find("\"MAX_TIMER\"=dword:00000078"), std::string::npos);
+    EXPECT_EQ(dir.read("mymain/.hidden"), "dog.bmp\n");
+    EXPECT_FALSE(platform.windowShown[Window::Setup]);
+    // No round on a window that takes no input; the counts of the report stand.
+    EXPECT_EQ(context.round.roundStart, round.roundStart);
+    EXPECT_EQ(context.round.slotPicture, round.slotPicture);
+    EXPECT_TRUE(platform.sounds.empty());
+    EXPECT_EQ(platform.count("enable"), 0);
+    EXPECT_EQ(context.catalog.count(), 3u);
+    EXPECT_EQ(context.catalog.at(0).correctCount, 4);
+    EXPECT_LE(context.clock.remainingSeconds, 0);
 }
 
 TEST_F(SetupTest, UncheckingEveryPictureEmptiesTheGameWithoutBreakingIt)

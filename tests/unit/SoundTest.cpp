@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -227,6 +228,27 @@ TEST_F(SoundTest, MissingOrUnreadableFilePlaysTheChime)
         EXPECT_GE(seconds, chimeSeconds * 0.95);
         EXPECT_GE(find(captured(), chime), 0);
     }
+}
+
+TEST_F(SoundTest, UsersSdlVariablesNeitherSilenceTheGameNorKeepItFromEnding)
+{
+    // A driver that does not exist: the silent one keeps the timing of a synchronous sound.
+    ::setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    // SDL's own signal handlers would turn SIGTERM into a quit event nobody reads.
+    ::setenv("SDL_NO_SIGNAL_HANDLERS", "0", 1);
+    const std::string path
+        = dir.write("ramp.wav", wave(bytesOf(deviceSamples(0.4, ramp)), { 1, rate, 2, 16 }));
+    SdlSoundPlayer player;
+    const auto start = Clock::now();
+    player.play(path, SoundMode::Sync);
+    const double seconds = secondsSince(start);
+    EXPECT_EQ(player.driverName(), "dummy");
+    EXPECT_GE(seconds, 0.4 * 0.95);
+    struct sigaction action
+    { };
+    ASSERT_EQ(::sigaction(SIGTERM, nullptr, &action), 0);
+    EXPECT_EQ(action.sa_handler, SIG_DFL);
+    ::unsetenv("SDL_NO_SIGNAL_HANDLERS");
 }
 
 } // namespace

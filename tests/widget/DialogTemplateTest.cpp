@@ -13,7 +13,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -191,7 +191,7 @@ TEST(SetupControls, FollowTheirTemplateStyles)
     const BuiltDialog& dialog = built.dialog;
     EXPECT_EQ(dialog.controlAs<QCheckBox>(1018)->text(), "Field of 4");
     EXPECT_TRUE(dialog.controlAs<QLineEdit>(1025)->hasFrame());
-    auto* list = dialog.controlAs<QListWidget>(1019);
+    auto* list = dialog.controlAs<QListView>(1019);
     ASSERT_TRUE(list);
     EXPECT_EQ(list->flow(), QListView::TopToBottom);
     EXPECT_TRUE(list->isWrapping());

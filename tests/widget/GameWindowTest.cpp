@@ -216,6 +216,62 @@ TEST_F(MainWindowChoices, HidingTheWrongWordsPassesTheFocusToNoOtherWord)
     expectFocusParked();
 }
 
+TEST_F(MainWindowChoices, FocusGivenBackByAPopupOrTheWindowIsNoChoiceButTabIs)
+{
+    context.settings.useWords = 1;
+    startGame();
+    knownRound(0);
+    context.round.roundStart = platform.elapsedMs(); // a click in the round's first 250 ms
+    clickWord(1026);
+    ASSERT_EQ(QApplication::focusWidget(), control(1026)); // kept, and not judged
+    ASSERT_EQ(counts()[0], std::make_pair(0, 0));
+    passChoiceGuard();
+
+    QMenu* menu = main()->systemMenu(); // the menus and the box's own menu are popups too
+    menu->popup(main()->mapToGlobal(QPoint(10, 10)));
+    ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }));
+    menu->close();
+    ASSERT_EQ(QApplication::focusWidget(), control(1026));
+    EXPECT_EQ(counts()[0], std::make_pair(0, 0));
+    {
+        QWidget other; // another window takes the activation, then gives it back
+        other.show();
+        other.activateWindow();
+        ASSERT_TRUE(QTest::qWaitFor([&other] { return QApplication::activeWindow() == &other; }));
+    }
+    activateMain();
+    ASSERT_EQ(QApplication::focusWidget(), control(1026));
+    EXPECT_EQ(counts()[0], std::make_pair(0, 0));
+
+    // Tab and Shift+Tab onto a word are the keyboard's choices (the boxes are tab stops).
+    QTest::keyClick(control(1026), Qt::Key_Tab); // onto 1027, a wrong word
+    EXPECT_EQ(counts()[0], std::make_pair(0, 1));
+    knownRound(0);
+    control(1027)->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(control(1027), Qt::Key_Backtab); // back onto 1026, the right one
+    EXPECT_EQ(counts()[0], std::make_pair(1, 1));
+}
+
+TEST_F(MainWindowChoices, AfterTimeUpAWordGivenTheFocusJudgesNothing)
+{
+    context.settings.useWords = 1;
+    context.settings.useTimer = 1;
+    startGame();
+    knownRound(0);
+    context.clock.remainingSeconds = 1;
+    main()->setTimer(gameTimerId, 10);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !main()->takesInput(); }));
+    activateMain(); // back from the Report window
+    passChoiceGuard();
+    const auto before = counts();
+    for (Qt::FocusReason reason : { Qt::MouseFocusReason, Qt::TabFocusReason }) {
+        control(1026)->setFocus(reason); // right
+        control(1027)->setFocus(reason); // wrong
+    }
+    EXPECT_EQ(counts(), before);
+    EXPECT_EQ(context.round.answered, 0); // a right choice would start a round, then time-up
+}
+
 TEST_F(MainWindowChoices, WindowActivatedAgainMakesNoChoice)
 {
     context.settings.useWords = 1;

@@ -7,7 +7,7 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 
 namespace pikora::testing {
@@ -39,14 +39,17 @@ protected:
             QTest::qWaitFor([this] { return QApplication::activeWindow() == setupWindow(); }));
     }
 
-    QListWidget* list() const { return setupWindow()->pictureList(); }
+    // The list as the view shows it: its model's rows.
+    QAbstractItemModel* list() const { return setupWindow()->pictureList()->model(); }
+    QString label(int row) const { return list()->index(row, 0).data().toString(); }
 
     std::map<std::string, bool> listedChecks() const
     {
         std::map<std::string, bool> checks;
-        for (int i = 0; i < list()->count(); ++i) {
-            checks[list()->item(i)->text().toStdString()]
-                = list()->item(i)->checkState() == Qt::Checked;
+        for (int i = 0; i < list()->rowCount(); ++i) {
+            checks[label(i).toStdString()]
+                = list()->index(i, 0).data(Qt::CheckStateRole).value<Qt::CheckState>()
+                == Qt::Checked;
         }
         return checks;
     }
@@ -95,8 +98,8 @@ TEST_F(SetupWindow, OpeningShowsTheOptionsAndEveryPictureFileHiddenOnesUnchecked
     EXPECT_EQ(listedChecks(),
         (std::map<std::string, bool> {
             { "cat", true }, { "dog", false }, { "fox", true }, { "sun", true } }));
-    for (int i = 0; i < list()->count(); ++i) {
-        EXPECT_TRUE(list()->item(i)->flags() & Qt::ItemIsUserCheckable);
+    for (int i = 0; i < list()->rowCount(); ++i) {
+        EXPECT_TRUE(list()->flags(list()->index(i, 0)) & Qt::ItemIsUserCheckable);
     }
     EXPECT_EQ(setupWindow()->parentWidget(), main());
     EXPECT_TRUE(platform.messages.empty());
@@ -128,11 +131,12 @@ TEST_F(SetupWindow, OkSavesTheOptionsMarksThePicturesAndRestartsTheGame)
     auto* maxTime = qobject_cast<QLineEdit*>(setupWindow()->control(setup::MaxTime));
     maxTime->selectAll();
     QTest::keyClicks(maxTime, "5:00");
-    for (int i = 0; i < list()->count(); ++i) {
-        if (list()->item(i)->text() == "dog") {
-            list()->item(i)->setCheckState(Qt::Unchecked);
-        }
-    }
+    // Typing a name picks its item, and the space bar toggles its check.
+    QListView* view = setupWindow()->pictureList();
+    view->setFocus();
+    QTest::keyClicks(view, "do");
+    QTest::keyClick(view, Qt::Key_Space);
+    ASSERT_FALSE(listedChecks().at("dog"));
     click(setup::Ok);
 
     EXPECT_FALSE(setupWindow()->isVisible());
@@ -187,7 +191,7 @@ TEST_F(SetupWindow, OpeningAgainDiscardsUnconfirmedChanges)
         for (const auto& [label, isChecked] : listedChecks()) {
             EXPECT_TRUE(isChecked) << label;
         }
-        EXPECT_EQ(list()->count(), 4);
+        EXPECT_EQ(list()->rowCount(), 4);
         click(setup::Cancel);
     }
     EXPECT_EQ(windows->made(Window::Setup), 1);

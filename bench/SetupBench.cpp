@@ -1,0 +1,66 @@
+// Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
+// Opening the Setup window over large picture folders: FillPictureList, the push of the
+// fields into the window and its first paint, at 1,000, 10,000 and 100,000 pictures. Linear
+// filling keeps the time per picture level (items_per_second).
+#include "PictureFolders.h"
+#include "game/GameContext.h"
+#include "tests/support/FilesOnlyPlatform.h"
+#include "ui/Setup.h"
+#include "ui/SetupLogic.h"
+
+#include <filesystem>
+
+#include <QApplication>
+#include <QListView>
+#include <benchmark/benchmark.h>
+
+namespace pikora {
+namespace {
+
+PictureFolders folders;
+
+void BM_OpenSetup(benchmark::State& state)
+{
+    const auto pictures = static_cast<int>(state.range(0));
+    std::filesystem::current_path(folders.appFolder(pictures));
+    testing::FilesOnlyPlatform platform;
+    GameContext context(platform);
+    SetupFields fields;
+    QWidget owner;
+    ui::setup window(context, fields, &owner);
+    for (auto _ : state) {
+        FillPictureList(platform, fields);
+        window.pushFields();
+        window.show();
+        benchmark::DoNotOptimize(window.grab()); // paints now, the list laid out for it
+        state.PauseTiming();
+        window.hide();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+    if (window.pictureList()->model()->rowCount() != pictures) {
+        state.SkipWithError("the list missed pictures");
+        return;
+    }
+    state.SetItemsProcessed(state.iterations() * pictures);
+}
+
+BENCHMARK(BM_OpenSetup)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace pikora
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
