@@ -205,11 +205,11 @@ std::vector<Item> makePictureFolder(const std::filesystem::path& folder, const O
     m.badVoice("v-empty", "a zero-byte wave", "");
     m.badVoice("v-cut-header", "a wave cut inside its header", voice.substr(0, 20));
     m.badVoice("v-truncated", "a wave claiming 1 s that holds 0.2 s", voice.substr(0, 44 + 1600),
-        Voice::Either);
+        Voice::Heard);
     m.badVoice("v-mp3", "a wave of encoding 0x55 (MP3)", wave(tone(0.2), { 0x55, 8000, 1, 8 }));
     m.badVoice("v-unknown", "a wave of encoding 0x9999", wave(tone(0.2), { 0x9999, 8000, 1, 8 }));
     m.badVoice("v-claims-hours", "a wave claiming hours that holds 0.2 s",
-        wave(tone(0.2), {}, 0xffffff00u), Voice::Either);
+        wave(tone(0.2), {}, 0xffffff00u), Voice::Heard);
     m.good({ "v-sparse-hour", "a sparse wave of one hour (28.8 MB)", Image::Shown, Voice::Chime });
     writeSparseWave(m.at("v-sparse-hour", ".wav"), 3600);
     m.good({ "v-sparse-3h", "a sparse wave of three hours (86 MB)", Image::Shown, Voice::Chime });
