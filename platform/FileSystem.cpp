@@ -150,6 +150,15 @@ std::string localPath(std::string_view path)
     return result;
 }
 
+std::string foldCase(std::string_view name)
+{
+    std::string folded(name);
+    for (char& c : folded) {
+        c = foldAscii(c);
+    }
+    return folded;
+}
+
 bool wildcardMatch(std::string_view pattern, std::string_view name)
 {
     // Iterative matcher with one backtrack point for the last '*': linear in practice.

@@ -14,6 +14,10 @@ namespace pikora {
 // case, an exact match first. A component that matches nothing is kept as spelled.
 std::string localPath(std::string_view path);
 
+// The key under which paths match names without regard to letter case: two names with the
+// same key answer for each other (ASCII letters fold).
+std::string foldCase(std::string_view name);
+
 // Case-insensitive wildcard match of '*' and '?' over bytes (ASCII letters fold).
 bool wildcardMatch(std::string_view pattern, std::string_view name);
 
