@@ -1,7 +1,9 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 #include "Voices.h"
 
+#include "PackNames.h"
 #include "Wave.h"
+#include "platform/VoiceFile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -88,38 +90,77 @@ QString Speaker::speak(const QString& text, const QString& language, const QStri
     if (!info.isPcm16()) {
         return QStringLiteral("espeak-ng made no usable sound: %1").arg(info.problem);
     }
-    // Text espeak-ng cannot pronounce comes out as a few milliseconds of silence.
-    if (info.dataBytes < std::uint32_t(info.sampleRate * info.channels * 2 / 10)) {
-        return QStringLiteral("espeak-ng said nothing for '%1'").arg(text);
-    }
     return {};
 }
 
-QString convertRecording(const QString& in, const QString& out)
+QString convertVoice(const QString& in, const QString& what, const QString& out, QString& warning)
 {
-    if (!QFileInfo(in).isFile()) {
-        return QStringLiteral("the recording %1 does not exist").arg(in);
+    const QFileInfo source(in);
+    if (!source.isFile()) {
+        return QStringLiteral("%1 does not exist").arg(what);
+    }
+    if (source.size() == 0) {
+        return QStringLiteral("%1 is empty").arg(what);
     }
     QFile::remove(out);
-    if (inspectWaveFile(in).isPcm16()) {
-        return QFile::copy(in, out) ? QString()
-                                    : QStringLiteral("the recording %1 cannot be copied").arg(in);
-    }
-    const RunResult result = run(QStringLiteral("sox"),
-        { in, QStringLiteral("-b"), QStringLiteral("16"), QStringLiteral("-e"),
-            QStringLiteral("signed-integer"), QStringLiteral("-t"), QStringLiteral("wav"), out },
-        {});
+    // Quieter than -50 dB at either end is trimmed, and 50 ms of silence ends the voice as a
+    // release; the channels are mixed into one.
+    const QString trim = QStringLiteral("silence 1 0.005 0.3%");
+    // -R: the same dither each run, so the same list makes the same files.
+    QStringList arguments = { QStringLiteral("-V1"), QStringLiteral("-R"), in, QStringLiteral("-r"),
+        QString::number(VoiceLimits::deviceRate), QStringLiteral("-c"), QStringLiteral("1"),
+        QStringLiteral("-b"), QStringLiteral("16"), QStringLiteral("-e"),
+        QStringLiteral("signed-integer"), QStringLiteral("-t"), QStringLiteral("wav"), out };
+    arguments << trim.split(u' ') << QStringLiteral("reverse") << trim.split(u' ')
+              << QStringLiteral("reverse") << QStringLiteral("pad") << QStringLiteral("0")
+              << QStringLiteral("0.05");
+    const RunResult result = run(QStringLiteral("sox"), arguments, {});
     if (!result.started) {
-        return QStringLiteral("sox is needed to convert %1 (Debian package sox)").arg(in);
+        return QStringLiteral("sox is needed to make voices (Debian package sox)");
     }
     if (result.exitCode != 0) {
-        return QStringLiteral("the recording %1 cannot be converted: %2")
-            .arg(in, firstLine(result.errors));
+        return QStringLiteral("%1 cannot be read by sox: %2")
+            .arg(what, firstLine(result.errors).remove(QStringLiteral("sox FAIL formats: ")));
     }
     const WaveInfo info = inspectWaveFile(out);
-    return info.isPcm16()
-        ? QString()
-        : QStringLiteral("the recording %1 gave no sound: %2").arg(in, info.problem);
+    if (!info.isPcm16()) {
+        return QStringLiteral("%1 is silent").arg(what);
+    }
+    const double seconds = double(info.dataBytes) / (2.0 * info.sampleRate);
+    if (seconds > VoiceLimits::maxSeconds) {
+        const QString whole = out + QStringLiteral(".whole.wav");
+        QFile::rename(out, whole);
+        const RunResult cut = run(QStringLiteral("sox"),
+            { QStringLiteral("-V1"), QStringLiteral("-R"), whole, out, QStringLiteral("trim"),
+                QStringLiteral("0"), QString::number(VoiceLimits::maxSeconds) },
+            {});
+        QFile::remove(whole);
+        if (cut.exitCode != 0) {
+            return QStringLiteral("%1 cannot be cut to %2 s: %3")
+                .arg(what)
+                .arg(VoiceLimits::maxSeconds)
+                .arg(firstLine(cut.errors));
+        }
+        warning = QStringLiteral("%1 lasts %2 s; cut to the %3 s the game plays")
+                      .arg(what)
+                      .arg(qRound(seconds))
+                      .arg(VoiceLimits::maxSeconds);
+    }
+    const VoiceVerdict voice = judgeVoice(QFile::encodeName(out).toStdString(), kSilentPeak);
+    if (!voice.problem.empty()) {
+        return QStringLiteral("%1 gave a voice the game cannot play: %2")
+            .arg(what, QString::fromStdString(voice.problem));
+    }
+    if (voice.peak < kSilentPeak) {
+        return QStringLiteral("%1 is silent").arg(what);
+    }
+    if (voice.seconds < kMinVoiceSeconds) {
+        return QStringLiteral("%1 lasts only %2 s once its silence is trimmed; a voice needs %3 s")
+            .arg(what)
+            .arg(voice.seconds, 0, 'f', 2)
+            .arg(kMinVoiceSeconds);
+    }
+    return {};
 }
 
 } // namespace pikora::pack
