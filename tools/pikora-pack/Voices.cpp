@@ -93,6 +93,56 @@ QString Speaker::speak(const QString& text, const QString& language, const QStri
     return {};
 }
 
+namespace {
+
+// A release of silence after the sound, so that it does not end in a click.
+constexpr double kReleaseSeconds = 0.05;
+// A sound shorter than this once trimmed is a click, not a word; a longer one that is still
+// shorter than the game's minimum (a letter's name) gets more silence after it.
+constexpr double kShortestSound = 0.03;
+
+// Runs sox with `effects` over the wave file `path`, in place; what went wrong.
+QString soxInPlace(const QString& path, const QStringList& effects)
+{
+    const QString before = path + QStringLiteral(".before.wav");
+    QFile::remove(before);
+    QFile::rename(path, before);
+    const RunResult result = run(QStringLiteral("sox"),
+        QStringList { QStringLiteral("-V1"), QStringLiteral("-R"), before, path } + effects, {});
+    QFile::remove(before);
+    return result.exitCode == 0 ? QString() : firstLine(result.errors);
+}
+
+// Brings a converted voice within the lengths the game plays well: cut to the cap with a
+// warning, or a short word given silence up to the minimum.
+QString fitLength(const QString& out, const QString& what, QString& warning)
+{
+    const WaveInfo info = inspectWaveFile(out);
+    if (!info.isPcm16()) {
+        return QStringLiteral("%1 is silent").arg(what);
+    }
+    const double seconds = double(info.dataBytes) / (2.0 * info.sampleRate);
+    QString problem;
+    if (seconds > VoiceLimits::maxSeconds) {
+        problem = soxInPlace(out,
+            { QStringLiteral("trim"), QStringLiteral("0"),
+                QString::number(VoiceLimits::maxSeconds) });
+        warning = QStringLiteral("%1 lasts %2 s; cut to the %3 s the game plays")
+                      .arg(what)
+                      .arg(qRound(seconds))
+                      .arg(VoiceLimits::maxSeconds);
+    } else if (seconds < kMinVoiceSeconds && seconds >= kShortestSound + kReleaseSeconds) {
+        problem = soxInPlace(out,
+            { QStringLiteral("pad"), QStringLiteral("0"),
+                QString::number(kMinVoiceSeconds - seconds + 0.005) });
+    }
+    return problem.isEmpty()
+        ? QString()
+        : QStringLiteral("%1 cannot be brought to length: %2").arg(what, problem);
+}
+
+} // namespace
+
 QString convertVoice(const QString& in, const QString& what, const QString& out, QString& warning)
 {
     const QFileInfo source(in);
@@ -103,17 +153,16 @@ QString convertVoice(const QString& in, const QString& what, const QString& out,
         return QStringLiteral("%1 is empty").arg(what);
     }
     QFile::remove(out);
-    // Quieter than -50 dB at either end is trimmed, and 50 ms of silence ends the voice as a
-    // release; the channels are mixed into one.
+    // Quieter than -50 dB at either end is trimmed, then the release follows; the channels
+    // are mixed into one. -R: the same dither each run, so a list makes the same files.
     const QString trim = QStringLiteral("silence 1 0.005 0.3%");
-    // -R: the same dither each run, so the same list makes the same files.
     QStringList arguments = { QStringLiteral("-V1"), QStringLiteral("-R"), in, QStringLiteral("-r"),
         QString::number(VoiceLimits::deviceRate), QStringLiteral("-c"), QStringLiteral("1"),
         QStringLiteral("-b"), QStringLiteral("16"), QStringLiteral("-e"),
         QStringLiteral("signed-integer"), QStringLiteral("-t"), QStringLiteral("wav"), out };
     arguments << trim.split(u' ') << QStringLiteral("reverse") << trim.split(u' ')
               << QStringLiteral("reverse") << QStringLiteral("pad") << QStringLiteral("0")
-              << QStringLiteral("0.05");
+              << QString::number(kReleaseSeconds);
     const RunResult result = run(QStringLiteral("sox"), arguments, {});
     if (!result.started) {
         return QStringLiteral("sox is needed to make voices (Debian package sox)");
@@ -122,29 +171,8 @@ QString convertVoice(const QString& in, const QString& what, const QString& out,
         return QStringLiteral("%1 cannot be read by sox: %2")
             .arg(what, firstLine(result.errors).remove(QStringLiteral("sox FAIL formats: ")));
     }
-    const WaveInfo info = inspectWaveFile(out);
-    if (!info.isPcm16()) {
-        return QStringLiteral("%1 is silent").arg(what);
-    }
-    const double seconds = double(info.dataBytes) / (2.0 * info.sampleRate);
-    if (seconds > VoiceLimits::maxSeconds) {
-        const QString whole = out + QStringLiteral(".whole.wav");
-        QFile::rename(out, whole);
-        const RunResult cut = run(QStringLiteral("sox"),
-            { QStringLiteral("-V1"), QStringLiteral("-R"), whole, out, QStringLiteral("trim"),
-                QStringLiteral("0"), QString::number(VoiceLimits::maxSeconds) },
-            {});
-        QFile::remove(whole);
-        if (cut.exitCode != 0) {
-            return QStringLiteral("%1 cannot be cut to %2 s: %3")
-                .arg(what)
-                .arg(VoiceLimits::maxSeconds)
-                .arg(firstLine(cut.errors));
-        }
-        warning = QStringLiteral("%1 lasts %2 s; cut to the %3 s the game plays")
-                      .arg(what)
-                      .arg(qRound(seconds))
-                      .arg(VoiceLimits::maxSeconds);
+    if (const QString problem = fitLength(out, what, warning); !problem.isEmpty()) {
+        return problem;
     }
     const VoiceVerdict voice = judgeVoice(QFile::encodeName(out).toStdString(), kSilentPeak);
     if (!voice.problem.empty()) {
