@@ -3,11 +3,15 @@
 // voice file (decoded and converted to the device's format on each call, as the game does),
 // beside the same device given already converted samples of the same length straight
 // through SDL_QueueAudio. The moment the device takes samples is when the size of its queue
-// drops below what was just queued; with SDL's dummy or disk driver that is when the
-// driver's thread takes its next buffer, with a real card the card's own latency follows.
+// first drops; with SDL's dummy or disk driver that is when the driver's thread takes its
+// next buffer, with a real card the card's own latency follows.
+// Then the asynchronous play call alone, for a voice at the player's length cap (10 minutes
+// at 48 kHz, resampled for the device) beside the same call for the short voice: the window's
+// thread waits for the call, however long the voice.
 //
 //   usage: pikora_sound_bench [RUNS]      (SDL_AUDIODRIVER=dummy unless set)
 //   prints: result sound_start_ms <median ms> <baseline median ms> ms
+//           result play_return_ms <median ms, long voice> <median ms, short voice> ms
 #include "platform/SdlSoundPlayer.h"
 #include "support/TempDir.h"
 #include "support/WaveFile.h"
@@ -28,14 +32,18 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// The device the player opened: the one open device whose queue holds samples right after
+// The device the player opened: the one open device whose queue holds samples soon after
 // a play call. SDL gives no other way to learn it without changing the player.
 SDL_AudioDeviceID findPlayersDevice()
 {
-    for (SDL_AudioDeviceID id = 1; id < 64; ++id) {
-        if (SDL_GetQueuedAudioSize(id) > 0) {
-            return id;
+    const auto begin = Clock::now();
+    while (Clock::now() - begin < std::chrono::seconds(2)) {
+        for (SDL_AudioDeviceID id = 1; id < 64; ++id) {
+            if (SDL_GetQueuedAudioSize(id) > 0) {
+                return id;
+            }
         }
+        std::this_thread::sleep_for(std::chrono::microseconds(100));
     }
     return 0;
 }
@@ -43,16 +51,33 @@ SDL_AudioDeviceID findPlayersDevice()
 // Milliseconds from calling `start` to the device taking the first of the queued samples.
 double untilFirstTaken(SDL_AudioDeviceID device, const std::function<void()>& start)
 {
+    // From silence: the player replaces what the device holds when its samples are ready,
+    // which would look like the device taking some.
+    SDL_ClearQueuedAudio(device);
     const auto begin = Clock::now();
     start();
-    const Uint32 queued = SDL_GetQueuedAudioSize(device);
-    while (SDL_GetQueuedAudioSize(device) >= queued && queued > 0) {
+    const auto returned = Clock::now();
+    // The samples may reach the queue after the call returns, in pieces: the first drop of
+    // its size is the device taking some.
+    for (Uint32 before = SDL_GetQueuedAudioSize(device);;) {
         std::this_thread::sleep_for(std::chrono::microseconds(50));
-        if (Clock::now() - begin > std::chrono::seconds(2)) {
+        const Uint32 now = SDL_GetQueuedAudioSize(device);
+        if (now < before) {
+            break;
+        }
+        before = now;
+        if (Clock::now() - returned > std::chrono::seconds(2)) {
             std::fprintf(stderr, "sound bench: the device took nothing in 2 s\n");
             std::exit(1);
         }
     }
+    return std::chrono::duration<double, std::milli>(Clock::now() - begin).count();
+}
+
+double millisecondsOf(const std::function<void()>& call)
+{
+    const auto begin = Clock::now();
+    call();
     return std::chrono::duration<double, std::milli>(Clock::now() - begin).count();
 }
 
@@ -94,15 +119,36 @@ int main(int argc, char** argv)
             untilFirstTaken(device, [&] { player.play(voice, pikora::SoundMode::Async); }));
         std::this_thread::sleep_for(std::chrono::microseconds(3000 + (i * 2311) % 12000));
         baselineMs.push_back(untilFirstTaken(device, [&] {
-            SDL_ClearQueuedAudio(device);
             SDL_QueueAudio(device, converted.data(), static_cast<Uint32>(converted.size()));
         }));
     }
+
+    const std::string longVoice = (folder / "ten-minutes.wav").string();
+    pikora::testing::writeWave(longVoice, 48000 * 600, 48000, 1);
+    std::vector<double> longReturnMs;
+    std::vector<double> shortReturnMs;
+    for (int i = 0; i < std::max(3, runs / 10); ++i) {
+        longReturnMs.push_back(
+            millisecondsOf([&] { player.play(longVoice, pikora::SoundMode::Async); }));
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        shortReturnMs.push_back(
+            millisecondsOf([&] { player.play(voice, pikora::SoundMode::Async); }));
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    const double longStartMs
+        = untilFirstTaken(device, [&] { player.play(longVoice, pikora::SoundMode::Async); });
+    std::fprintf(stderr,
+        "sound: play call returns after %.2f to %.2f ms for 10 minutes, which start after %.2f "
+        "ms\n",
+        *std::min_element(longReturnMs.begin(), longReturnMs.end()),
+        *std::max_element(longReturnMs.begin(), longReturnMs.end()), longStartMs);
     std::fprintf(stderr, "sound: driver %s, player %.2f to %.2f ms, bare queue %.2f to %.2f ms\n",
         player.driverName().c_str(), *std::min_element(playerMs.begin(), playerMs.end()),
         *std::max_element(playerMs.begin(), playerMs.end()),
         *std::min_element(baselineMs.begin(), baselineMs.end()),
         *std::max_element(baselineMs.begin(), baselineMs.end()));
     std::printf("result sound_start_ms %.2f %.2f ms\n", median(playerMs), median(baselineMs));
+    std::printf(
+        "result play_return_ms %.2f %.2f ms\n", median(longReturnMs), median(shortReturnMs));
     return 0;
 }

@@ -39,9 +39,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Found by dpkg-shlibdeps: the libraries. Not found: the dialog font the windows are measured
-# with. pikora-pack speaks the words with espeak-ng and draws the pictures with the emoji font.
+# with. pikora-pack speaks the words with espeak-ng, makes every voice with sox, draws the
+# pictures with the emoji font and reads WebP and TIFF pictures with Qt's image plugins.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "espeak-ng, fonts-noto-color-emoji, fonts-noto-core, fonts-noto-cjk, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "espeak-ng, sox, fonts-noto-color-emoji, fonts-noto-core, \
+fonts-noto-cjk, qt6-translations-l10n, qt6-image-formats-plugins")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${debianScripts}/postinst ${debianScripts}/postrm)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 

@@ -11,7 +11,7 @@ namespace pikora {
 
 // Turns a program path ("mymain\cat.bmp") into the local one: '\' becomes '/', and each
 // component that does not exist as spelled is looked up without regard to letter case
-// (foldCase: Unicode for UTF-8 names, ASCII otherwise), an exact match first. A component
+// (foldCase in LetterCase.h: Unicode for UTF-8 names, ASCII otherwise), an exact match first. A component
 // that matches nothing is kept as spelled.
 std::string localPath(std::string_view path);
 

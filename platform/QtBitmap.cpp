@@ -1,6 +1,8 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 #include "QtBitmap.h"
 
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -15,47 +17,137 @@ namespace {
 // Opens a regular file by the exact bytes of its name: a name that is not UTF-8 would
 // not survive the trip through a QString. Anything else is refused before it is read: a
 // FIFO would stall the game until someone writes to it, and a device may never end.
-int openRegularFile(const std::string& localPath)
+int openRegularFile(const std::string& localPath, std::string& problem)
 {
     const int fd = ::open(localPath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
+        problem = errno == ENOENT ? "the file is missing"
+                                  : std::string("it cannot be read: ") + std::strerror(errno);
         return -1;
     }
     struct stat st
     { };
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        problem = S_ISDIR(st.st_mode) ? "a folder, not a picture" : "not a regular file";
         ::close(fd);
         return -1;
     }
     return fd;
 }
 
+// What the header of a BMP file says of its pixel data.
+struct BmpLayout
+{
+    bool runLength = false; // RLE4 or RLE8: pixels the codes skip are never written
+    qint64 bytesNeeded = 0; // the file size its pixels need; 0 when unknown
+};
+
+BmpLayout bmpLayout(const QByteArray& head)
+{
+    BmpLayout layout;
+    const auto le = [&](int at, int size) {
+        quint32 value = 0;
+        for (int i = size - 1; i >= 0; --i) {
+            value = (value << 8) | static_cast<quint8>(head[at + i]);
+        }
+        return value;
+    };
+    if (head.size() < 26 || !head.startsWith("BM")) {
+        return layout;
+    }
+    const qint64 offset = le(10, 4);
+    const bool core = le(14, 4) == 12; // the oldest header, with 16-bit sizes
+    if (!core && head.size() < 38) {
+        return layout;
+    }
+    const qint64 width = core ? le(18, 2) : std::abs(qint64(qint32(le(18, 4))));
+    const qint64 height = core ? le(20, 2) : std::abs(qint64(qint32(le(22, 4))));
+    const qint64 bits = core ? le(24, 2) : le(28, 2);
+    const quint32 compression = core ? 0 : le(30, 4);
+    layout.runLength = compression == 1 || compression == 2;
+    if (layout.runLength) {
+        const qint64 coded = le(34, 4); // the size of the codes
+        layout.bytesNeeded = coded > 0 ? offset + coded : 0;
+    } else if (width <= maxPictureSide && height <= maxPictureSide) {
+        layout.bytesNeeded = offset + (width * bits + 31) / 32 * 4 * height;
+    }
+    return layout;
+}
+
+// An image of the size and format the reader will make, filled with one plain colour. Qt's
+// readers decode into a given image of the right size and format, and Qt's BMP reader leaves
+// the pixels a short file does not reach as it finds them. Null when the reader cannot say,
+// or when Qt's own allocation limit would refuse the picture anyway.
+QImage plainCanvas(QImageReader& reader, const QSize& size)
+{
+    const QImage::Format format = reader.imageFormat();
+    if (!size.isValid() || size.isEmpty() || format == QImage::Format_Invalid) {
+        return {};
+    }
+    const qint64 bytes
+        = qint64(size.width()) * size.height() * QImage::toPixelFormat(format).bitsPerPixel() / 8;
+    const int limitMb = QImageReader::allocationLimit();
+    if (limitMb > 0 && bytes > qint64(limitMb) * 1024 * 1024) {
+        return {};
+    }
+    QImage canvas(size, format);
+    if (format == QImage::Format_Indexed8 || format == QImage::Format_Mono
+        || format == QImage::Format_MonoLSB) {
+        canvas.fill(0u);
+    } else {
+        canvas.fill(Qt::white);
+    }
+    return canvas;
+}
+
 } // namespace
 
-std::unique_ptr<QtBitmap> QtBitmap::load(const std::string& localPath)
+DecodedPicture decodePicture(const std::string& localPath)
 {
-    const int fd = openRegularFile(localPath);
+    DecodedPicture result;
+    const int fd = openRegularFile(localPath, result.problem);
     if (fd < 0) {
-        return nullptr;
+        return result;
     }
     QFile file;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        return nullptr;
+        result.problem = "it cannot be read";
+        return result;
     }
+    const BmpLayout layout = bmpLayout(file.peek(64));
     QImageReader reader(&file);
     reader.setAutoTransform(false);
-    // A header may claim any size; refuse what no picture button could show rather than
-    // allocating it. 8000 × 8000 is far beyond any screen.
-    const QSize size = reader.size();
-    if (size.isValid() && (size.width() > 8000 || size.height() > 8000)) {
-        return nullptr;
+    // Qt gives a top-down BMP's height as its header does, below zero.
+    const QSize size(reader.size().width(), std::abs(reader.size().height()));
+    if (size.isValid() && (size.width() > maxPictureSide || size.height() > maxPictureSide)) {
+        result.problem = std::to_string(size.width()) + " × " + std::to_string(size.height())
+            + " pixels; the game shows at most " + std::to_string(maxPictureSide) + " each way";
+        return result;
     }
-    QImage image;
+    QImage image = plainCanvas(reader, size);
+    const qint64 canvas = image.cacheKey() >> 32; // which image, whatever was drawn on it
     if (!reader.read(&image) || image.isNull()) {
+        result.problem = "not a picture the game can read: " + reader.errorString().toStdString();
+        return result;
+    }
+    result.truncated = layout.bytesNeeded > 0 && file.size() < layout.bytesNeeded;
+    if ((result.truncated || layout.runLength) && (image.cacheKey() >> 32) != canvas) {
+        // The reader made an image of its own: what the file does not cover is garbage.
+        result.problem = "the file ends before its pixels do";
+        return result;
+    }
+    result.image = std::move(image);
+    return result;
+}
+
+std::unique_ptr<QtBitmap> QtBitmap::load(const std::string& localPath)
+{
+    DecodedPicture picture = decodePicture(localPath);
+    if (picture.image.isNull()) {
         return nullptr;
     }
-    return std::make_unique<QtBitmap>(QPixmap::fromImage(std::move(image)));
+    return std::make_unique<QtBitmap>(QPixmap::fromImage(std::move(picture.image)));
 }
 
 } // namespace pikora

@@ -18,14 +18,21 @@ struct SdlLibrary
     decltype(&::SDL_CloseAudioDevice) CloseAudioDevice;
     decltype(&::SDL_PauseAudioDevice) PauseAudioDevice;
     decltype(&::SDL_GetCurrentAudioDriver) GetCurrentAudioDriver;
-    decltype(&::SDL_RWFromFile) RWFromFile;
+    decltype(&::SDL_RWFromConstMem) RWFromConstMem;
     decltype(&::SDL_LoadWAV_RW) LoadWAV_RW;
     decltype(&::SDL_FreeWAV) FreeWAV;
-    decltype(&::SDL_BuildAudioCVT) BuildAudioCVT;
-    decltype(&::SDL_ConvertAudio) ConvertAudio;
+    decltype(&::SDL_NewAudioStream) NewAudioStream;
+    decltype(&::SDL_AudioStreamPut) AudioStreamPut;
+    decltype(&::SDL_AudioStreamGet) AudioStreamGet;
+    decltype(&::SDL_AudioStreamAvailable) AudioStreamAvailable;
+    decltype(&::SDL_AudioStreamFlush) AudioStreamFlush;
+    decltype(&::SDL_FreeAudioStream) FreeAudioStream;
     decltype(&::SDL_ClearQueuedAudio) ClearQueuedAudio;
     decltype(&::SDL_QueueAudio) QueueAudio;
     decltype(&::SDL_GetQueuedAudioSize) GetQueuedAudioSize;
+    decltype(&::SDL_GetError) GetError;
+    decltype(&::SDL_CreateThread) CreateThread;
+    decltype(&::SDL_WaitThread) WaitThread;
     decltype(&::SDL_Delay) Delay;
 };
 

@@ -2,10 +2,12 @@
 #include "SdlSoundPlayer.h"
 
 #include "SdlLibrary.h"
+#include "VoiceStream.h"
 
+#include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstring>
-#include <sys/stat.h>
 
 namespace pikora {
 
@@ -42,6 +44,7 @@ SdlSoundPlayer::SdlSoundPlayer() = default;
 SdlSoundPlayer::~SdlSoundPlayer()
 {
     finishPreparing();
+    stopFeeding();
     if (m_sdl != nullptr) {
         if (m_device != 0) {
             m_sdl->CloseAudioDevice(m_device);
@@ -50,11 +53,26 @@ SdlSoundPlayer::~SdlSoundPlayer()
     }
 }
 
+void SdlSoundPlayer::stopFeeding()
+{
+    if (m_feeder == nullptr) {
+        return;
+    }
+    {
+        const std::lock_guard lock(m_mutex);
+        m_stopping = true;
+        ++m_latest;
+    }
+    m_changed.notify_all();
+    m_sdl->WaitThread(m_feeder, nullptr);
+    m_feeder = nullptr;
+}
+
 void SdlSoundPlayer::prepare()
 {
     if (!m_preparing.joinable() && m_device == 0 && !m_failed) {
         // Only the loading: SDL keeps per-thread state that a thread of its own would leave
-        // behind, so every SDL call stays on the game's thread.
+        // behind, so SDL is called from the game's thread and from threads SDL made.
         m_preparing = std::thread([] { sdlLibrary(); });
     }
 }
@@ -99,7 +117,11 @@ bool SdlSoundPlayer::ensureDevice()
             m_device = m_sdl->OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
         }
     }
-    if (m_device == 0) {
+    if (m_device != 0) {
+        // SDL ends what it keeps for a thread when a thread it made ends.
+        m_feeder = m_sdl->CreateThread(&SdlSoundPlayer::feedingThread, "pikora-sound", this);
+    }
+    if (m_feeder == nullptr) {
         m_failed = true;
         return false;
     }
@@ -114,68 +136,97 @@ std::string SdlSoundPlayer::driverName()
     return name != nullptr ? name : std::string();
 }
 
-bool SdlSoundPlayer::decode(const std::string& localPath, std::vector<std::uint8_t>& samples) const
-{
-    struct stat st;
-    if (::stat(localPath.c_str(), &st) != 0 || !S_ISREG(st.st_mode)
-        || static_cast<std::uint64_t>(st.st_size) > maxFileBytes) {
-        return false;
-    }
-    SDL_AudioSpec spec {};
-    Uint8* buffer = nullptr;
-    Uint32 length = 0;
-    if (m_sdl->LoadWAV_RW(m_sdl->RWFromFile(localPath.c_str(), "rb"), 1, &spec, &buffer, &length)
-        == nullptr) {
-        return false;
-    }
-    const double seconds = static_cast<double>(length)
-        / (static_cast<double>(spec.freq) * spec.channels * (SDL_AUDIO_BITSIZE(spec.format) / 8));
-    if (!(seconds <= maxSeconds)) {
-        m_sdl->FreeWAV(buffer);
-        return false; // decoded at the device's rate it would not fit in memory
-    }
-    SDL_AudioCVT cvt {};
-    const int built = m_sdl->BuildAudioCVT(
-        &cvt, spec.format, spec.channels, spec.freq, deviceFormat, channels, sampleRate);
-    bool ok = built >= 0;
-    if (ok && built == 0) {
-        samples.assign(buffer, buffer + length);
-    } else if (ok) {
-        std::vector<std::uint8_t> work(
-            static_cast<std::size_t>(length) * static_cast<std::size_t>(cvt.len_mult));
-        std::memcpy(work.data(), buffer, length);
-        cvt.buf = work.data();
-        cvt.len = static_cast<int>(length);
-        ok = m_sdl->ConvertAudio(&cvt) == 0;
-        if (ok) {
-            work.resize(static_cast<std::size_t>(cvt.len_cvt));
-            samples = std::move(work);
-        }
-    }
-    m_sdl->FreeWAV(buffer);
-    samples.resize(samples.size() - samples.size() % bytesPerFrame);
-    return ok;
-}
-
 void SdlSoundPlayer::play(const std::string& localPath, SoundMode mode)
 {
     finishPreparing();
     if (!ensureDevice()) {
         return;
     }
-    std::vector<std::uint8_t> samples;
-    const bool decoded = decode(localPath, samples);
-    if (!decoded && m_defaultSound.empty()) {
-        m_defaultSound = defaultChime(); // made on first need: most runs never miss a file
+    std::uint64_t sound = 0;
+    {
+        const std::lock_guard lock(m_mutex);
+        sound = ++m_latest;
+        m_pending = localPath;
+        m_hasPending = true;
     }
-    const auto& data = decoded ? samples : m_defaultSound;
-    m_sdl->ClearQueuedAudio(m_device);
-    if (!data.empty()) {
-        m_sdl->QueueAudio(m_device, data.data(), static_cast<Uint32>(data.size()));
-    }
+    m_changed.notify_all();
     if (mode == SoundMode::Sync) {
+        {
+            std::unique_lock lock(m_mutex);
+            m_changed.wait(lock, [&] { return m_fed >= sound; });
+        }
         waitUntilPlayed();
     }
+}
+
+int SdlSoundPlayer::feedingThread(void* player)
+{
+    static_cast<SdlSoundPlayer*>(player)->feedSounds();
+    return 0;
+}
+
+void SdlSoundPlayer::feedSounds()
+{
+    std::unique_lock lock(m_mutex);
+    for (;;) {
+        m_changed.wait(lock, [&] { return m_hasPending || m_stopping; });
+        if (m_stopping) {
+            return;
+        }
+        const std::string path = std::move(m_pending);
+        const std::uint64_t sound = m_latest;
+        m_hasPending = false;
+        lock.unlock();
+        feed(path, sound);
+        lock.lock();
+        m_fed = std::max(m_fed, sound);
+        m_changed.notify_all();
+    }
+}
+
+void SdlSoundPlayer::feed(const std::string& localPath, std::uint64_t sound)
+{
+    VoiceStream stream(*m_sdl);
+    std::string problem;
+    if (!stream.open(localPath, problem)) {
+        if (m_defaultSound.empty()) {
+            m_defaultSound = defaultChime(); // made on first need: most runs never miss a file
+        }
+        queue(m_defaultSound, sound, true);
+        return;
+    }
+    std::vector<std::uint8_t> piece;
+    bool first = true;
+    while (stream.next(piece) && queue(piece, sound, first)) {
+        first = false;
+    }
+    if (first) {
+        queue({}, sound, true); // a sound without samples still cuts off the one playing
+    }
+}
+
+// Queues samples of `sound`; its first piece replaces what the device still holds, so the
+// sound playing goes on until the new one can start. The later pieces wait until the device
+// has no more than a second ahead. False when a newer sound replaced this one meanwhile,
+// which stops the feeding of this one.
+bool SdlSoundPlayer::queue(
+    const std::vector<std::uint8_t>& samples, std::uint64_t sound, bool first)
+{
+    constexpr Uint32 ahead = sampleRate * bytesPerFrame;
+    std::unique_lock lock(m_mutex);
+    while (!first && m_latest == sound && m_sdl->GetQueuedAudioSize(m_device) > ahead) {
+        m_changed.wait_for(lock, std::chrono::milliseconds(20));
+    }
+    if (m_latest != sound) {
+        return false;
+    }
+    if (first) {
+        m_sdl->ClearQueuedAudio(m_device);
+    }
+    if (!samples.empty()) {
+        m_sdl->QueueAudio(m_device, samples.data(), static_cast<Uint32>(samples.size()));
+    }
+    return true;
 }
 
 void SdlSoundPlayer::waitUntilPlayed() const

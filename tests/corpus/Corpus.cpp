@@ -87,6 +87,92 @@ std::string bitmap(int width, int height)
     return out;
 }
 
+namespace {
+
+// Colours that 5 bits a channel hold exactly; entries past these are black.
+constexpr std::uint32_t kPalette[] = { 0x00ff00, 0xff0000, 0x0000ff, 0xffff00 };
+
+int paletteIndex(const BitmapKind& kind, int x, int y)
+{
+    return kind.bits == 1 ? 1 : 1 + (x / 3 + y) % 3;
+}
+
+// One row of pixels: run-length codes ending the line, or the pixels padded to 4 bytes.
+std::string bitmapRow(const BitmapKind& kind, int width, int y)
+{
+    std::string row;
+    for (int x = 0; x < width;) {
+        const int index = paletteIndex(kind, x, y);
+        const std::uint32_t colour = kPalette[index];
+        int run = 1;
+        if (kind.runLength) {
+            while (x + run < width && run < 255 && paletteIndex(kind, x + run, y) == index) {
+                ++run;
+            }
+            row += static_cast<char>(run);
+            row += static_cast<char>(kind.bits == 4 ? (index << 4) | index : index);
+        } else if (kind.bits <= 8) {
+            const int perByte = 8 / kind.bits;
+            if (x % perByte == 0) {
+                row += '\0';
+            }
+            row.back() = static_cast<char>(
+                row.back() | (index << (kind.bits * (perByte - 1 - x % perByte))));
+        } else if (kind.bits == 16) {
+            const auto five = [&](int shift) { return ((colour >> shift) & 0xff) >> 3; };
+            putLittleEndian(row, (five(16) << 10) | (five(8) << 5) | five(0), 2);
+        } else {
+            putLittleEndian(row, colour | 0xff000000u, kind.bits / 8); // blue, green, red, (alpha)
+        }
+        x += run;
+    }
+    row.resize(kind.runLength ? row.size() : (row.size() + 3) & ~std::size_t(3), '\0');
+    return kind.runLength ? row + std::string("\0\0", 2) : row;
+}
+
+} // namespace
+
+std::string bitmapOfKind(const BitmapKind& kind, int width, int height)
+{
+    std::string pixels;
+    for (int r = 0; r < height; ++r) {
+        pixels += bitmapRow(kind, width, kind.topDown ? r : height - 1 - r);
+    }
+    if (kind.runLength) {
+        pixels += std::string("\0\1", 2); // the end of the picture
+    }
+    const int colours = kind.bits <= 8 ? 1 << kind.bits : 0;
+    std::string out = "BM";
+    putLittleEndian(out, 54 + 4 * colours + pixels.size(), 4);
+    putLittleEndian(out, 0, 4);
+    putLittleEndian(out, static_cast<std::uint64_t>(54 + 4 * colours), 4);
+    putLittleEndian(out, 40, 4);
+    putLittleEndian(out, static_cast<std::uint32_t>(width), 4);
+    putLittleEndian(out, static_cast<std::uint32_t>(kind.topDown ? -height : height), 4);
+    putLittleEndian(out, 1, 2);
+    putLittleEndian(out, static_cast<std::uint64_t>(kind.bits), 2);
+    putLittleEndian(out, kind.runLength ? (kind.bits == 8 ? 1 : 2) : 0, 4);
+    putLittleEndian(out, pixels.size(), 4);
+    putLittleEndian(out, 2835, 4);
+    putLittleEndian(out, 2835, 4);
+    putLittleEndian(out, static_cast<std::uint64_t>(colours), 4);
+    putLittleEndian(out, 0, 4);
+    for (int i = 0; i < colours; ++i) {
+        putLittleEndian(out, i < 4 ? kPalette[i] : 0, 4);
+    }
+    return out + pixels;
+}
+
+std::uint32_t bitmapColour(const BitmapKind& kind, int x, int y)
+{
+    return kPalette[paletteIndex(kind, x, y)];
+}
+
+std::uint32_t bitmapPaletteFirst()
+{
+    return kPalette[0];
+}
+
 std::string tone(double seconds)
 {
     const int frames = static_cast<int>(seconds * 8000);
@@ -205,11 +291,11 @@ std::vector<Item> makePictureFolder(const std::filesystem::path& folder, const O
     m.badVoice("v-empty", "a zero-byte wave", "");
     m.badVoice("v-cut-header", "a wave cut inside its header", voice.substr(0, 20));
     m.badVoice("v-truncated", "a wave claiming 1 s that holds 0.2 s", voice.substr(0, 44 + 1600),
-        Voice::Either);
+        Voice::Heard);
     m.badVoice("v-mp3", "a wave of encoding 0x55 (MP3)", wave(tone(0.2), { 0x55, 8000, 1, 8 }));
     m.badVoice("v-unknown", "a wave of encoding 0x9999", wave(tone(0.2), { 0x9999, 8000, 1, 8 }));
     m.badVoice("v-claims-hours", "a wave claiming hours that holds 0.2 s",
-        wave(tone(0.2), {}, 0xffffff00u), Voice::Either);
+        wave(tone(0.2), {}, 0xffffff00u), Voice::Heard);
     m.good({ "v-sparse-hour", "a sparse wave of one hour (28.8 MB)", Image::Shown, Voice::Chime });
     writeSparseWave(m.at("v-sparse-hour", ".wav"), 3600);
     m.good({ "v-sparse-3h", "a sparse wave of three hours (86 MB)", Image::Shown, Voice::Chime });

@@ -45,6 +45,22 @@ std::string bitmap(int width, int height); // 24-bit, a colour gradient
 // The 54 bytes that start a 24-bit BMP of the given size; no pixels follow.
 std::string bitmapHeader(std::int32_t width, std::int32_t height);
 
+// The BMP encodings: 1, 4 and 8 bits a pixel with a palette (4 and 8 also run-length
+// coded), 16 (5 bits a colour), 24 and 32 bits; rows bottom-up or top-down.
+struct BitmapKind
+{
+    int bits = 24;
+    bool runLength = false;
+    bool topDown = false;
+    const char* name = "";
+};
+// A picture of stripes in three colours (one with 1 bit a pixel) in the given encoding.
+// The palette's first colour is never drawn, nor white.
+std::string bitmapOfKind(const BitmapKind& kind, int width, int height);
+// The colour, 0xRRGGBB, of a pixel of such a picture; index 0 of its palette.
+std::uint32_t bitmapColour(const BitmapKind& kind, int x, int y);
+std::uint32_t bitmapPaletteFirst();
+
 // A RIFF wave around samples, 8 kHz 8-bit mono unless told otherwise.
 using testing::wave;
 using testing::WaveFormat;

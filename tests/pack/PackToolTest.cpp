@@ -1,12 +1,15 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 // pikora-pack run as a parent would run it, on word lists with the cases it must get right.
+#include "Manifest.h"
 #include "PackRun.h"
 #include "Wave.h"
+#include "platform/VoiceFile.h"
 
 #include <filesystem>
 
 #include <QColor>
 #include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
 
 namespace pikora::pack::testing {
@@ -70,6 +73,55 @@ TEST_F(PackToolTest, ImagesOfEachFormatAreScaledToFitWithoutStretching)
         expectNear(extent(image, isRed), row.red, row.name);
         EXPECT_EQ(image.pixel(0, 0), qRgb(255, 255, 255)) << row.name << ": white around";
     }
+}
+
+// What a teacher brings: a 10-channel 48 kHz float recording, one longer than the game
+// plays, a 48-megapixel photo, WebP and TIFF pictures.
+TEST_F(PackToolTest, RecordingsAndPhotosOfEveryKindBecomeWhatTheGamePlaysBest)
+{
+    const auto sox = [&](const QStringList& arguments) {
+        ASSERT_EQ(runProgram(QStringLiteral("sox"), arguments).exitCode, 0)
+            << arguments.join(u' ').toStdString();
+    };
+    sox({ "-n", "-r", "48000", "-c", "10", "-e", "floating-point", "-b", "32", path("ten.wav"),
+        "synth", "1", "sine", "440", "pad", "0.5", "0.5" });
+    sox({ "-n", "-r", "8000", path("long.wav"), "synth", "601", "sine", "300" });
+    QImage photo(8000, 6000, QImage::Format_RGB32);
+    photo.fill(Qt::red);
+    ASSERT_TRUE(photo.save(path("photo.jpg"), "JPEG", 50));
+    ASSERT_TRUE(redImage(300, 200).save(path("web.webp"), "WEBP"));
+    ASSERT_TRUE(redImage(300, 200).save(path("scan.tiff"), "TIFF"));
+    const RunResult run = pack("ten | image:photo.jpg | voice:ten.wav\n"
+                               "long | image:web.webp | voice:long.wav\n"
+                               "scan | image:scan.tiff\n");
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(
+        run.err.contains(QStringLiteral("line 2: long: the recording %1 lasts 601 s; cut to "
+                                        "the 600 s the game plays")
+                             .arg(path("long.wav"))))
+        << run.err.toStdString();
+    const struct
+    {
+        const char* name;
+        double seconds;
+    } voices[] = { { "out/ten.wav", 1.05 }, { "out/long.wav", 600 } };
+    for (const auto& voice : voices) {
+        const WaveInfo info = inspectWave(read(voice.name));
+        EXPECT_TRUE(info.isPcm16()) << voice.name;
+        EXPECT_EQ(info.channels, 1) << voice.name;
+        EXPECT_EQ(info.sampleRate, VoiceLimits::deviceRate) << voice.name;
+        EXPECT_NEAR(info.dataBytes / 2.0 / info.sampleRate, voice.seconds, 0.02)
+            << voice.name << ": silence trimmed, a 50 ms release added";
+    }
+    const QRect fitted[]
+        = { QRect(43, 0, 333, 250), QRect(23, 0, 375, 250), QRect(23, 0, 375, 250) };
+    const char* pictures[] = { "out/ten.bmp", "out/long.bmp", "out/scan.bmp" };
+    for (int i = 0; i < 3; ++i) {
+        const QImage image = QImage::fromData(read(pictures[i]));
+        ASSERT_EQ(image.size(), QSize(420, 250)) << pictures[i];
+        expectNear(extent(image, isRed), fitted[i], pictures[i]);
+    }
+    EXPECT_EQ(check(path("out")).exitCode, 0) << check(path("out")).out.toStdString();
 }
 
 TEST_F(PackToolTest, AnUnknownEmojiIsReportedAndTheRestAreMade)
@@ -157,7 +209,7 @@ TEST_F(PackToolTest, RefusesWordsTheGameCouldNotUseOrTellApart)
         QStringList({ "cat.bmp", "cat.wav", "ÉTÉ.bmp", "ÉTÉ.wav" }));
 }
 
-TEST_F(PackToolTest, LeavesFilesItDidNotMakeUnlessForced)
+TEST_F(PackToolTest, ARerunKeepsWhatItDidNotMakeOrWhatWasChangedSinceUnlessForced)
 {
     write("out/cat.bmp", "a parent's own picture");
     write("out/DOG.wav", "a parent's own voice");
@@ -172,19 +224,38 @@ TEST_F(PackToolTest, LeavesFilesItDidNotMakeUnlessForced)
     EXPECT_EQ(read("out/DOG.wav"), "a parent's own voice");
     EXPECT_FALSE(exists("out/cat.wav"));
     EXPECT_FALSE(exists("out/dog.bmp"));
-    EXPECT_TRUE(exists("out/bird.bmp"));
+    const QByteArray birdVoice = read("out/bird.wav");
+    EXPECT_FALSE(birdVoice.isEmpty());
 
-    write("out/bird.bmp", "changed since");
+    // A teacher edits a picture it made; a run after that keeps it and makes the rest.
+    write("out/bird.bmp", "edited since");
+    run = pack(list, { QStringLiteral("--dry-run") });
+    for (const char* line :
+        { "keep bird.bmp: changed since pikora-pack made it", "replace bird.wav" }) {
+        EXPECT_TRUE(run.out.contains(QLatin1String(line))) << line << "\n" << run.out.toStdString();
+    }
+    QFile::remove(path("out/bird.wav"));
+    run = pack(list, { QStringLiteral("--dry-run") });
+    EXPECT_TRUE(run.out.contains(u"make bird.wav")) << run.out.toStdString();
+    EXPECT_FALSE(exists("out/bird.wav")) << "a dry run makes nothing";
     run = pack(list);
-    EXPECT_EQ(bmpDepth(read("out/bird.bmp")), 24) << "its own files are made again";
+    EXPECT_TRUE(run.err.contains(u"line 3: bird: kept bird.bmp: it was changed since "
+                                 u"pikora-pack made it; --force replaces it"))
+        << run.err.toStdString();
+    EXPECT_EQ(read("out/bird.bmp"), "edited since");
+    EXPECT_EQ(read("out/bird.wav"), birdVoice) << "the file it lacked is made again";
 
     run = pack(list, { QStringLiteral("--force") });
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(bmpDepth(read("out/cat.bmp")), 24);
+    for (const char* name : { "out/cat.bmp", "out/bird.bmp" }) {
+        EXPECT_EQ(bmpDepth(read(name)), 24) << name;
+    }
     EXPECT_FALSE(exists("out/DOG.wav")) << "a name in another case would show DOG twice";
     EXPECT_TRUE(exists("out/dog.wav"));
     const QString manifest = QString::fromUtf8(read("out/.pikora-pack"));
-    EXPECT_TRUE(manifest.contains(u"\ncat.bmp\n")) << manifest.toStdString();
+    EXPECT_TRUE(
+        manifest.contains(QString::fromLatin1(checksumOf(read("out/cat.bmp")) + "  cat.bmp\n")))
+        << manifest.toStdString();
     EXPECT_FALSE(manifest.contains(u".pikora-pack\n"));
     EXPECT_FALSE(manifest.contains(u"DOG.wav"));
 }

@@ -60,14 +60,56 @@ TEST(WordListTest, ReportsLinesItCannotRead)
         { "sky | colour:sky-ish", "is not a colour" },
         { "cat | picture:cat.png", "unknown field 'picture'" },
         { "cat | letter:A", "unknown field 'letter'" },
+        { "cat, image:img/cat.webp",
+            "'|' was meant? Fields are separated by '|', as in: cat | image:img/cat.webp" },
+        { "cat | emoji:🐱; voice:cat.ogg", "as in: cat | emoji:🐱 | voice:cat.ogg" },
     };
     for (const auto& row : rows) {
         const WordList list = parse(row.line);
         ASSERT_EQ(list.problems.size(), 1u) << row.line;
         EXPECT_TRUE(list.entries.empty()) << row.line;
         EXPECT_EQ(list.problems[0].line, 1);
-        EXPECT_TRUE(list.problems[0].message.contains(QLatin1String(row.message)))
+        EXPECT_TRUE(list.problems[0].message.contains(QString::fromUtf8(row.message)))
             << row.line << " gave " << list.problems[0].message.toStdString();
+    }
+}
+
+TEST(WordListTest, ReadsUtf8AndUtf16AndRefusesOtherEncodingsNamingTheLine)
+{
+    const QString cat = QStringLiteral("été\ncat\n");
+    QByteArray utf16le("\xFF\xFE", 2);
+    utf16le.append(reinterpret_cast<const char*>(cat.utf16()), cat.size() * 2);
+    QByteArray utf16be("\xFE\xFF", 2);
+    for (const QChar c : cat) {
+        utf16be.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xff));
+    }
+    const struct
+    {
+        QByteArray bytes;
+        const char* problem; // nullptr when the list reads as `cat`
+    } rows[] = {
+        { cat.toUtf8(), nullptr },
+        { "\xEF\xBB\xBF" + cat.toUtf8(), nullptr },
+        { utf16le, nullptr },
+        { utf16be, nullptr },
+        { "cat\np\xEA"
+          "che\n",
+            "line 2: 'pêche' is not UTF-8 (perhaps Latin-1 or another code page): "
+            "save the list as UTF-8" },
+        { utf16le.mid(2), "line 1: the list holds NUL bytes" },
+    };
+    for (const auto& row : rows) {
+        QString text;
+        WordListProblem problem;
+        const bool read = decodeWordList(row.bytes, text, problem);
+        EXPECT_EQ(read, row.problem == nullptr) << row.bytes.toHex().toStdString();
+        if (row.problem == nullptr) {
+            EXPECT_EQ(text, cat);
+        } else {
+            const QString said
+                = QStringLiteral("line %1: %2").arg(problem.line).arg(problem.message);
+            EXPECT_TRUE(said.contains(QString::fromUtf8(row.problem))) << said.toStdString();
+        }
     }
 }
 

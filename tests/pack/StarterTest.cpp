@@ -124,17 +124,24 @@ TEST_F(InstalledStarter, OneCommandPutsTheGermanSetInPlaceOfTheSetMadeBefore)
             path(QStringLiteral("Pikora/mymain/%1").arg(name))));
     }
 
+    // A voice of the earlier set that a teacher recorded anew.
+    write(QStringLiteral("Pikora/mymain/dog.wav"), read(QStringLiteral("Pikora/mymain/Sonne.wav")));
+
     const RunResult run = runProgram(program(),
         { QStringLiteral("--starter"), QStringLiteral("de"),
             QStringLiteral("--replace-installed") });
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(u"kept dog.wav: it was changed since pikora-pack made it"))
+        << run.err.toStdString();
+    EXPECT_EQ(read(QStringLiteral("Pikora/mymain/dog.wav")),
+        read(QStringLiteral("Pikora/mymain/Sonne.wav")));
 
     const QStringList made = picturesIn(pictures());
     EXPECT_EQ(made.size(), 122);
     EXPECT_TRUE(made.contains(QStringLiteral("Hund.bmp")));
     EXPECT_TRUE(made.contains(QStringLiteral("Sonne.bmp"))) << "a picture added by hand stays";
     EXPECT_FALSE(made.contains(QStringLiteral("cat.bmp")));
-    EXPECT_FALSE(exists(QStringLiteral("Pikora/mymain/dog.wav")));
+    EXPECT_FALSE(exists(QStringLiteral("Pikora/mymain/dog.bmp")));
     const QByteArray voice = read(QStringLiteral("Pikora/mymain/Hund.wav"));
     ASSERT_TRUE(inspectWave(voice).isPcm16());
     EXPECT_GT(peakOf(voice), 3000) << "the voice is not silent";
@@ -165,7 +172,7 @@ TEST_P(StarterSet, IsMadeWholeAndChecksClean)
     EXPECT_EQ(picturesIn(folder).size(), 121);
     const RunResult checked = check(folder);
     EXPECT_EQ(checked.exitCode, 0) << checked.out.toStdString();
-    EXPECT_TRUE(checked.out.contains(u"121 pictures, 121 voices, 0 faults"))
+    EXPECT_TRUE(checked.out.contains(u"121 pictures (121 in play), 121 voices, 0 faults"))
         << checked.out.toStdString();
 }
 

@@ -2,10 +2,12 @@
 // Plays through SDL's disk driver, which writes every sample the device consumes to a file
 // at the pace of a real device, so a test can hear what was played and when.
 #include "platform/SdlSoundPlayer.h"
+#include "platform/VoiceFile.h"
 #include "support/TempDir.h"
 #include "support/WaveFile.h"
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
@@ -14,6 +16,12 @@
 #include <thread>
 
 #include <gtest/gtest.h>
+
+#ifdef __SANITIZE_ADDRESS__
+// The sanitizer runtime's (sanitizer/allocator_interface.h, which GCC does not install).
+extern "C" int __sanitizer_install_malloc_and_free_hooks(
+    void (*onMalloc)(const volatile void*, std::size_t), void (*onFree)(const volatile void*));
+#endif
 
 namespace pikora {
 namespace {
@@ -249,6 +257,60 @@ TEST_F(SoundTest, UsersSdlVariablesNeitherSilenceTheGameNorKeepItFromEnding)
     ASSERT_EQ(::sigaction(SIGTERM, nullptr, &action), 0);
     EXPECT_EQ(action.sa_handler, SIG_DFL);
     ::unsetenv("SDL_NO_SIGNAL_HANDLERS");
+}
+
+} // namespace
+} // namespace pikora
+
+namespace pikora {
+namespace {
+
+std::atomic<std::size_t> largestAllocation { 0 };
+
+// A header that claims more than its file holds costs no more memory than the file: SDL
+// allocates what a chunk claims before it reads it.
+TEST_F(SoundTest, AHeaderClaimingGigabytesCostsNoMoreThanItsFile)
+{
+#ifdef __SANITIZE_ADDRESS__
+    static const int installed = __sanitizer_install_malloc_and_free_hooks(
+        [](const volatile void*, std::size_t size) {
+            std::size_t seen = largestAllocation.load();
+            while (size > seen && !largestAllocation.compare_exchange_weak(seen, size)) { }
+        },
+        [](const volatile void*) {});
+    ASSERT_NE(installed, 0);
+#else
+    GTEST_SKIP() << "allocations are watched in sanitizer builds";
+#endif
+    const std::string tone = bytesOf(deviceSamples(0.2, ramp));
+    const std::string honest = wave(tone, { 1, rate, 2, 16 });
+    const std::string claimsData = wave(tone, { 1, rate, 2, 16 }, 0xffffff00u);
+    std::string claimsFormat = honest;
+    claimsFormat.replace(16, 4, "\x00\xff\xff\xff", 4); // the format chunk's size
+    const std::string claimsList
+        = honest.substr(0, 12) + std::string("LIST\x00\xff\xff\xff", 8) + honest.substr(12);
+    const struct
+    {
+        const char* name;
+        const std::string& content;
+        bool plays;
+    } rows[] = { { "data.wav", claimsData, true }, { "format.wav", claimsFormat, false },
+        { "list.wav", claimsList, false } };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::string path = dir.write(row.name, row.content);
+        largestAllocation = 0;
+        const VoiceVerdict voice = judgeVoice(path);
+        {
+            SdlSoundPlayer player;
+            player.play(path, SoundMode::Sync);
+        }
+        EXPECT_LT(largestAllocation.load(), 16u << 20);
+        EXPECT_EQ(voice.problem.empty(), row.plays) << voice.problem;
+        if (row.plays) {
+            EXPECT_NEAR(voice.seconds, 0.2, 0.01);
+        }
+    }
 }
 
 } // namespace

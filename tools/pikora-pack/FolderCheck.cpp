@@ -2,153 +2,209 @@
 #include "FolderCheck.h"
 
 #include "PackNames.h"
-#include "Wave.h"
+#include "game/PictureCatalog.h"
+#include "platform/FileSystem.h"
+#include "platform/FilesOnlyPlatform.h"
+#include "platform/LetterCase.h"
+#include "platform/QtBitmap.h"
+#include "platform/VoiceFile.h"
 
+#include <cstring>
 #include <map>
 #include <set>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFileInfo>
-#include <QImageReader>
 
 namespace pikora::pack {
 
 namespace {
 
-// The game finds a file by its name with ASCII letters in any case.
-QString asciiFold(const QString& name)
+const std::string kFolderPrefix = std::string(pictureFolder) + "\\";
+
+QString shown(const std::string& bytes)
 {
-    QString folded = name;
-    for (QChar& c : folded) {
-        if (c >= u'A' && c <= u'Z') {
-            c = QChar(c.unicode() + ('a' - 'A'));
-        }
-    }
-    return folded;
+    return QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
 }
 
-bool hasSuffix(const QString& name, const QString& suffix)
+// The check runs in the picture folder, so the game's "mymain\cat.bmp" is "cat.bmp" here.
+std::string inFolder(const std::string& gamePath)
 {
-    return name.size() > suffix.size() && name.endsWith(suffix, Qt::CaseInsensitive);
+    return gamePath.starts_with(kFolderPrefix) ? gamePath.substr(kFolderPrefix.size()) : gamePath;
 }
+
+std::string local(const std::string& gamePath)
+{
+    return localPath(inFolder(gamePath));
+}
+
+// The game's file services over the folder being checked.
+class FolderPlatform : public FilesOnlyPlatform
+{
+public:
+    std::vector<FoundFile> findFiles(const std::string& pattern) override
+    {
+        return FilesOnlyPlatform::findFiles(inFolder(pattern));
+    }
+};
+
+// Makes a folder the current one for its lifetime.
+class CurrentFolder
+{
+public:
+    explicit CurrentFolder(const QString& folder)
+        : m_previous(QDir::currentPath())
+        , m_entered(QDir::setCurrent(folder))
+    { }
+    ~CurrentFolder() { QDir::setCurrent(m_previous); }
+    bool entered() const { return m_entered; }
+
+private:
+    QString m_previous;
+    bool m_entered;
+};
 
 class Checker
 {
 public:
-    Checker(const QDir& folder, FolderReport& report)
-        : m_folder(folder)
-        , m_report(report)
+    explicit Checker(FolderReport& report)
+        : m_report(report)
     { }
 
-    void run(const QStringList& names);
+    void run();
 
 private:
-    void fault(const QString& name, const QString& message)
+    void fault(const std::string& name, const QString& message)
     {
-        m_report.findings.push_back({ name, message, true });
+        m_report.findings.push_back({ shown(name), message, true });
     }
-    void checkName(const QString& name);
-    void checkPicture(const QString& name);
-    void checkVoice(const QString& name);
+    void note(const std::string& name, const QString& message)
+    {
+        m_report.findings.push_back({ shown(name), message, false });
+    }
+    const PictureEntry* leftOut(const FoundFile& file, const PictureEntry* entry);
+    void checkPicture(const FoundFile& file, const PictureEntry& entry);
+    void checkVoice(const std::string& pictureName, const PictureEntry& entry);
     void checkSameWords();
+    void checkVoicesWithoutPicture();
 
-    QDir m_folder;
     FolderReport& m_report;
-    QStringList m_voices;
-    std::set<QString> m_foldedVoices; // what the game finds with names in any case
-    std::map<QString, QStringList> m_words; // case key of a shown word -> pictures
-    std::map<QString, QStringList> m_voiceNames; // case key -> voices
-    std::set<QString> m_voicesUsed; // ASCII-folded names of the voices pictures play
+    FolderPlatform m_platform;
+    std::map<std::string, std::vector<std::string>> m_words; // folded stem -> pictures in play
+    std::set<std::string> m_voicesUsed; // what the voice paths of all pictures resolve to
+    std::set<std::string> m_voicesJudged;
 };
 
-void Checker::run(const QStringList& names)
+void Checker::run()
 {
-    QStringList pictures;
-    for (const QString& name : names) {
-        if (hasSuffix(name, QStringLiteral(".wav"))) {
-            m_voices.append(name);
-            m_foldedVoices.insert(asciiFold(name));
-            m_voiceNames[caseKey(name)].append(name);
-        } else if (hasSuffix(name, QStringLiteral(".bmp"))) {
-            pictures.append(name);
+    // The listing and the catalogue the game makes of it, in the same order.
+    const std::vector<FoundFile> files = m_platform.findFiles(kFolderPrefix + "*.bmp");
+    PictureCatalog catalog;
+    BuildCatalog(catalog, m_platform);
+    std::size_t next = 0;
+    for (const FoundFile& file : files) {
+        const std::string stem = stemOf(file.name);
+        m_voicesUsed.insert(localPath(stem + ".wav"));
+        // A hidden picture is never catalogued; two names may give the same paths (a.x.bmp
+        // and a.y.bmp), so entries are matched in order.
+        const bool catalogued = !file.hidden && next < catalog.count()
+            && catalog[next].picturePath == kFolderPrefix + stem + ".bmp";
+        const PictureEntry* entry = leftOut(file, catalogued ? &catalog[next] : nullptr);
+        next += catalogued ? 1 : 0;
+        if (entry != nullptr) {
+            ++m_report.inPlay;
+            checkPicture(file, *entry);
         }
     }
-    for (const QString& name : pictures) {
-        checkPicture(name);
-    }
-    for (const QString& name : m_voices) {
-        checkVoice(name);
-    }
     checkSameWords();
-    m_report.pictures = int(pictures.size());
-    m_report.voices = int(m_voices.size());
-    if (pictures.size() < 2) {
-        fault(QStringLiteral("."),
-            QStringLiteral("fewer than 2 pictures: the game cannot show a round"));
+    checkVoicesWithoutPicture();
+    m_report.pictures = int(files.size());
+    if (m_report.inPlay < 2) {
+        fault(".",
+            QStringLiteral("%1 in play: the game needs 2 for a round and shows none")
+                .arg(m_report.inPlay == 1 ? QStringLiteral("only 1 picture")
+                                          : QStringLiteral("no picture")));
     }
 }
 
-void Checker::checkName(const QString& name)
+// The catalogue entry of a picture in play; nullptr, with the reason reported, for one the
+// game leaves out.
+const PictureEntry* Checker::leftOut(const FoundFile& file, const PictureEntry* entry)
 {
-    const qsizetype bytes = name.toUtf8().size();
-    if (bytes > kMaxFileNameBytes) {
-        fault(name,
-            QStringLiteral("the name is %1 bytes long; the game reaches names of at most %2")
-                .arg(bytes)
-                .arg(kMaxFileNameBytes));
+    if (file.hidden) {
+        note(file.name, QStringLiteral("hidden (listed in .hidden): not in play"));
+        return nullptr;
     }
+    if (!isAddressablePictureName(file.name)) {
+        fault(file.name,
+            QStringLiteral("the game cannot reach a name holding '\\': its paths read it as "
+                           "folders, so it leaves the picture out"));
+        return nullptr;
+    }
+    if (entry == nullptr) {
+        fault(file.name,
+            file.name.size() > std::size_t(kMaxFileNameBytes)
+                ? QStringLiteral("the name is %1 bytes long; the game leaves out names over %2")
+                      .arg(file.name.size())
+                      .arg(kMaxFileNameBytes)
+                : QStringLiteral("the game leaves this picture out"));
+    }
+    return entry;
 }
 
-void Checker::checkPicture(const QString& name)
+void Checker::checkPicture(const FoundFile& file, const PictureEntry& entry)
 {
-    checkName(name);
-    const QString stem = gameStem(name);
-    m_words[caseKey(stem)].append(name);
-    if (stem.size() + 4 != name.size()) {
-        fault(name,
-            QStringLiteral("the name has a '.' before .bmp: the game shows it as %1 and "
-                           "looks for %2.bmp and %2.wav")
-                .arg(stem.toUpper(), stem));
-    }
-    const QString voice = asciiFold(stem + QStringLiteral(".wav"));
-    m_voicesUsed.insert(voice);
-    if (m_foldedVoices.count(voice) == 0) {
-        fault(name, QStringLiteral("no voice: %1.wav is missing").arg(stem));
-    }
-    const QFileInfo info(m_folder.filePath(name));
-    QImageReader reader(info.filePath());
-    if (info.isDir()) {
-        fault(name, QStringLiteral("a folder, not a picture"));
-    } else if (info.size() == 0) {
-        fault(name, QStringLiteral("the file is empty"));
-    } else if (const QImage image = reader.read(); image.isNull()) {
-        fault(name, QStringLiteral("not a picture Qt can read: %1").arg(reader.errorString()));
-    } else if (image.width() > kPictureWidth || image.height() > kPictureHeight) {
-        m_report.findings.push_back({ name,
+    const std::string stem = stemOf(file.name);
+    m_words[foldCase(stem)].push_back(file.name);
+    if (stem.size() + 4 != file.name.size()) {
+        fault(file.name,
+            QStringLiteral("the game cuts the name at its first '.': it shows %1 and looks for "
+                           "%2.bmp and %2.wav")
+                .arg(shown(entry.word), shown(stem)));
+    } else if (const DecodedPicture picture = decodePicture(local(entry.picturePath));
+               picture.image.isNull()) {
+        fault(file.name,
+            shown(picture.problem) + QStringLiteral(": the game leaves its button blank"));
+    } else if (picture.truncated) {
+        fault(file.name,
+            QStringLiteral("the file ends before its pixels do: the game draws the rest in one "
+                           "plain colour"));
+    } else if (picture.image.width() > kPictureWidth || picture.image.height() > kPictureHeight) {
+        note(file.name,
             QStringLiteral("%1 × %2 is larger than a picture button (%3 × %4): its edges are "
                            "cut off")
-                .arg(image.width())
-                .arg(image.height())
+                .arg(picture.image.width())
+                .arg(picture.image.height())
                 .arg(kPictureWidth)
-                .arg(kPictureHeight),
-            false });
+                .arg(kPictureHeight));
     }
+    checkVoice(file.name, entry);
 }
 
-void Checker::checkVoice(const QString& name)
+void Checker::checkVoice(const std::string& pictureName, const PictureEntry& entry)
 {
-    checkName(name);
-    if (m_voicesUsed.count(asciiFold(name)) == 0) {
-        fault(name, QStringLiteral("no picture: no picture plays this voice"));
-    }
-    const QFileInfo info(m_folder.filePath(name));
-    if (info.isDir()) {
-        fault(name, QStringLiteral("a folder, not a voice"));
+    const std::string path = local(entry.voicePath);
+    if (!m_voicesJudged.insert(path).second) {
         return;
     }
-    const WaveInfo wave = inspectWaveFile(info.filePath());
-    if (!wave.problem.isEmpty()) {
-        fault(name, QStringLiteral("not a usable wave file: %1").arg(wave.problem));
+    struct stat st;
+    if (::lstat(path.c_str(), &st) != 0) {
+        fault(pictureName,
+            QStringLiteral("no voice: %1 is missing, so the game plays the chime")
+                .arg(shown(inFolder(entry.voicePath))));
+        return;
+    }
+    const VoiceVerdict voice = judgeVoice(path, kSilentPeak);
+    if (!voice.problem.empty()) {
+        fault(path, shown(voice.problem) + QStringLiteral(": the game plays the chime instead"));
+    } else if (voice.seconds < kMinVoiceSeconds) {
+        fault(path,
+            QStringLiteral("it lasts %1 s: too short to be heard (a voice needs %2 s)")
+                .arg(voice.seconds, 0, 'f', 2)
+                .arg(kMinVoiceSeconds));
+    } else if (voice.peak < kSilentPeak) {
+        fault(path, QStringLiteral("it is silent: the learner hears nothing"));
     }
 }
 
@@ -156,17 +212,26 @@ void Checker::checkSameWords()
 {
     for (const auto& [key, pictures] : m_words) {
         if (pictures.size() > 1) {
-            fault(pictures.join(QStringLiteral(", ")),
-                QStringLiteral("these pictures all show the word %1: the game cannot tell "
-                               "them apart")
-                    .arg(gameStem(pictures.front()).toUpper()));
+            QStringList names;
+            for (const std::string& name : pictures) {
+                names << shown(name);
+            }
+            m_report.findings.push_back({ names.join(QStringLiteral(", ")),
+                QStringLiteral("these pictures in play all show the word %1: the game cannot "
+                               "tell them apart")
+                    .arg(shown(toUpperWord(stemOf(pictures.front())))),
+                true });
         }
     }
-    for (const auto& [key, voices] : m_voiceNames) {
-        if (voices.size() > 1) {
-            fault(voices.join(QStringLiteral(", ")),
-                QStringLiteral("names differing only in letter case: the game may play "
-                               "either"));
+}
+
+void Checker::checkVoicesWithoutPicture()
+{
+    const std::vector<FoundFile> voices = m_platform.findFiles(kFolderPrefix + "*.wav");
+    m_report.voices = int(voices.size());
+    for (const FoundFile& voice : voices) {
+        if (m_voicesUsed.count(voice.name) == 0) {
+            note(voice.name, QStringLiteral("no picture plays this voice"));
         }
     }
 }
@@ -176,13 +241,16 @@ void Checker::checkSameWords()
 FolderReport checkFolder(const QString& folder)
 {
     FolderReport report;
-    const QDir dir(folder);
     if (!QFileInfo(folder).isDir()) {
         report.problem = QStringLiteral("%1 is not a folder").arg(folder);
         return report;
     }
-    const auto filter = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
-    Checker(dir, report).run(dir.entryList(filter, QDir::Name));
+    const CurrentFolder current(folder);
+    if (!current.entered()) {
+        report.problem = QStringLiteral("%1 cannot be opened").arg(folder);
+        return report;
+    }
+    Checker(report).run();
     return report;
 }
 

@@ -18,13 +18,14 @@ struct FolderReport
 {
     QString problem; // set when the folder cannot be read at all
     int pictures = 0;
+    int inPlay = 0; // pictures the game plays with: not hidden, names it can reach
     int voices = 0;
     std::vector<Finding> findings;
 };
 
-// Looks at a picture folder as the game will read it: pictures without a voice, voices
-// without a picture, files that cannot be read, names the game cannot tell apart or cannot
-// reach, and stems cut short at a '.'.
+// Looks at a picture folder as the game reads it, with the game's own catalogue, path
+// matching, picture loader and sound decoder: a fault is a blank button, the chime instead
+// of a voice, or no round at all; a note is what merely looks odd.
 FolderReport checkFolder(const QString& folder);
 
 } // namespace pikora::pack

@@ -1,34 +1,47 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <map>
 #include <set>
 
+#include <QByteArray>
 #include <QDir>
 #include <QString>
 
 namespace pikora::pack {
 
-// The names of the files this tool made in a picture folder, kept in the folder so that a
-// later run replaces its own files and nobody else's.
+// The files this tool made in a picture folder, each with a checksum of what it wrote, kept
+// in the folder: a later run replaces its own files as long as nobody changed them.
+// One line a file, "<SHA-256>  <name>", as sha256sum writes and checks them.
 class Manifest
 {
 public:
+    enum class Standing
+    {
+        Foreign, // not made by this tool
+        Unchanged, // made by this tool and as it left it
+        Edited, // made by this tool and changed since (or listed without a checksum)
+    };
+
     explicit Manifest(const QDir& folder);
 
     // Reads the list, dropping names whose files are gone; a folder without a list has
     // nothing of ours. False when the list is unreadable.
     bool load(QString& problem);
-    // Writes the list atomically. Names are listed before their files are put in place.
+    // Writes the list atomically. Files are listed before they are put in place.
     bool save(QString& problem);
 
-    bool contains(const QString& name) const { return m_names.count(name) != 0; }
-    const std::set<QString>& names() const { return m_names; }
-    void add(const QString& name);
-    void remove(const QString& name) { m_names.erase(name); }
+    Standing standing(const QString& name) const;
+    std::set<QString> names() const;
+    void add(const QString& name, const QByteArray& checksum);
+    void remove(const QString& name) { m_files.erase(name); }
 
 private:
     QDir m_folder;
-    std::set<QString> m_names;
+    std::map<QString, QByteArray> m_files; // name -> checksum in hex, empty when not known
 };
+
+// The SHA-256 of some bytes, in lower-case hex.
+QByteArray checksumOf(const QByteArray& bytes);
 
 } // namespace pikora::pack

@@ -37,6 +37,18 @@ void Reporter::problem(int line, const QString& word, const QString& text)
     problem(QStringLiteral("line %1: %2: %3").arg(line).arg(word, text));
 }
 
+void Reporter::note(int line, const QString& word, const QString& text)
+{
+    m_stream << "pikora-pack: line " << line << ": " << word << ": " << text << Qt::endl;
+}
+
+void Reporter::list(const QString& text)
+{
+    if (m_listing != nullptr) {
+        *m_listing << text << Qt::endl;
+    }
+}
+
 PackBuilder::PackBuilder(const QString& folder, const PackOptions& options, Reporter& reporter)
     : m_folder(QDir(folder).absolutePath())
     , m_options(options)
@@ -46,17 +58,19 @@ PackBuilder::PackBuilder(const QString& folder, const PackOptions& options, Repo
 
 bool PackBuilder::open()
 {
-    if (!m_folder.mkpath(QStringLiteral("."))) {
+    // A dry run makes nothing, not even the folder.
+    const bool existed = m_folder.exists();
+    if (!existed && !m_options.dryRun && !m_folder.mkpath(QStringLiteral("."))) {
         m_reporter.problem(QStringLiteral("the folder %1 cannot be made").arg(m_folder.path()));
         return false;
     }
     QString problem;
-    if (!m_manifest.load(problem)) {
+    if (existed && !m_manifest.load(problem)) {
         m_reporter.problem(problem);
         return false;
     }
     const auto filter = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
-    for (const QString& name : m_folder.entryList(filter)) {
+    for (const QString& name : existed ? m_folder.entryList(filter) : QStringList()) {
         m_existing[caseKey(name)].append(name);
     }
     const QString fontProblem = m_pictures.emoji().fontProblem();
@@ -101,17 +115,22 @@ bool PackBuilder::claimWord(const WordEntry& entry)
     return true;
 }
 
-// A file of the name in any letter case is in the way unless this tool made it or --force.
-bool PackBuilder::wayIsClear(
-    const WordEntry& entry, const QString& name, QStringList& replaced) const
+// A file of the name in any letter case is replaced only when this tool made it and nobody
+// changed it since, or with --force. One that was changed is kept; one of another's is in
+// the way, and so is a folder: false, with the problem reported.
+bool PackBuilder::planFile(const WordEntry& entry, const QString& name, FilePlan& plan) const
 {
+    plan.name = name;
     const auto found = m_existing.find(caseKey(name));
-    if (found == m_existing.end()) {
+    if (found == m_existing.end() || found->second.isEmpty()) {
         return true;
     }
+    plan.action = Action::Replace;
     for (const QString& existing : found->second) {
         const bool isFolder = QFileInfo(m_folder.filePath(existing)).isDir();
-        if (isFolder || (!m_options.force && !m_manifest.contains(existing))) {
+        const auto standing
+            = m_options.force ? Manifest::Standing::Unchanged : m_manifest.standing(existing);
+        if (isFolder || standing == Manifest::Standing::Foreign) {
             m_reporter.problem(entry.line, entry.word,
                 isFolder ? QStringLiteral("%1 is a folder in the way").arg(existing)
                          : QStringLiteral("%1 is in the folder and was not made by pikora-pack; "
@@ -119,79 +138,145 @@ bool PackBuilder::wayIsClear(
                                .arg(existing));
             return false;
         }
-        if (existing != name) {
-            replaced.append(existing);
+        if (standing == Manifest::Standing::Edited) {
+            plan.action = Action::Keep;
+            plan.name = existing;
+        } else if (existing != name) {
+            plan.otherSpellings.append(existing);
         }
     }
     return true;
 }
 
-QString PackBuilder::makeVoice(const WordEntry& entry, const QString& out)
+void PackBuilder::listPlan(const FilePlan& plan)
+{
+    switch (plan.action) {
+    case Action::Make:
+        m_reporter.list(QStringLiteral("make %1").arg(plan.name));
+        break;
+    case Action::Replace:
+        m_reporter.list(
+            QStringLiteral("replace %1")
+                .arg((QStringList(plan.otherSpellings) << plan.name).join(QStringLiteral(", "))));
+        break;
+    case Action::Keep:
+        m_reporter.list(
+            QStringLiteral("keep %1: changed since pikora-pack made it").arg(plan.name));
+        break;
+    }
+}
+
+QString PackBuilder::makeVoice(const WordEntry& entry, const QString& out, QString& warning)
 {
     if (!entry.recording.isEmpty()) {
-        return convertRecording(entry.recording, out);
+        return convertVoice(
+            entry.recording, QStringLiteral("the recording %1").arg(entry.recording), out, warning);
     }
     const QString language = entry.language.isEmpty() ? m_options.language : entry.language;
-    return m_speaker.speak(entry.spoken.isEmpty() ? entry.word : entry.spoken, language, out);
+    const QString text = entry.spoken.isEmpty() ? entry.word : entry.spoken;
+    const QString speech = tempPath(QStringLiteral("speech.wav"));
+    QString problem = m_speaker.speak(text, language, speech);
+    if (problem.isEmpty()) {
+        problem = convertVoice(
+            speech, QStringLiteral("the speech of '%1' (%2)").arg(text, language), out, warning);
+    }
+    QFile::remove(speech);
+    return problem;
 }
 
 bool PackBuilder::makeEntry(const WordEntry& entry)
 {
-    QStringList replaced;
-    if (!wayIsClear(entry, entry.word + QStringLiteral(".bmp"), replaced)
-        || !wayIsClear(entry, entry.word + QStringLiteral(".wav"), replaced)) {
+    FilePlan bmp;
+    FilePlan wav;
+    if (!planFile(entry, entry.word + QStringLiteral(".bmp"), bmp)
+        || !planFile(entry, entry.word + QStringLiteral(".wav"), wav)) {
         return false;
     }
-    QString problem;
-    const QImage picture = m_pictures.make(entry, problem);
-    if (picture.isNull()) {
-        m_reporter.problem(entry.line, entry.word, problem);
-        return false;
+    if (m_options.dryRun) {
+        listPlan(bmp);
+        listPlan(wav);
+        return true;
     }
-    const QString bmpTemp = tempPath(QStringLiteral("bmp"));
-    const QString wavTemp = tempPath(QStringLiteral("wav"));
-    problem = makeVoice(entry, wavTemp);
-    if (problem.isEmpty() && !writeFile(bmpTemp, encodeBmp24(picture))) {
-        problem = QStringLiteral("%1 cannot be written").arg(bmpTemp);
+    for (const FilePlan* plan : { &bmp, &wav }) {
+        if (plan->action == Action::Keep) {
+            m_reporter.note(entry.line, entry.word,
+                QStringLiteral("kept %1: it was changed since pikora-pack made it; --force "
+                               "replaces it")
+                    .arg(plan->name));
+        }
     }
-    if (problem.isEmpty() && putInPlace(entry, bmpTemp, wavTemp, replaced)) {
+    QString warning;
+    const QString problem = makeFiles(entry, bmp, wav, warning);
+    if (problem.isEmpty() && putInPlace(entry, { &bmp, &wav })) {
+        if (!warning.isEmpty()) {
+            m_reporter.note(entry.line, entry.word, warning);
+        }
         return true;
     }
     if (!problem.isEmpty()) {
         m_reporter.problem(entry.line, entry.word, problem);
     }
-    QFile::remove(bmpTemp);
-    QFile::remove(wavTemp);
+    for (const QString& temp : { bmp.temp, wav.temp }) {
+        if (!temp.isEmpty()) {
+            QFile::remove(temp);
+        }
+    }
     return false;
 }
 
-bool PackBuilder::putInPlace(const WordEntry& entry, const QString& bmpTemp, const QString& wavTemp,
-    const QStringList& replaced)
+// Makes the picture and the voice the plans ask for in temporary files; what went wrong.
+QString PackBuilder::makeFiles(
+    const WordEntry& entry, FilePlan& bmp, FilePlan& wav, QString& warning)
 {
-    const QString bmp = entry.word + QStringLiteral(".bmp");
-    const QString wav = entry.word + QStringLiteral(".wav");
-    m_manifest.add(bmp);
-    m_manifest.add(wav);
+    if (bmp.action != Action::Keep) {
+        QString problem;
+        const QImage picture = m_pictures.make(entry, problem);
+        if (picture.isNull()) {
+            return problem;
+        }
+        bmp.temp = tempPath(QStringLiteral("bmp"));
+        if (!writeFile(bmp.temp, encodeBmp24(picture))) {
+            return QStringLiteral("%1 cannot be written").arg(bmp.temp);
+        }
+    }
+    if (wav.action != Action::Keep) {
+        wav.temp = tempPath(QStringLiteral("wav"));
+        return makeVoice(entry, wav.temp, warning);
+    }
+    return {};
+}
+
+bool PackBuilder::putInPlace(const WordEntry& entry, const std::vector<FilePlan*>& plans)
+{
+    for (const FilePlan* plan : plans) {
+        QFile made(plan->temp);
+        if (plan->action != Action::Keep && made.open(QIODevice::ReadOnly)) {
+            m_manifest.add(plan->name, checksumOf(made.readAll()));
+        }
+    }
     QString problem;
     if (!m_manifest.save(problem)) {
         m_reporter.problem(entry.line, entry.word, problem);
         return false;
     }
-    if (!replaceFile(bmpTemp, m_folder.filePath(bmp))
-        || !replaceFile(wavTemp, m_folder.filePath(wav))) {
-        m_reporter.problem(entry.line, entry.word,
-            QStringLiteral("cannot be put in place: %1").arg(qt_error_string(errno)));
-        return false;
-    }
-    // A spelling in another letter case would show the same word twice.
-    for (const QString& old : replaced) {
-        QFile::remove(m_folder.filePath(old));
-        m_existing[caseKey(old)].removeAll(old);
-    }
-    for (const QString& name : { bmp, wav }) {
-        QStringList& names = m_existing[caseKey(name)];
-        if (!names.contains(name)) {
-            names.append(name);
+    for (FilePlan* plan : plans) {
+        if (plan->action == Action::Keep) {
+            continue;
+        }
+        if (!replaceFile(plan->temp, m_folder.filePath(plan->name))) {
+            m_reporter.problem(entry.line, entry.word,
+                QStringLiteral("cannot be put in place: %1").arg(qt_error_string(errno)));
+            return false;
+        }
+        // A spelling in another letter case would show the same word twice.
+        QStringList& names = m_existing[caseKey(plan->name)];
+        for (const QString& old : plan->otherSpellings) {
+            QFile::remove(m_folder.filePath(old));
+            m_manifest.remove(old);
+            names.removeAll(old);
+        }
+        if (!names.contains(plan->name)) {
+            names.append(plan->name);
         }
     }
     return true;

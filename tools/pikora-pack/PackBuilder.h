@@ -17,28 +17,36 @@ namespace pikora::pack {
 struct PackOptions
 {
     QString language = QStringLiteral("en");
-    bool force = false; // replace files this tool did not make
+    bool force = false; // replace files this tool did not make, or that were changed since
+    bool dryRun = false; // only list what would be made, kept or replaced
 };
 
-// Writes problems to a stream (standard error) and counts them.
+// Writes problems and remarks to a stream (standard error), counting the problems, and the
+// plan of a dry run to another (standard output).
 class Reporter
 {
 public:
-    explicit Reporter(QTextStream& stream)
+    explicit Reporter(QTextStream& stream, QTextStream* listing = nullptr)
         : m_stream(stream)
+        , m_listing(listing)
     { }
 
     void problem(const QString& text);
     void problem(int line, const QString& word, const QString& text);
+    // Something worth knowing that is not a failure: a file kept, a recording cut short.
+    void note(int line, const QString& word, const QString& text);
+    void list(const QString& text);
     int count() const { return m_count; }
 
 private:
     QTextStream& m_stream;
+    QTextStream* m_listing;
     int m_count = 0;
 };
 
 // Makes a picture folder from a word list: for each word "<word>.bmp" and "<word>.wav".
 // A word is made whole or not at all; a word that fails is reported and the others go on.
+// A file this tool made and someone changed since is kept, as is the file of another name.
 class PackBuilder
 {
 public:
@@ -50,12 +58,28 @@ public:
     int madeCount() const { return m_made; }
 
 private:
+    enum class Action
+    {
+        Make,
+        Replace,
+        Keep,
+    };
+    // What becomes of one file of a word.
+    struct FilePlan
+    {
+        QString name;
+        Action action = Action::Make;
+        QStringList otherSpellings; // the same name in another letter case, to be removed
+        QString temp; // where the new file is made
+    };
+
     bool claimWord(const WordEntry& entry);
-    bool wayIsClear(const WordEntry& entry, const QString& name, QStringList& replaced) const;
-    QString makeVoice(const WordEntry& entry, const QString& out);
+    bool planFile(const WordEntry& entry, const QString& name, FilePlan& plan) const;
+    void listPlan(const FilePlan& plan);
+    QString makeVoice(const WordEntry& entry, const QString& out, QString& warning);
     bool makeEntry(const WordEntry& entry);
-    bool putInPlace(const WordEntry& entry, const QString& bmpTemp, const QString& wavTemp,
-        const QStringList& replaced);
+    QString makeFiles(const WordEntry& entry, FilePlan& bmp, FilePlan& wav, QString& warning);
+    bool putInPlace(const WordEntry& entry, const std::vector<FilePlan*>& plans);
     QString tempPath(const QString& suffix) const;
 
     QDir m_folder;

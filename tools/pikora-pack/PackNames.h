@@ -12,6 +12,11 @@ inline constexpr int kPictureHeight = 250;
 // The game builds "mymain\" + name into a path of at most 199 bytes.
 inline constexpr qsizetype kMaxFileNameBytes = 192;
 
+// A voice shorter than this is over before a learner has heard it.
+inline constexpr double kMinVoiceSeconds = 0.2;
+// A voice whose loudest sample stays below this (1% of full scale) is silent.
+inline constexpr int kSilentPeak = 328;
+
 // The list of files this tool made in a picture folder; not a picture (it ends in no .bmp).
 inline constexpr char kManifestName[] = ".pikora-pack";
 

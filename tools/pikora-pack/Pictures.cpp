@@ -99,13 +99,57 @@ QImage drawSvg(const QString& path, QString& problem)
     return canvas;
 }
 
+// Why an image file cannot be read, with the likely remedy.
+QString unreadable(const QString& path, const QImageReader& reader)
+{
+    if (reader.error() == QImageReader::UnsupportedFormatError) {
+        return QStringLiteral("the image %1 is in a format Qt cannot read here (WebP and TIFF "
+                              "need the Debian package qt6-image-formats-plugins; PNG, JPEG, "
+                              "SVG and BMP always work)")
+            .arg(path);
+    }
+    return QStringLiteral("the image %1 cannot be read: %2").arg(path, reader.errorString());
+}
+
+// Qt's allocation limit while it lives. The limit is the whole process's, and the game's
+// own (which the check keeps) is lower.
+class AllocationLimit
+{
+public:
+    explicit AllocationLimit(int megabytes)
+        : m_previous(QImageReader::allocationLimit())
+    {
+        QImageReader::setAllocationLimit(megabytes);
+    }
+    ~AllocationLimit() { QImageReader::setAllocationLimit(m_previous); }
+    AllocationLimit(const AllocationLimit&) = delete;
+    AllocationLimit& operator=(const AllocationLimit&) = delete;
+
+private:
+    int m_previous;
+};
+
 QImage drawRaster(const QString& path, QString& problem)
 {
+    // Formats read whole before scaling (PNG, WebP, TIFF) need 4 bytes a pixel: 192 MB for
+    // a 48-megapixel photo.
+    const AllocationLimit limit(1024);
     QImageReader reader(path);
     reader.setAutoTransform(true); // photos carry their orientation
+    // A large photo is read at the size it is drawn where the format allows (JPEG): the
+    // picture needs no more than its button's pixels.
+    const QSize size = reader.size();
+    const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
+    const QSizeF box
+        = turned ? QSizeF(kPictureHeight, kPictureWidth) : QSizeF(kPictureWidth, kPictureHeight);
+    if (size.width() > box.width() || size.height() > box.height()) {
+        const QSizeF fitted = fitInside(size, QRectF(QPointF(), box)).size();
+        reader.setScaledSize(
+            QSize(std::max(1, qRound(fitted.width())), std::max(1, qRound(fitted.height()))));
+    }
     const QImage art = reader.read();
     if (art.isNull()) {
-        problem = QStringLiteral("the image %1 cannot be read: %2").arg(path, reader.errorString());
+        problem = unreadable(path, reader);
         return {};
     }
     QImage canvas = blankPicture();

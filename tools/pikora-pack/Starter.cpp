@@ -84,7 +84,8 @@ QStringList fileNamesOfList(const QString& listPath)
     return names;
 }
 
-QStringList removeEarlierSet(const QString& folder, const QStringList& kept)
+QStringList removeEarlierSet(
+    const QString& folder, const QStringList& kept, bool force, QStringList& changed)
 {
     const QDir dir(folder);
     Manifest manifest(dir);
@@ -96,6 +97,10 @@ QStringList removeEarlierSet(const QString& folder, const QStringList& kept)
     const std::set<QString> names = manifest.names();
     for (const QString& name : names) {
         if (kept.contains(name)) {
+            continue;
+        }
+        if (!force && manifest.standing(name) == Manifest::Standing::Edited) {
+            changed.append(name);
             continue;
         }
         // The files go before the list names them no more: a list naming a file that is gone

@@ -37,7 +37,9 @@ QStringList fileNamesOfList(const QString& listPath);
 
 // Removes the files that pikora-pack made in `folder` before and that are not `kept`, so a
 // starter set replaces the one made there earlier without touching pictures added by hand.
+// A file changed since it was made stays too, unless `force`, and is listed in `changed`.
 // Returns the names of the files that could not be removed.
-QStringList removeEarlierSet(const QString& folder, const QStringList& kept);
+QStringList removeEarlierSet(
+    const QString& folder, const QStringList& kept, bool force, QStringList& changed);
 
 } // namespace pikora::pack

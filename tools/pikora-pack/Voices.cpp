@@ -1,7 +1,9 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 #include "Voices.h"
 
+#include "PackNames.h"
 #include "Wave.h"
+#include "platform/VoiceFile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -88,38 +90,105 @@ QString Speaker::speak(const QString& text, const QString& language, const QStri
     if (!info.isPcm16()) {
         return QStringLiteral("espeak-ng made no usable sound: %1").arg(info.problem);
     }
-    // Text espeak-ng cannot pronounce comes out as a few milliseconds of silence.
-    if (info.dataBytes < std::uint32_t(info.sampleRate * info.channels * 2 / 10)) {
-        return QStringLiteral("espeak-ng said nothing for '%1'").arg(text);
-    }
     return {};
 }
 
-QString convertRecording(const QString& in, const QString& out)
+namespace {
+
+// A release of silence after the sound, so that it does not end in a click.
+constexpr double kReleaseSeconds = 0.05;
+// A sound shorter than this once trimmed is a click, not a word; a longer one that is still
+// shorter than the game's minimum (a letter's name) gets more silence after it.
+constexpr double kShortestSound = 0.03;
+
+// Runs sox with `effects` over the wave file `path`, in place; what went wrong.
+QString soxInPlace(const QString& path, const QStringList& effects)
 {
-    if (!QFileInfo(in).isFile()) {
-        return QStringLiteral("the recording %1 does not exist").arg(in);
+    const QString before = path + QStringLiteral(".before.wav");
+    QFile::remove(before);
+    QFile::rename(path, before);
+    const RunResult result = run(QStringLiteral("sox"),
+        QStringList { QStringLiteral("-V1"), QStringLiteral("-R"), before, path } + effects, {});
+    QFile::remove(before);
+    return result.exitCode == 0 ? QString() : firstLine(result.errors);
+}
+
+// Brings a converted voice within the lengths the game plays well: cut to the cap with a
+// warning, or a short word given silence up to the minimum.
+QString fitLength(const QString& out, const QString& what, QString& warning)
+{
+    const WaveInfo info = inspectWaveFile(out);
+    if (!info.isPcm16()) {
+        return QStringLiteral("%1 is silent").arg(what);
+    }
+    const double seconds = double(info.dataBytes) / (2.0 * info.sampleRate);
+    QString problem;
+    if (seconds > VoiceLimits::maxSeconds) {
+        problem = soxInPlace(out,
+            { QStringLiteral("trim"), QStringLiteral("0"),
+                QString::number(VoiceLimits::maxSeconds) });
+        warning = QStringLiteral("%1 lasts %2 s; cut to the %3 s the game plays")
+                      .arg(what)
+                      .arg(qRound(seconds))
+                      .arg(VoiceLimits::maxSeconds);
+    } else if (seconds < kMinVoiceSeconds && seconds >= kShortestSound + kReleaseSeconds) {
+        problem = soxInPlace(out,
+            { QStringLiteral("pad"), QStringLiteral("0"),
+                QString::number(kMinVoiceSeconds - seconds + 0.005) });
+    }
+    return problem.isEmpty()
+        ? QString()
+        : QStringLiteral("%1 cannot be brought to length: %2").arg(what, problem);
+}
+
+} // namespace
+
+QString convertVoice(const QString& in, const QString& what, const QString& out, QString& warning)
+{
+    const QFileInfo source(in);
+    if (!source.isFile()) {
+        return QStringLiteral("%1 does not exist").arg(what);
+    }
+    if (source.size() == 0) {
+        return QStringLiteral("%1 is empty").arg(what);
     }
     QFile::remove(out);
-    if (inspectWaveFile(in).isPcm16()) {
-        return QFile::copy(in, out) ? QString()
-                                    : QStringLiteral("the recording %1 cannot be copied").arg(in);
-    }
-    const RunResult result = run(QStringLiteral("sox"),
-        { in, QStringLiteral("-b"), QStringLiteral("16"), QStringLiteral("-e"),
-            QStringLiteral("signed-integer"), QStringLiteral("-t"), QStringLiteral("wav"), out },
-        {});
+    // Quieter than -50 dB at either end is trimmed, then the release follows; the channels
+    // are mixed into one. -R: the same dither each run, so a list makes the same files.
+    const QString trim = QStringLiteral("silence 1 0.005 0.3%");
+    QStringList arguments = { QStringLiteral("-V1"), QStringLiteral("-R"), in, QStringLiteral("-r"),
+        QString::number(VoiceLimits::deviceRate), QStringLiteral("-c"), QStringLiteral("1"),
+        QStringLiteral("-b"), QStringLiteral("16"), QStringLiteral("-e"),
+        QStringLiteral("signed-integer"), QStringLiteral("-t"), QStringLiteral("wav"), out };
+    arguments << trim.split(u' ') << QStringLiteral("reverse") << trim.split(u' ')
+              << QStringLiteral("reverse") << QStringLiteral("pad") << QStringLiteral("0")
+              << QString::number(kReleaseSeconds);
+    const RunResult result = run(QStringLiteral("sox"), arguments, {});
     if (!result.started) {
-        return QStringLiteral("sox is needed to convert %1 (Debian package sox)").arg(in);
+        return QStringLiteral("sox is needed to make voices (Debian package sox)");
     }
     if (result.exitCode != 0) {
-        return QStringLiteral("the recording %1 cannot be converted: %2")
-            .arg(in, firstLine(result.errors));
+        return QStringLiteral("%1 cannot be read by sox: %2")
+            .arg(what, firstLine(result.errors).remove(QStringLiteral("sox FAIL formats: ")));
     }
-    const WaveInfo info = inspectWaveFile(out);
-    return info.isPcm16()
-        ? QString()
-        : QStringLiteral("the recording %1 gave no sound: %2").arg(in, info.problem);
+    if (const QString problem = fitLength(out, what, warning); !problem.isEmpty()) {
+        return problem;
+    }
+    const VoiceVerdict voice = judgeVoice(QFile::encodeName(out).toStdString(), kSilentPeak);
+    if (!voice.problem.empty()) {
+        return QStringLiteral("%1 gave a voice the game cannot play: %2")
+            .arg(what, QString::fromStdString(voice.problem));
+    }
+    if (voice.peak < kSilentPeak) {
+        return QStringLiteral("%1 is silent").arg(what);
+    }
+    if (voice.seconds < kMinVoiceSeconds) {
+        return QStringLiteral("%1 lasts only %2 s once its silence is trimmed; a voice needs %3 s")
+            .arg(what)
+            .arg(voice.seconds, 0, 'f', 2)
+            .arg(kMinVoiceSeconds);
+    }
+    return {};
 }
 
 } // namespace pikora::pack

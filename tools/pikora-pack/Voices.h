@@ -21,8 +21,11 @@ private:
     std::map<QString, QString> m_languages;
 };
 
-// Copies a recording to the wave file `out` as 16-bit PCM, converting it with sox when it is
-// another format (OGG, FLAC, 8-bit or float WAV ...); returns what went wrong.
-QString convertRecording(const QString& in, const QString& out);
+// A voice as the game plays it best, made with sox from any sound file sox reads (WAV of
+// any kind, OGG, FLAC ...): 16-bit mono at the device's rate, silence trimmed at both ends,
+// cut to the game's length cap with a `warning`. The result is judged as the game's
+// player judges it. `what` names the source in messages ("the recording x.ogg").
+// Returns what went wrong, empty on success.
+QString convertVoice(const QString& in, const QString& what, const QString& out, QString& warning);
 
 } // namespace pikora::pack

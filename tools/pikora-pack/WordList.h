@@ -41,6 +41,10 @@ struct WordList
     std::vector<WordListProblem> problems; // lines that gave no entry
 };
 
+// The text of a word list file: UTF-8 with or without a byte order mark, or UTF-16 with one.
+// Anything else is refused, false with `problem` naming the first line that is not UTF-8.
+bool decodeWordList(const QByteArray& bytes, QString& text, WordListProblem& problem);
+
 // Relative image and recording paths are taken from `base`, the word list's folder.
 WordList parseWordList(const QString& text, const QDir& base);
 

@@ -20,32 +20,36 @@ constexpr int kUsageError = 2;
 QString helpText()
 {
     return QStringLiteral(
-               "Usage: pikora-pack [--lang LANG] [--force] WORDLIST FOLDER\n"
+               "Usage: pikora-pack [--lang LANG] [--force] [--dry-run] WORDLIST FOLDER\n"
                "       pikora-pack --check FOLDER\n"
                "       pikora-pack --starter LANG [--force] FOLDER\n"
                "       pikora-pack --starter LANG --replace-installed\n"
                "\n"
                "Makes a picture folder for Pikora (the game's 'mymain' folder): for each word\n"
                "of WORDLIST a picture '<word>.bmp' (420 x 250, 24-bit, white background) and a\n"
-               "voice '<word>.wav' that says the word. A word that cannot be made is reported\n"
-               "on standard error and the others are still made; the exit status is then 1.\n"
+               "voice '<word>.wav' that says the word (16-bit mono 44,100 Hz, silence trimmed,\n"
+               "at most 600 s). A word that cannot be made is reported on standard error and\n"
+               "the others are still made; the exit status is then 1.\n"
                "\n"
                "  --lang LANG    speech language: any espeak-ng voice (en, de, fr, es, en-us,\n"
                "                 ...; see espeak-ng --voices). Default: en.\n"
-               "  --force        replace files in FOLDER that pikora-pack did not make. Without\n"
-               "                 it they are left alone; the files it made are listed in\n"
-               "                 FOLDER/.pikora-pack.\n"
-               "  --check FOLDER report what the game would stumble on in a picture folder:\n"
-               "                 pictures without a voice and voices without a picture, files\n"
-               "                 that cannot be read, names the game cannot tell apart (it\n"
-               "                 ignores letter case), names over 192 bytes, and names with a\n"
-               "                 '.' before .bmp (a.b.bmp shows as A). Exit status 1 on faults.\n"
+               "  --force        replace files in FOLDER that pikora-pack did not make, or that\n"
+               "                 were changed since it made them. Without it they are kept; the\n"
+               "                 files it made are listed with checksums in FOLDER/.pikora-pack.\n"
+               "  --dry-run      list what would be made, replaced or kept, and make nothing.\n"
+               "  --check FOLDER report what the game would stumble on in a picture folder, read\n"
+               "                 with the game's own code: pictures it cannot draw or that are\n"
+               "                 cut short, voices it cannot play (it plays a chime instead) or\n"
+               "                 that are silent or too short, names it cuts at a '.' (a.b.bmp\n"
+               "                 shows as A) or cannot reach, pictures showing the same word,\n"
+               "                 fewer than 2 pictures in play (.hidden takes pictures out).\n"
+               "                 Exit status 1 on faults; notes are remarks only.\n"
                "  --starter LANG make the starter set of 121 pictures in a language (en, de,\n"
                "                 fr, ...; --starter list shows them all) from its list in\n"
                "                 share/pikora/starter, spoken by that language's voice.\n"
                "  --replace-installed  make it in the picture folder of the game installed\n"
                "                 with this program, in place of the set made there before;\n"
-               "                 pictures added by hand stay.\n"
+               "                 pictures added or changed by hand stay.\n"
                "  -h, --help     show this text.\n"
                "\n")
         + wordListSyntax();
@@ -64,22 +68,27 @@ int runCheck(const QString& folder, QTextStream& out, QTextStream& err)
         out << (finding.fault ? "fault: " : "note: ") << finding.name << ": " << finding.message
             << '\n';
     }
-    out << report.pictures << " pictures, " << report.voices << " voices, " << faults
-        << (faults == 1 ? " fault" : " faults") << Qt::endl;
+    out << report.pictures << " pictures (" << report.inPlay << " in play), " << report.voices
+        << " voices, " << faults << (faults == 1 ? " fault" : " faults") << Qt::endl;
     return faults == 0 ? 0 : 1;
 }
 
-int runBuild(
-    const QString& listPath, const QString& folder, const PackOptions& options, QTextStream& err)
+int runBuild(const QString& listPath, const QString& folder, const PackOptions& options,
+    QTextStream& out, QTextStream& err)
 {
     QFile file(listPath);
     if (!file.open(QIODevice::ReadOnly)) {
         err << "pikora-pack: " << listPath << " cannot be read: " << file.errorString() << Qt::endl;
         return kUsageError;
     }
-    const WordList list
-        = parseWordList(QString::fromUtf8(file.readAll()), QFileInfo(listPath).absoluteDir());
-    Reporter reporter(err);
+    QString text;
+    if (WordListProblem problem; !decodeWordList(file.readAll(), text, problem)) {
+        err << "pikora-pack: " << listPath << ": line " << problem.line << ": " << problem.message
+            << Qt::endl;
+        return 1;
+    }
+    const WordList list = parseWordList(text, QFileInfo(listPath).absoluteDir());
+    Reporter reporter(err, &out);
     for (const WordListProblem& problem : list.problems) {
         reporter.problem(QStringLiteral("line %1: %2").arg(problem.line).arg(problem.message));
     }
@@ -126,7 +135,7 @@ int runStarter(const QString& code, const QStringList& arguments, bool replaceIn
         return kUsageError;
     }
     const QString list = QDir(lists).filePath(language->list);
-    const int status = runBuild(list, folder, { language->voice, force }, err);
+    const int status = runBuild(list, folder, { language->voice, force }, out, err);
     if (!replaceInstalled) {
         return status;
     }
@@ -134,7 +143,12 @@ int runStarter(const QString& code, const QStringList& arguments, bool replaceIn
         err << "pikora-pack: the pictures made before in " << folder << " were kept" << Qt::endl;
         return status;
     }
-    const QStringList failed = removeEarlierSet(folder, fileNamesOfList(list));
+    QStringList changed;
+    const QStringList failed = removeEarlierSet(folder, fileNamesOfList(list), force, changed);
+    for (const QString& name : changed) {
+        err << "pikora-pack: kept " << name << ": it was changed since pikora-pack made it; "
+            << "--force removes it" << Qt::endl;
+    }
     for (const QString& name : failed) {
         err << "pikora-pack: " << name << " cannot be removed" << Qt::endl;
     }
@@ -158,10 +172,11 @@ int main(int argc, char** argv)
     const QCommandLineOption lang(
         QStringLiteral("lang"), {}, QStringLiteral("LANG"), QStringLiteral("en"));
     const QCommandLineOption force(QStringLiteral("force"), {});
+    const QCommandLineOption dryRun(QStringLiteral("dry-run"), {});
     const QCommandLineOption check(QStringLiteral("check"), {}, QStringLiteral("FOLDER"));
     const QCommandLineOption starter(QStringLiteral("starter"), {}, QStringLiteral("LANG"));
     const QCommandLineOption replaceInstalled(QStringLiteral("replace-installed"), {});
-    parser.addOptions({ help, lang, force, check, starter, replaceInstalled });
+    parser.addOptions({ help, lang, force, dryRun, check, starter, replaceInstalled });
     if (!parser.parse(app.arguments())) {
         err << "pikora-pack: " << parser.errorText() << "\n\n" << helpText();
         return kUsageError;
@@ -183,5 +198,6 @@ int main(int argc, char** argv)
         err << helpText();
         return kUsageError;
     }
-    return runBuild(arguments[0], arguments[1], { parser.value(lang), parser.isSet(force) }, err);
+    return runBuild(arguments[0], arguments[1],
+        { parser.value(lang), parser.isSet(force), parser.isSet(dryRun) }, out, err);
 }
