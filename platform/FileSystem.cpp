@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -174,13 +173,15 @@ namespace {
         files = std::move(sorted);
     }
 
+    // Each block reaches the file in one write to a descriptor opened with O_APPEND, so that
+    // the blocks of two programs that end a game at once never mix.
     class PosixTextAppender : public TextAppender
     {
     public:
-        explicit PosixTextAppender(std::FILE* file)
-            : m_file(file)
+        explicit PosixTextAppender(int fd)
+            : m_fd(fd)
         { }
-        ~PosixTextAppender() override { std::fclose(m_file); }
+        ~PosixTextAppender() override { ::close(m_fd); }
 
         void write(const std::string& text) override
         {
@@ -192,11 +193,21 @@ namespace {
                 }
                 out.push_back(c);
             }
-            std::fwrite(out.data(), 1, out.size(), m_file);
+            std::size_t done = 0;
+            while (done < out.size()) {
+                const ssize_t wrote = ::write(m_fd, out.data() + done, out.size() - done);
+                if (wrote < 0 && errno == EINTR) {
+                    continue;
+                }
+                if (wrote <= 0) {
+                    return; // the disk is full or gone: the rest goes unwritten
+                }
+                done += static_cast<std::size_t>(wrote);
+            }
         }
 
     private:
-        std::FILE* m_file;
+        int m_fd;
     };
 
 } // namespace
@@ -250,82 +261,6 @@ bool wildcardMatch(std::string_view pattern, std::string_view name)
         ++p;
     }
     return p == pattern.size();
-}
-
-int readWholeFile(const std::string& path, std::string& content)
-{
-    // Without O_NONBLOCK opening a FIFO would wait for a writer, and a device such as
-    // /dev/zero never ends: only regular files are read.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        return errno;
-    }
-    struct stat st
-    { };
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        const int error = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
-        ::close(fd);
-        return error;
-    }
-    content.clear();
-    char buffer[65536];
-    for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            const int error = errno;
-            ::close(fd);
-            return error;
-        }
-        if (got == 0) {
-            break;
-        }
-        content.append(buffer, static_cast<std::size_t>(got));
-    }
-    ::close(fd);
-    return 0;
-}
-
-int writeFileAtomically(const std::string& path, const std::string& content)
-{
-    std::string temp = path + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0) {
-        return errno;
-    }
-    struct stat old;
-    const mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
-    int error = 0;
-    std::size_t done = 0;
-    while (done < content.size()) {
-        const ssize_t wrote = ::write(fd, content.data() + done, content.size() - done);
-        if (wrote < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            error = errno;
-            break;
-        }
-        done += static_cast<std::size_t>(wrote);
-    }
-    if (error == 0 && ::fchmod(fd, mode) != 0) {
-        error = errno;
-    }
-    if (error == 0 && ::fsync(fd) != 0) {
-        error = errno;
-    }
-    if (::close(fd) != 0 && error == 0) {
-        error = errno;
-    }
-    if (error == 0 && ::rename(temp.c_str(), path.c_str()) != 0) {
-        error = errno;
-    }
-    if (error != 0) {
-        ::unlink(temp.c_str());
-    }
-    return error;
 }
 
 std::vector<FoundFile> FileSystem::findFiles(const std::string& pattern)
@@ -415,11 +350,17 @@ int FileSystem::writeHiddenMark(const std::string& path, bool hidden)
         // last line instead, and never itself.
         return EINVAL;
     }
-    const std::string listPath = hiddenListPath(folder);
-    std::string content;
-    const int readError = readWholeFile(listPath, content);
-    if (readError != 0 && readError != ENOENT) {
-        return readError; // never replace a list we could not read
+    // Locked from the read to the replacement: a mark that another program sets or clears
+    // in between would otherwise be undone.
+    FileUpdate update;
+    const int error = update.begin(hiddenListPath(folder), FileUpdate::Access::CreateRead);
+    if (error != 0) {
+        return error; // never replace a list we could not read
+    }
+    const std::string& content = update.content();
+    const auto lines = hiddenLines(content);
+    if ((std::find(lines.begin(), lines.end(), name) != lines.end()) == hidden) {
+        return 0; // changed meanwhile by another program
     }
     std::string updated;
     if (hidden) {
@@ -445,7 +386,7 @@ int FileSystem::writeHiddenMark(const std::string& path, bool hidden)
             start = next;
         }
     }
-    return writeFileAtomically(listPath, updated);
+    return update.commit(updated);
 }
 
 std::string FileSystem::modulePath()
@@ -468,11 +409,18 @@ std::unique_ptr<TextAppender> FileSystem::openTextAppend(const std::string& path
     if (path.empty()) {
         return nullptr;
     }
-    std::FILE* file = std::fopen(localPath(path).c_str(), "ab");
-    if (file == nullptr) {
+    const std::string local = localPath(path);
+    const mode_t mode = newFileMode(splitFolder(local).first);
+    int fd = ::open(local.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+    if (fd >= 0) {
+        ::fchmod(fd, mode); // the mode whatever the umask, as for every file a save makes
+    } else if (errno == EEXIST) {
+        fd = ::open(local.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC | O_NOCTTY);
+    }
+    if (fd < 0) {
         return nullptr;
     }
-    return std::make_unique<PosixTextAppender>(file);
+    return std::make_unique<PosixTextAppender>(fd);
 }
 
 } // namespace pikora

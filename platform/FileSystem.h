@@ -1,6 +1,7 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "FileUpdate.h"
 #include "PlatformServices.h"
 
 #include <string>
@@ -18,17 +19,10 @@ std::string localPath(std::string_view path);
 // Case-insensitive wildcard match of '*' and '?' over bytes (ASCII letters fold).
 bool wildcardMatch(std::string_view pattern, std::string_view name);
 
-// Replaces a file's content as one step: a temporary file beside it, flushed to disk, then
-// renamed over it. The old file stays whole if anything fails. Returns 0 or an errno code.
-int writeFileAtomically(const std::string& path, const std::string& content);
-
-// Reads a whole regular file; returns 0 or an errno code (EISDIR for a folder, EINVAL for
-// any other file that is not a regular one).
-int readWholeFile(const std::string& path, std::string& content);
-
 // The file services of the platform, on POSIX calls only. The hidden mark of a file is
 // its name listed on a line of the `.hidden` file of its folder, so a name that holds a line
-// feed cannot be marked (EINVAL).
+// feed cannot be marked (EINVAL). A change of the mark is one locked cycle of FileUpdate;
+// the report is appended with one write a block, so blocks of two programs never mix.
 class FileSystem
 {
 public:

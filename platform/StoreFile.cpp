@@ -1,13 +1,10 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 #include "StoreFile.h"
 
-#include "FileSystem.h"
+#include "FileUpdate.h"
 
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
-#include <unistd.h>
 
 #ifndef PIKORA_DEFAULT_STORE
 #define PIKORA_DEFAULT_STORE "/var/lib/pikora/machine.reg"
@@ -389,11 +386,13 @@ std::string StoreFile::formatValue(const std::string& name, const Value& value)
 
 namespace {
 
+// The key holds the store's lock from its opening to its closing, so that the values it
+// read and the values it writes back are one cycle: another program's save waits for it.
 class StoreFileKey : public SettingsKey
 {
 public:
-    StoreFileKey(std::string path, std::string key, StoreFile file)
-        : m_path(std::move(path))
+    StoreFileKey(std::unique_ptr<FileUpdate> update, std::string key, StoreFile file)
+        : m_update(std::move(update))
         , m_key(std::move(key))
         , m_file(std::move(file))
     { }
@@ -416,14 +415,15 @@ public:
     int close() override
     {
         if (!m_dirty) {
+            m_update->release();
             return 0;
         }
         m_dirty = false;
-        return writeFileAtomically(m_path, m_file.text());
+        return m_update->commit(m_file.text());
     }
 
 private:
-    std::string m_path;
+    std::unique_ptr<FileUpdate> m_update;
     std::string m_key;
     StoreFile m_file;
     bool m_dirty = false;
@@ -433,8 +433,7 @@ private:
 
 std::string machineStorePath()
 {
-    // Not taken from the environment when the program runs with a group of its own (an
-    // installed package): the caller could otherwise point it at any file of that group.
+    // Never taken from the environment of a program that runs with rights its caller lacks.
     const char* fromEnvironment = secure_getenv("PIKORA_MACHINE_STORE");
     return (fromEnvironment != nullptr && *fromEnvironment != '\0') ? fromEnvironment
                                                                     : PIKORA_DEFAULT_STORE;
@@ -443,37 +442,35 @@ std::string machineStorePath()
 std::unique_ptr<SettingsKey> openStoreKey(const std::string& storePath, const std::string& keyPath)
 {
     // Full access means the file opens for reading and writing, as the program's saves need.
-    const int fd = ::open(storePath.c_str(), O_RDWR | O_CLOEXEC);
-    if (fd < 0) {
-        return nullptr;
-    }
-    ::close(fd);
-    std::string text;
-    if (readWholeFile(storePath, text) != 0) {
+    auto update = std::make_unique<FileUpdate>();
+    if (update->begin(storePath, FileUpdate::Access::ReadWrite) != 0) {
         return nullptr;
     }
     const std::string key = rootPrefix + keyPath;
-    StoreFile file(std::move(text));
+    StoreFile file(update->content());
     if (!file.hasKey(key)) {
         return nullptr;
     }
-    return std::make_unique<StoreFileKey>(storePath, key, std::move(file));
+    return std::make_unique<StoreFileKey>(std::move(update), key, std::move(file));
 }
 
-int ensureStoreKey(const std::string& storePath, const std::string& keyPath)
+int ensureStoreKey(const std::string& storePath, const std::string& keyPath,
+    const std::vector<std::pair<std::string, StoreFile::Value>>& firstValues)
 {
-    std::string text;
-    const int error = readWholeFile(storePath, text);
-    if (error != 0 && error != ENOENT) {
+    FileUpdate update;
+    if (const int error = update.begin(storePath, FileUpdate::Access::CreateRead); error != 0) {
         return error;
     }
-    StoreFile file(std::move(text));
+    StoreFile file(update.content());
     const std::string key = rootPrefix + keyPath;
-    if (error == 0 && file.hasKey(key)) {
+    if (file.hasKey(key)) {
         return 0;
     }
     file.addKey(key);
-    return writeFileAtomically(storePath, file.text());
+    for (const auto& [name, value] : firstValues) {
+        file.setValue(key, name, value);
+    }
+    return update.commit(file.text());
 }
 
 } // namespace pikora

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace pikora {
@@ -77,11 +78,13 @@ private:
 std::string machineStorePath();
 
 // Opens a key of the store file at `storePath` for reading and writing (nullptr when the
-// file or the key is missing, or the file cannot be both read and written).
+// file or the key is missing, or the file cannot be both read and written). The store is
+// locked until the key is closed or destroyed: keep a key open only for one load or save.
 std::unique_ptr<SettingsKey> openStoreKey(const std::string& storePath, const std::string& keyPath);
 
 // Makes sure the key exists in the store file, creating the file when missing and never
-// changing a value. Returns 0 or an errno code.
-int ensureStoreKey(const std::string& storePath, const std::string& keyPath);
+// changing a value; a key made here gets `firstValues`. Returns 0 or an errno code.
+int ensureStoreKey(const std::string& storePath, const std::string& keyPath,
+    const std::vector<std::pair<std::string, StoreFile::Value>>& firstValues = {});
 
 } // namespace pikora

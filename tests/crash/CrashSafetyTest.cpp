@@ -4,11 +4,13 @@
 // SIGKILL at random moments and reads what is on disk each time.
 //
 // A kill between the making of the temporary file and its rename leaves the temporary
-// ("machine.reg.XXXXXX", ".hidden.XXXXXX") behind. Nothing cleans these up; they are never
-// read as the store or the list, and no picture file name matches them.
+// ("machine.reg.saving", ".hidden.saving") behind until the next save, which replaces it;
+// it is never read as the store or the list, and no picture file name matches it. Once a
+// save after the last kill has ended, nothing but the file itself is left.
 #include "game/Settings.h"
 #include "game/GameContext.h"
 #include "platform/FileSystem.h"
+#include "platform/FileUpdate.h"
 #include "platform/StoreFile.h"
 #include "support/FakePlatform.h"
 #include "support/TempDir.h"
@@ -18,6 +20,7 @@
 #include <filesystem>
 #include <functional>
 #include <random>
+#include <set>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
@@ -44,7 +47,7 @@ struct Outcome
 {
     int kills = 0;
     int torn = 0; // neither version
-    int leftovers = 0; // temporary files found after a kill (then removed)
+    int leftovers = 0; // kills that left the temporary file behind
     int versionChanges = 0; // how often the file on disk changed between kills
     std::string firstTorn;
 };
@@ -108,18 +111,20 @@ Outcome killWhileSaving(const fs::path& file, const std::string& versionA,
         last = content;
         EXPECT_EQ(fs::status(file).permissions(),
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-        for (const auto& entry : fs::directory_iterator(file.parent_path())) {
-            const std::string name = entry.path().filename().string();
-            if (name.size() == file.filename().string().size() + 7
-                && name.compare(
-                       0, file.filename().string().size() + 1, file.filename().string() + ".")
-                    == 0) {
-                ++outcome.leftovers;
-                fs::remove(entry.path());
-            }
-        }
+        // Left for the next child's saves to clean up.
+        outcome.leftovers += fs::exists(FileUpdate::temporaryPath(file.string())) ? 1 : 0;
     }
     return outcome;
+}
+
+// The names in the file's folder once a save has ended.
+std::set<std::string> namesBeside(const fs::path& file)
+{
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(file.parent_path())) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
 }
 
 void report(const Outcome& outcome)
@@ -182,14 +187,16 @@ TEST(CrashSafety, AKilledSaveOfTheSettingsLeavesTheOldStoreOrTheNew)
         });
     report(outcome);
 
-    // What the next start reads is the store itself, whatever was left beside it.
-    dir.write("machine.reg.Ab12Cd",
+    // What the next start reads is the store itself, whatever was left beside it, and its
+    // save leaves nothing else.
+    dir.write("machine.reg.saving",
         "Windows Registry Editor Version 5.00\n\n[HKEY_LOCAL_MACHINE\\"
             + std::string(settingsKeyPath) + "]\n\"FIELD4\"=dword:00000007\n");
     platform.module = (dir / "pikora").string();
     context.settings = {};
     ASSERT_EQ(LoadSettings(context), 0);
     EXPECT_TRUE(context.settings.field4 == 0 || context.settings.field4 == 1);
+    EXPECT_EQ(namesBeside(store), std::set<std::string> { "machine.reg" });
 }
 
 TEST(CrashSafety, AKilledRewriteOfTheHiddenListLeavesTheOldListOrTheNew)
@@ -220,11 +227,16 @@ TEST(CrashSafety, AKilledRewriteOfTheHiddenListLeavesTheOldListOrTheNew)
         [&](int i) { files.writeHiddenMark("mymain\\cat.bmp", i % 2 == 0); });
     report(outcome);
 
-    // A temporary list left beside the list is no picture and hides nothing.
-    dir.write("mymain/.hidden.Ab12Cd", "cat.bmp\n");
+    // A temporary list left beside the list is no picture and hides nothing; the next
+    // change of a mark leaves nothing beside the list.
+    ASSERT_EQ(files.writeHiddenMark("mymain\\cat.bmp", false), 0);
+    dir.write("mymain/.hidden.saving", "cat.bmp\n");
     const auto found = files.findFiles("mymain\\*.bmp");
     ASSERT_EQ(found.size(), 1u);
     EXPECT_EQ(found[0].name, "cat.bmp");
+    EXPECT_FALSE(found[0].hidden);
+    ASSERT_EQ(files.writeHiddenMark("mymain\\cat.bmp", true), 0);
+    EXPECT_EQ(namesBeside(list), (std::set<std::string> { "cat.bmp", ".hidden" }));
 }
 
 } // namespace
