@@ -1,32 +1,25 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/PikoraApp.h"
 
-#include <cstdlib>
-#include <initializer_list>
+#include <cstdio>
 #include <sys/auxv.h>
-
-namespace {
-
-// An installed package runs the program with the group that may write the shared settings,
-// report and picture marks. Then the caller's environment must not make it load code of
-// the caller's choosing, which would run with that group.
-void dropUnsafeEnvironment()
-{
-    if (getauxval(AT_SECURE) == 0) {
-        return;
-    }
-    for (const char* name : { "QT_PLUGIN_PATH", "QT_QPA_PLATFORM_PLUGIN_PATH",
-             "QT_QPA_PLATFORMTHEME", "QT_STYLE_OVERRIDE", "QT_QPA_GENERIC_PLUGINS" }) {
-        ::unsetenv(name);
-    }
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {
-    dropUnsafeEnvironment();
+    // Pikora runs with its user's rights and no more. Started set-user-id or set-group-id
+    // (an administrator's override), the toolkit and the sound library would still obey the
+    // caller's environment with those rights: refuse instead.
+    if (getauxval(AT_SECURE) != 0) {
+        std::fputs("pikora: will not run with set-user-id or set-group-id rights\n", stderr);
+        return 1;
+    }
+    // The program reads no command line, and the toolkit must not read its own options from
+    // it either: it is given the program's name alone. It keeps a reference to the count for
+    // its whole life.
+    static char fallbackName[] = "pikora";
+    static int count = 1;
+    static char* arguments[] = { argc > 0 && argv[0] != nullptr ? argv[0] : fallbackName, nullptr };
     pikora::CPikoraApp application;
-    application.InitInstance(argc, argv);
+    application.InitInstance(count, arguments);
     return 0;
 }
