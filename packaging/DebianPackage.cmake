@@ -3,8 +3,10 @@
 # ${CMAKE_INSTALL_DATADIR}, the store at PIKORA_STORE_FILE made by postinst.
 
 set(debianScripts ${CMAKE_CURRENT_BINARY_DIR}/debian)
+set(PREFIX ${configuredPrefix})
 set(APP_DIR ${configuredPrefix}/Pikora)
 set(REPORT ${configuredPrefix}/report.txt)
+set(HISTORY ${configuredPrefix}/history.sqlite)
 set(STORE ${PIKORA_STORE_FILE})
 get_filename_component(STORE_DIR "${PIKORA_STORE_FILE}" DIRECTORY)
 set(STORE_TOOL ${CMAKE_INSTALL_FULL_LIBEXECDIR}/pikora/pikora-store)
@@ -15,7 +17,14 @@ endforeach()
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME pikora)
 set(CPACK_PACKAGE_VENDOR Velmar)
-set(CPACK_PACKAGE_CONTACT "Pikora maintainers <pikora@velmar.invalid>")
+# The maintainer as Debian's tools take it: DEBFULLNAME and DEBEMAIL when set at configure
+# time.
+set(maintainer "Pikora maintainers <pikora@velmar.invalid>")
+if(DEFINED ENV{DEBFULLNAME} AND DEFINED ENV{DEBEMAIL})
+    set(maintainer "$ENV{DEBFULLNAME} <$ENV{DEBEMAIL}>")
+endif()
+set(PIKORA_MAINTAINER "${maintainer}" CACHE STRING "Maintainer of the Debian package")
+set(CPACK_PACKAGE_CONTACT "${PIKORA_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "picture and word drill game for young learners")
 # Lines under 80 columns, as Debian wants them; no semicolons, which CMake would take as list
 # separators.
@@ -35,13 +44,35 @@ set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+
+# The package's documents: the copyright in Debian's machine-readable form and the changelog,
+# compressed as Debian wants it (no name or time in the gzip header); and the lintian
+# overrides, each with its reason.
+set(DEB_VERSION ${PROJECT_VERSION}-${CPACK_DEBIAN_PACKAGE_RELEASE})
+set(DEB_MAINTAINER ${PIKORA_MAINTAINER})
+configure_file(debian/changelog.in ${debianScripts}/changelog.Debian @ONLY)
+add_custom_command(
+    OUTPUT ${debianScripts}/changelog.Debian.gz
+    COMMAND gzip -9nkf ${debianScripts}/changelog.Debian
+    DEPENDS ${debianScripts}/changelog.Debian
+    VERBATIM
+)
+add_custom_target(pikora_changelog ALL DEPENDS ${debianScripts}/changelog.Debian.gz)
+install(FILES debian/copyright ${debianScripts}/changelog.Debian.gz
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/pikora)
+install(FILES lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+    RENAME pikora)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Found by dpkg-shlibdeps: the libraries. Not found: the dialog font the windows are measured
-# with. pikora-pack speaks the words with espeak-ng, makes every voice with sox, draws the
-# pictures with the emoji font and reads WebP and TIFF pictures with Qt's image plugins.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core")
+# Found by dpkg-shlibdeps: the linked libraries (Qt's platform and image plugins come with
+# libqt6gui6). Not found: the sound library, which the program loads when it first plays
+# (platform/SdlLibrary.cpp), and the dialog font the windows are measured with.
+# tests/install/check-deb.sh finds what the programs load by name and fails on an undeclared
+# one. Recommended: the fonts and the toolkit's translations for windows in other
+# languages; pikora-pack speaks the words with espeak-ng, makes every voice with sox, draws
+# the pictures with the emoji font and reads WebP and TIFF pictures with Qt's image plugins.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-2.0-0, fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "espeak-ng, sox, fonts-noto-color-emoji, fonts-noto-core, \
 fonts-noto-cjk, qt6-translations-l10n, qt6-image-formats-plugins")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${debianScripts}/postinst ${debianScripts}/postrm)

@@ -1,7 +1,9 @@
 # Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 # Run at install time. Writes the desktop entry with Exec naming the program in the prefix
 # given now (cmake --install --prefix), which may differ from the configured one, and
-# installs it; DESTDIR moves the file but never shows in Exec.
+# installs it; DESTDIR moves the file but never shows in Exec. The game starts in the
+# application folder (Path): a user who may not write the settings plays with the pictures
+# and sounds found in the folder the game starts in.
 #   PIKORA_DESKTOP_TEMPLATE  the .desktop.in file
 #   PIKORA_DESKTOP_SCRATCH   a folder of the build tree for the written file
 #   PIKORA_APPLICATIONS_DIR  where it goes: absolute, or relative to the install prefix
@@ -20,8 +22,10 @@ endif()
 string(REPLACE "\\" "\\\\" exec "${exec}")
 string(REPLACE "%" "%%" exec "${exec}")
 string(REPLACE "\\" "\\\\" tryExec "${program}")
+string(REPLACE "\\" "\\\\" folder "${prefix}/Pikora")
 set(PIKORA_DESKTOP_EXEC "${exec}")
 set(PIKORA_DESKTOP_TRYEXEC "${tryExec}")
+set(PIKORA_DESKTOP_PATH "${folder}")
 
 # Two installs of one build tree at once (the tests do that) must not share a scratch file.
 string(MD5 scratchName "$ENV{DESTDIR}|${prefix}")

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the Debian package without installing it: its control data and maintainer scripts,
-# its file list and modes (dpkg-deb), then its files unpacked into a scratch root (dpkg -x):
-# desktop files, the store path compiled into the programs, the store tool's key making, and
-# the packaged program started once from the unpacked application folder until it writes a
-# score report. What postinst does as root (group, rights) is tried by system-install.sh.
+# its file list and modes (dpkg-deb), lintian, then its files unpacked into a scratch root
+# (dpkg -x): every library the programs load declared, desktop files, the store path
+# compiled into the programs, the store tool's key making, and the packaged program started
+# once from the unpacked application folder until it writes a score report. What postinst
+# does as root (group, rights, two users) is tried by system-install.sh.
 #   usage: check-deb.sh [PACKAGE.deb]   (default: the one scripts/package made)
 # Exit status 77 (skipped) when there is no package.
 set -euo pipefail
@@ -59,6 +60,7 @@ control_data()
     check "the game must not need espeak-ng" test -z "$(grep -o espeak <<<"$depends")"
     check "does not recommend espeak-ng for pikora-pack" grep -q espeak-ng <<<"$(field Recommends)"
     check "no description" test -n "$(field Description)"
+    check "no maintainer" grep -qE '^[^<]+ <[^@ ]+@[^> ]+>$' <<<"$(field Maintainer)"
 
     dpkg-deb -e "$deb" "$work/control"
     local script
@@ -69,7 +71,15 @@ control_data()
     done
     check "postinst does not make the key with the packaged tool" \
         grep -qF "$prefix/libexec/pikora/pikora-store ensure-key" "$work/control/postinst"
-    check "the package holds conffiles" test ! -e "$work/control/conffiles"
+    # The only set-id modes the scripts give are the set-group-id bits of the shared folders;
+    # the program's override of earlier packages is looked for only to be removed.
+    local setid
+    setid=$(grep -hE '\b[2-7][0-7]{3}\b' "$work/control/postinst" "$work/control/postrm" \
+        | grep -vE '^\s*#' \
+        | grep -vE '(override root "\$group" [23]775 "\$(pictures|prefix)"|chmod 2775 "\$storeDir")$' \
+        | grep -vF '= "root $group 2755 $program" ]; then' || true)
+    check "a maintainer script gives a set-id mode to something but a shared folder: $setid" \
+        test -z "$setid"
 }
 
 # One line of `dpkg-deb -c` for PATH: mode, owner, size, date, time, path[, -> target].
@@ -85,13 +95,20 @@ file_list()
         grep -qE '^-rwxr-xr-x root/root ' <<<"$(listed $prefix/Pikora/pikora)"
     check "no picture folder" grep -q '^drwxr-xr-x root/root ' <<<"$(listed $prefix/Pikora/mymain/)"
     check "setuid or setgid files in the archive" test -z "$(awk '$1 ~ /[sS]/' "$work/contents")"
-    check "/usr/bin/pikora is not a link to the program" \
-        grep -qF -- "-> ../../opt/pikora/Pikora/pikora" <<<"$(listed /usr/bin/pikora)"
+    check "/usr/games/pikora is not a link to the program" \
+        grep -qF -- "-> $prefix/Pikora/pikora" <<<"$(listed /usr/games/pikora)"
     check "no pikora-pack command" test -n "$(listed /usr/bin/pikora-pack)"
     # State belongs to the machine, not the package: removing the package must leave it.
     check "the package holds state" \
         test -z "$(grep -E '\./var/|report\.txt|\.hidden' "$work/contents")"
     check "a build path leaked into the file list" test -z "$(grep -E '/work/|/build' "$work/contents")"
+    for doc in copyright changelog.Debian.gz; do
+        check "no $doc" grep -q '^-rw-r--r-- root/root ' <<<"$(listed /usr/share/doc/pikora/$doc)"
+    done
+    check "no lintian overrides" test -n "$(listed /usr/share/lintian/overrides/pikora)"
+    for page in man6/pikora.6.gz man1/pikora-pack.1.gz; do
+        check "no manual page $page" test -n "$(listed /usr/share/man/$page)"
+    done
     echo "  $(grep -c '^-' "$work/contents") files, Installed-Size $(field Installed-Size) KiB," \
         "package $(($(stat -c %s "$deb") / 1024)) KiB"
 }
@@ -104,7 +121,7 @@ unpacked_files()
     for media in correct.bmp correct.wav no.wav applause.wav; do
         check "no $media in the application folder" test -s "$app/$media"
     done
-    check_desktop_files "$root/usr/share" "$prefix/Pikora/pikora"
+    check_desktop_files "$root/usr/share" "$prefix/Pikora/pikora" "$prefix/Pikora"
     if command -v appstreamcli >/dev/null; then
         check "appstreamcli validate-tree: $(appstreamcli validate-tree --no-net "$root" 2>&1)" \
             appstreamcli validate-tree --no-net "$root"
@@ -117,12 +134,79 @@ unpacked_files()
     check "the program was not built for $store" grep -qaF "$store" "$app/pikora"
 }
 
+# The shared libraries a program loads by name (dlopen) rather than links: names of the form
+# libX.so.N in its data that are not among its needed libraries.
+loaded_by_name() # PROGRAM
+{
+    comm -23 <(strings -a "$1" | grep -oE 'lib[A-Za-z0-9_+-]+(\.[A-Za-z0-9_+-]+)*\.so(\.[0-9]+)+$' | sort -u) \
+        <(readelf -d "$1" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p' | sort -u)
+}
+
+# The package of this machine that holds a file matching the pattern, without its
+# architecture.
+package_of() # PATTERN
+{
+    dpkg -S "$1" 2>/dev/null | head -n 1 | cut -d: -f1
+}
+
+declared() # PACKAGE
+{
+    grep -qE "(^|, )$1( |,|$)" <<<"$(field Depends)"
+}
+
+run_time_dependencies()
+{
+    local root="$work/root" program library package
+    for program in "$root$prefix/Pikora/pikora" "$root/usr/bin/pikora-pack" \
+        "$root$prefix/libexec/pikora/pikora-store"; do
+        while read -r library; do
+            [[ -n "$library" ]] || continue
+            package=$(package_of "*/$library")
+            echo "  ${program##*/} loads $library (${package:-no package here})"
+            check "${program##*/} loads $library, which no package of this machine holds" \
+                test -n "$package"
+            check "${program##*/} loads $library, but $package is not in Depends" declared "$package"
+        done < <(loaded_by_name "$program")
+    done
+    check "the sound library, loaded by name, was not found in the program" \
+        grep -q '^libSDL2' <<<"$(loaded_by_name "$root$prefix/Pikora/pikora")"
+    check "the X11 platform plugin of the toolkit is not in Depends" \
+        declared "$(package_of '*/qt6/plugins/platforms/libqxcb.so')"
+}
+
+# No error and no warning; what is left of Debian's rules on purpose is overridden in the
+# package with its reason (packaging/lintian-overrides).
+lintian_clean()
+{
+    if ! command -v lintian >/dev/null; then
+        check "lintian is missing (Debian package lintian, installed by scripts/install-deps)" false
+        return
+    fi
+    local as_root=()
+    ((EUID == 0)) && as_root=(--allow-root)
+    # The exit status says whether lintian ran; what it found is counted below, since with
+    # the overridden findings shown it would fail on those too.
+    local status=0
+    lintian "${as_root[@]}" --fail-on none --display-info --show-overrides "$deb" \
+        >"$work/lintian.log" 2>&1 || status=$?
+    # Findings in full; overridden ones (explained in the overrides) counted by tag.
+    grep -vE '^(N|O):' "$work/lintian.log" | sed 's/^/  lintian: /'
+    grep '^O:' "$work/lintian.log" | awk '{ print $3 }' | sort | uniq -c \
+        | awk '{ print "  lintian: overridden " $2 " (" $1 "x)" }'
+    echo "  lintian: $(grep -c '^E:' "$work/lintian.log") errors," \
+        "$(grep -c '^W:' "$work/lintian.log") warnings, $(grep -c '^I:' "$work/lintian.log") infos," \
+        "$(grep -c '^O:' "$work/lintian.log") overridden"
+    check "lintian did not run (status $status)" test "$status" = 0
+    check "lintian found errors or warnings" test -z "$(grep -E '^(E|W):' "$work/lintian.log")"
+}
+
 store_tool()
 {
     local tool="$work/root$prefix/libexec/pikora/pikora-store" state="$work/state/machine.reg"
     mkdir -p "$work/state"
     check "the packaged store tool cannot make a store" "$tool" ensure-key "$state"
     check "no key made" has_line "$state" "$key"
+    check "the key made does not start in picture mode" has_line "$state" '"USE_WORDS"=dword:00000000'
     printf '"MAX_TIMER"=dword:00000001\n' >>"$state"
     cp "$state" "$work/state.before"
     check "the packaged store tool fails on an existing key" "$tool" ensure-key "$state"
@@ -155,7 +239,9 @@ packaged_program_runs()
 
 run_case control_data
 run_case file_list
+run_case lintian_clean
 run_case unpacked_files
+run_case run_time_dependencies
 run_case store_tool
 run_case packaged_program_runs
 summary

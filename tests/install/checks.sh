@@ -70,14 +70,17 @@ pictures_complete() # FOLDER
 }
 
 # The icons, the desktop entry and the metainfo under a data folder (share/).
-check_desktop_files() # DATA-FOLDER PROGRAM-AS-EXEC
+check_desktop_files() # DATA-FOLDER PROGRAM-AS-EXEC [APPLICATION-FOLDER]
 {
-    local data=$1 exec=$2 size
+    local data=$1 exec=$2 folder=${3:-} size
     local entry="$data/applications/$app_id.desktop"
     local metainfo="$data/metainfo/$app_id.metainfo.xml"
     check "no desktop entry at $entry" test -f "$entry"
     check "desktop entry: Exec is not $exec" has_line "$entry" "Exec=$exec"
     check "desktop entry: wrong Icon" has_line "$entry" "Icon=$app_id"
+    if [[ -n "$folder" ]]; then
+        check "desktop entry: the game does not start in $folder" has_line "$entry" "Path=$folder"
+    fi
     check "desktop entry: wrong Categories" has_line "$entry" "Categories=Education;Game;KidsGame;"
     if command -v desktop-file-validate >/dev/null; then
         check "desktop-file-validate: $(desktop-file-validate "$entry" 2>&1)" \

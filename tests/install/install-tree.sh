@@ -52,8 +52,9 @@ fresh_prefix()
     check "the command link is not relative" test "$(readlink "$prefix/bin/pikora")" = ../Pikora/pikora
     check "the store has no header" test "$(head -n 1 "$store")" = "Windows Registry Editor Version 5.00"
     check "the store has no settings key" has_line "$store" "$key"
-    check "the install wrote values into the store" test "$(grep -c . "$store")" = 2
-    check_desktop_files "$prefix/share" "\"$prefix/Pikora/pikora\""
+    check "the key does not start in picture mode" has_line "$store" '"USE_WORDS"=dword:00000000'
+    check "the install wrote other values into the store" test "$(grep -c . "$store")" = 3
+    check_desktop_files "$prefix/share" "\"$prefix/Pikora/pikora\"" "$prefix/Pikora"
     check "desktop entry: wrong TryExec" \
         has_line "$prefix/share/applications/$app_id.desktop" "TryExec=$prefix/Pikora/pikora"
 }
