@@ -11,78 +11,139 @@ namespace pikora {
 
 namespace {
 
-    std::string folderOf(const std::string& path)
-    {
-        const auto slash = path.rfind('/');
-        if (slash == std::string::npos) {
-            return ".";
-        }
-        return slash == 0 ? std::string("/") : path.substr(0, slash);
+std::string folderOf(const std::string& path)
+{
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return ".";
     }
+    return slash == 0 ? std::string("/") : path.substr(0, slash);
+}
 
-    int readAll(int fd, std::string& content)
-    {
-        content.clear();
-        char buffer[65536];
-        for (off_t at = 0;;) {
-            const ssize_t got = ::pread(fd, buffer, sizeof buffer, at);
-            if (got < 0 && errno == EINTR) {
-                continue;
-            }
-            if (got < 0) {
-                return errno;
-            }
-            if (got == 0) {
-                return 0;
-            }
-            content.append(buffer, static_cast<std::size_t>(got));
-            at += got;
+int readAll(int fd, std::string& content)
+{
+    content.clear();
+    char buffer[65536];
+    for (off_t at = 0;;) {
+        const ssize_t got = ::pread(fd, buffer, sizeof buffer, at);
+        if (got < 0 && errno == EINTR) {
+            continue;
         }
+        if (got < 0) {
+            return errno;
+        }
+        if (got == 0) {
+            return 0;
+        }
+        content.append(buffer, static_cast<std::size_t>(got));
+        at += got;
     }
+}
 
-    int writeAll(int fd, const std::string& content)
-    {
-        std::size_t done = 0;
-        while (done < content.size()) {
-            const ssize_t wrote = ::write(fd, content.data() + done, content.size() - done);
-            if (wrote < 0 && errno == EINTR) {
-                continue;
-            }
-            if (wrote < 0) {
-                return errno;
-            }
-            done += static_cast<std::size_t>(wrote);
+int writeAll(int fd, const std::string& content)
+{
+    std::size_t done = 0;
+    while (done < content.size()) {
+        const ssize_t wrote = ::write(fd, content.data() + done, content.size() - done);
+        if (wrote < 0 && errno == EINTR) {
+            continue;
         }
-        return 0;
+        if (wrote < 0) {
+            return errno;
+        }
+        done += static_cast<std::size_t>(wrote);
     }
+    return 0;
+}
 
-    // Opens the file for the lock. A file made here gets its mode whatever the umask.
-    int openForLock(const std::string& path, FileUpdate::Access access)
-    {
-        if (access == FileUpdate::Access::ReadWrite) {
-            return ::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-        }
-        const mode_t mode = newFileMode(folderOf(path));
-        const int fd
-            = ::open(path.c_str(), O_RDONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
-        if (fd >= 0) {
-            ::fchmod(fd, mode);
-            return fd;
-        }
-        if (errno != EEXIST) {
-            return -1;
-        }
-        return ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+// Opens the file for the lock. A file made here gets its mode whatever the umask.
+int openForLock(const std::string& path, FileUpdate::Access access)
+{
+    if (access == FileUpdate::Access::ReadWrite) {
+        return ::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     }
+    const mode_t mode = newFileMode(folderOf(path));
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+    if (fd >= 0) {
+        ::fchmod(fd, mode);
+        return fd;
+    }
+    if (errno != EEXIST) {
+        return -1;
+    }
+    return ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+}
 
-    // A fresh temporary: whatever a killed save (or anyone else) left under its name goes.
-    int createTemporary(const std::string& temp)
-    {
-        if (::unlink(temp.c_str()) != 0 && errno != ENOENT) {
-            return -1;
-        }
-        return ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+// A fresh temporary: whatever a killed save (or anyone else) left under its name goes.
+int createTemporary(const std::string& temp)
+{
+    if (::unlink(temp.c_str()) != 0 && errno != ENOENT) {
+        return -1;
     }
+    return ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+}
+
+// Locks a regular file: 0, or an errno code.
+int lockRegular(int fd)
+{
+    struct stat st = {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        return S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+    }
+    while (::flock(fd, LOCK_EX) != 0) {
+        if (errno != EINTR) {
+            return errno;
+        }
+    }
+    return 0;
+}
+
+bool nameLeadsTo(const std::string& path, int fd)
+{
+    struct stat named = {};
+    struct stat opened = {};
+    return ::stat(path.c_str(), &named) == 0 && ::fstat(fd, &opened) == 0
+        && named.st_dev == opened.st_dev && named.st_ino == opened.st_ino;
+}
+
+// Locks the file that the name leads to. A save that replaced the file while we waited for
+// its lock made the name lead to the new file, which is the one to lock then.
+int lockCurrent(const std::string& path, FileUpdate::Access access, int& lockedFd)
+{
+    for (;;) {
+        const int fd = openForLock(path, access);
+        if (fd < 0) {
+            return errno;
+        }
+        if (const int error = lockRegular(fd); error != 0) {
+            ::close(fd);
+            return error;
+        }
+        if (nameLeadsTo(path, fd)) {
+            lockedFd = fd;
+            return 0;
+        }
+        ::close(fd);
+    }
+}
+
+// Writes the new content and gives the file the group and mode of the one it replaces: the
+// group first, since changing it may clear a set-group-id bit that the mode then sets. A
+// user outside the old file's group cannot give it that group; the save goes on without.
+int fillTemporary(int fd, const std::string& content, const struct stat& old)
+{
+    if (const int error = writeAll(fd, content); error != 0) {
+        return error;
+    }
+    struct stat made = {};
+    if (::fstat(fd, &made) == 0 && made.st_gid != old.st_gid) {
+        (void)::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+    }
+    if (::fchmod(fd, old.st_mode & 07777) != 0 || ::fsync(fd) != 0) {
+        return errno;
+    }
+    return 0;
+}
 
 } // namespace
 
@@ -103,33 +164,8 @@ int FileUpdate::begin(const std::string& path, Access access)
 {
     release();
     m_path = path;
-    for (;;) {
-        const int fd = openForLock(path, access);
-        if (fd < 0) {
-            return errno;
-        }
-        struct stat locked {};
-        if (::fstat(fd, &locked) != 0 || !S_ISREG(locked.st_mode)) {
-            const int error = S_ISDIR(locked.st_mode) ? EISDIR : EINVAL;
-            ::close(fd);
-            return error;
-        }
-        while (::flock(fd, LOCK_EX) != 0) {
-            if (errno != EINTR) {
-                const int error = errno;
-                ::close(fd);
-                return error;
-            }
-        }
-        // The lock belongs to the file we opened; if a save replaced that file while we
-        // waited, the name now leads to the new one, which is the one to lock.
-        struct stat current {};
-        if (::stat(path.c_str(), &current) == 0 && current.st_dev == locked.st_dev
-            && current.st_ino == locked.st_ino) {
-            m_fd = fd;
-            break;
-        }
-        ::close(fd);
+    if (const int error = lockCurrent(path, access, m_fd); error != 0) {
+        return error;
     }
     if (const int error = readAll(m_fd, m_content); error != 0) {
         release();
@@ -143,32 +179,15 @@ int FileUpdate::commit(const std::string& content)
     if (m_fd < 0) {
         return EBADF;
     }
-    struct stat old {};
-    if (::fstat(m_fd, &old) != 0) {
-        const int error = errno;
-        release();
-        return error;
-    }
+    struct stat old = {};
     const std::string temp = temporaryPath(m_path);
-    const int fd = createTemporary(temp);
+    const int fd = ::fstat(m_fd, &old) == 0 ? createTemporary(temp) : -1;
     if (fd < 0) {
         const int error = errno;
         release();
         return error;
     }
-    int error = writeAll(fd, content);
-    // The group first: changing it may clear the set-group-id bit that the mode then sets.
-    // A user outside the file's group cannot give it that group; the save goes on without.
-    struct stat made {};
-    if (error == 0 && ::fstat(fd, &made) == 0 && made.st_gid != old.st_gid) {
-        (void)::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
-    }
-    if (error == 0 && ::fchmod(fd, old.st_mode & 07777) != 0) {
-        error = errno;
-    }
-    if (error == 0 && ::fsync(fd) != 0) {
-        error = errno;
-    }
+    int error = fillTemporary(fd, content, old);
     if (::close(fd) != 0 && error == 0) {
         error = errno;
     }
@@ -199,7 +218,7 @@ int readWholeFile(const std::string& path, std::string& content)
     if (fd < 0) {
         return errno;
     }
-    struct stat st {};
+    struct stat st = {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         const int error = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
         ::close(fd);
@@ -212,7 +231,7 @@ int readWholeFile(const std::string& path, std::string& content)
 
 mode_t newFileMode(const std::string& folder)
 {
-    struct stat st {};
+    struct stat st = {};
     const bool shared = ::stat(folder.empty() ? "." : folder.c_str(), &st) == 0
         && (st.st_mode & S_ISGID) != 0 && (st.st_mode & S_IWGRP) != 0;
     return shared ? 0664 : 0644;

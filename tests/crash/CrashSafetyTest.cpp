@@ -7,8 +7,8 @@
 // ("machine.reg.saving", ".hidden.saving") behind until the next save, which replaces it;
 // it is never read as the store or the list, and no picture file name matches it. Once a
 // save after the last kill has ended, nothing but the file itself is left.
-#include "game/Settings.h"
 #include "game/GameContext.h"
+#include "game/Settings.h"
 #include "platform/FileSystem.h"
 #include "platform/FileUpdate.h"
 #include "platform/StoreFile.h"

@@ -35,7 +35,7 @@ struct Owner
 
 Owner ownerOf(const fs::path& path)
 {
-    struct stat st {};
+    struct stat st = {};
     ::stat(path.c_str(), &st);
     return { st.st_gid, st.st_mode & 07777 };
 }
@@ -101,8 +101,8 @@ TEST(SharedFiles, AMembersSavesKeepTheGroupAndModeOfTheState)
         if (appender) {
             appender->write("block\n");
         }
-        return (key->close() == 0 ? 0 : 2) | (files.writeHiddenMark(picture.string(), true) == 0 ? 0 : 4)
-            | (appender ? 0 : 8);
+        return (key->close() == 0 ? 0 : 2)
+            | (files.writeHiddenMark(picture.string(), true) == 0 ? 0 : 4) | (appender ? 0 : 8);
     });
     ASSERT_EQ(status, 0) << "1: no key, 2: no store save, 4: no mark, 8: no report";
     EXPECT_NE(dir.read("shared/machine.reg").find("\"FIELD4\"=dword:00000002"), std::string::npos);
@@ -127,22 +127,6 @@ TEST(SharedFiles, ASaveKeepsTheGroupAndModeOutsideASharedFolder)
     EXPECT_EQ(ownerOf(path).mode, 0640u);
 }
 
-TEST(SharedFiles, NewFilesAreGroupWritableOnlyInASharedFolder)
-{
-    TempDir dir;
-    const mode_t oldMask = ::umask(077);
-    ASSERT_EQ(writeFileAtomically((dir / "plain").string(), "x"), 0);
-    fs::create_directory(dir / "shared");
-    ASSERT_EQ(::chmod((dir / "shared").c_str(), 02775), 0);
-    ASSERT_EQ(writeFileAtomically((dir / "shared" / "list").string(), "x"), 0);
-    FileSystem files;
-    EXPECT_NE(files.openTextAppend((dir / "shared" / "report.txt").string()), nullptr);
-    ::umask(oldMask);
-    EXPECT_EQ(ownerOf(dir / "plain").mode, 0644u);
-    EXPECT_EQ(ownerOf(dir / "shared" / "list").mode, 0664u);
-    EXPECT_EQ(ownerOf(dir / "shared" / "report.txt").mode, 0664u);
-}
-
 TEST(SharedFiles, TheNextSaveRemovesWhatAKilledSaveLeftAndFollowsNoLink)
 {
     TempDir dir;
@@ -163,25 +147,6 @@ TEST(SharedFiles, TheNextSaveRemovesWhatAKilledSaveLeftAndFollowsNoLink)
     EXPECT_FALSE(fs::exists(fs::symlink_status(dir / "mymain" / ".hidden.saving")));
     EXPECT_EQ(dir.read("victim"), "keep");
     EXPECT_EQ(dir.read("mymain/.hidden"), "cat.bmp\n");
-}
-
-TEST(SharedFiles, TheInstallersKeyStartsInPictureModeAndExistingKeysStayAsTheyAre)
-{
-    TempDir dir;
-    const std::string path = (dir / "machine.reg").string();
-    const StoreFile::Value pictureMode { StoreFile::typeNumber, { 0, 0, 0, 0 } };
-    ASSERT_EQ(ensureStoreKey(path, settingsKeyPath, { { "USE_WORDS", pictureMode } }), 0);
-    EXPECT_EQ(dir.read("machine.reg"), head + "\"USE_WORDS\"=dword:00000000\n");
-
-    const std::string played = head + "\"USE_WORDS\"=dword:00000001\n";
-    dir.write("machine.reg", played);
-    ASSERT_EQ(ensureStoreKey(path, settingsKeyPath, { { "USE_WORDS", pictureMode } }), 0);
-    dir.write("empty.reg", head);
-    ASSERT_EQ(ensureStoreKey((dir / "empty.reg").string(), settingsKeyPath,
-                  { { "USE_WORDS", pictureMode } }),
-        0);
-    EXPECT_EQ(dir.read("machine.reg"), played);
-    EXPECT_EQ(dir.read("empty.reg"), head);
 }
 
 } // namespace
