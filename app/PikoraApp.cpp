@@ -2,17 +2,37 @@
 #include "PikoraApp.h"
 
 #include "app/FirstPaintExit.h"
+#include "app/HistoryRecorder.h"
 #include "game/GameContext.h"
 #include "game/PictureCatalog.h"
 #include "platform/LinuxPlatform.h"
 #include "ui/ProgramWindows.h"
 #include "ui/Translations.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
+#include <sys/auxv.h>
 
 #include <QApplication>
 
 namespace pikora {
+
+namespace {
+
+    // Beside the report, unless PIKORA_HISTORY or the build says otherwise.
+    HistoryLocation historyLocation(const GameSettings& settings)
+    {
+        std::string warning;
+        HistoryLocation location = resolveHistoryLocation(settings.reportPath,
+            std::getenv("PIKORA_HISTORY"), PIKORA_HISTORY_FILE, getauxval(AT_SECURE) != 0, warning);
+        if (!warning.empty()) {
+            std::fprintf(stderr, "pikora: %s\n", warning.c_str());
+        }
+        return location;
+    }
+
+} // namespace
 
 bool CPikoraApp::InitInstance(int& argc, char** argv)
 {
@@ -26,11 +46,20 @@ bool CPikoraApp::InitInstance(int& argc, char** argv)
 
     LoadSettings(context);
     LoadAccessOptions(context); // beside the game's options, which it leaves alone
+    // The history is opened on its writer's thread with the first choice, so it costs
+    // start-up nothing; it outlives the windows and writes what is left when they are gone.
+    const HistoryLocation history = historyLocation(context.settings);
+    std::unique_ptr<HistoryRecorder> recorder;
+    if (history.kind != HistoryLocation::Kind::None) {
+        recorder = std::make_unique<HistoryRecorder>(history);
+        context.recorder = recorder.get();
+    }
     BuildCatalog(context.catalog, platform);
     platform.seedRandom(static_cast<std::uint32_t>(platform.calendarTime()));
 
     // Its Report's OK ends the program at once, with the main window still open.
     ui::ProgramWindows windows(context, platform, [] { QCoreApplication::exit(0); });
+    windows.setHistory(history);
     ui::CPikoraDlg& mainWindow = windows.main();
     if (!mainWindow.isCreated()) {
         return false; // without its window the game cannot run; there is nothing to show

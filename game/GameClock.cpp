@@ -74,6 +74,7 @@ void OnPictureChosen(GameContext& context, int controlId)
     if (slot < 0 || !hasValidRound(context)) {
         return;
     }
+    RecordChoice(context, slot, now);
     auto& target = context.catalog.at(round.target);
     if (round.slotPicture[slot] == round.target) {
         ++target.correctCount;

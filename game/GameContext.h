@@ -2,6 +2,7 @@
 #pragma once
 
 #include "game/AccessOptions.h"
+#include "game/ChoiceRecorder.h"
 #include "game/PictureCatalog.h"
 #include "game/Settings.h"
 #include "platform/PlatformServices.h"
@@ -53,6 +54,7 @@ struct GameContext
     GameClock clock;
     MainWindowFields mainFields;
     std::string reportText; // the Report window's text
+    ChoiceRecorder* recorder = nullptr; // the history of choices; none when it is not kept
 };
 
 } // namespace pikora

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
@@ -199,6 +200,10 @@ QWidget* createControl(const ControlTemplate& control, QWidget* window)
     case ControlKind::Picture:
     case ControlKind::Icon:
         return createImageLabel(window);
+    case ControlKind::ComboBox:
+        return new QComboBox(window);
+    case ControlKind::Panel:
+        return new QWidget(window);
     }
     return new QWidget(window);
 }
@@ -206,7 +211,7 @@ QWidget* createControl(const ControlTemplate& control, QWidget* window)
 bool takesFocus(ControlKind kind)
 {
     return kind != ControlKind::StaticText && kind != ControlKind::Picture
-        && kind != ControlKind::Icon;
+        && kind != ControlKind::Icon && kind != ControlKind::Panel;
 }
 
 // A window laid out right to left mirrors its template: a control's distance from the left

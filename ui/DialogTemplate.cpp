@@ -32,6 +32,8 @@ constexpr std::array controlKinds {
     Named<ControlKind> { "listView", ControlKind::ListView },
     Named<ControlKind> { "picture", ControlKind::Picture },
     Named<ControlKind> { "icon", ControlKind::Icon },
+    Named<ControlKind> { "comboBox", ControlKind::ComboBox },
+    Named<ControlKind> { "panel", ControlKind::Panel },
 };
 
 constexpr std::array controlStyles {

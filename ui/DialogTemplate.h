@@ -37,6 +37,8 @@ enum class ControlKind
     ListView, // QListView in list arrangement; its window gives it a model
     Picture, // QLabel showing a bitmap resource
     Icon, // QLabel showing an icon resource
+    ComboBox, // QComboBox: a drop-down list to pick from
+    Panel, // an empty QWidget that the window fills with a widget of its own (a chart, a table)
 };
 
 enum class ControlStyle : unsigned

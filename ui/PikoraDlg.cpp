@@ -131,6 +131,8 @@ void CPikoraDlg::routeCommand(int command)
         onAbout();
     } else if (command == accessCommand && onAccess) {
         onAccess();
+    } else if (command == progressCommand && onProgress) {
+        onProgress();
     }
 }
 

@@ -37,6 +37,7 @@ public:
     static constexpr int setupCommand = 32771;
     static constexpr int aboutCommand = 32773;
     static constexpr int accessCommand = 32777;
+    static constexpr int progressCommand = 32780;
 
     explicit CPikoraDlg(GameContext& context, QWidget* parent = nullptr);
     ~CPikoraDlg() override;
@@ -50,6 +51,7 @@ public:
     std::function<void()> onSetup;
     std::function<void()> onAbout;
     std::function<void()> onAccess;
+    std::function<void()> onProgress;
     std::function<void()> onSystemAbout;
 
     // False when the window's layout could not be loaded: the program cannot run then.

@@ -1,6 +1,8 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 #include "ProgramWindows.h"
 
+#include "platform/HistoryWriter.h"
+
 namespace pikora::ui {
 
 ProgramWindows::ProgramWindows(
@@ -15,6 +17,7 @@ ProgramWindows::ProgramWindows(
     m_main->onSetup = [this] { ShowSetupWindow(m_context, m_setupFields); };
     m_main->onAbout = [this] { ShowAboutWindow(m_platform, m_aboutFields); };
     m_main->onAccess = [this] { ShowAccessWindow(m_context, m_accessFields); };
+    m_main->onProgress = [this] { showProgress(); };
     m_main->onSystemAbout = [this] {
         CAboutDlg box(m_main.get()); // made afresh each time
         box.exec();
@@ -30,6 +33,17 @@ ProgramWindows::~ProgramWindows()
         { Window::Main, Window::Report, Window::Setup, Window::About, Window::Access }) {
         m_platform.registerWindow(window, nullptr);
     }
+}
+
+void ProgramWindows::showProgress()
+{
+    if (!m_progress) {
+        m_progress = new ProgressWindow(m_history, currentLearner(), m_main.get());
+    }
+    m_progress->refresh();
+    m_progress->show();
+    m_progress->raise();
+    m_progress->activateWindow();
 }
 
 int ProgramWindows::made(Window window) const

@@ -8,6 +8,7 @@
 #include "ui/AccessLogic.h"
 #include "ui/AccessWindow.h"
 #include "ui/PikoraDlg.h"
+#include "ui/ProgressWindow.h"
 #include "ui/Report.h"
 #include "ui/Setup.h"
 #include "ui/SetupLogic.h"
@@ -37,6 +38,11 @@ public:
     setup* setupWindow() const { return m_setup; }
     MyAbout* about() const { return m_about; }
     AccessWindow* accessWindow() const { return m_access; }
+    ProgressWindow* progress() const { return m_progress; }
+    // Where the Progress window reads the history of choices; none until set.
+    void setHistory(HistoryLocation location) { m_history = std::move(location); }
+    // Setup, Progress...: the Progress window, made on first use, read afresh and shown.
+    void showProgress();
     SetupFields& setupFields() { return m_setupFields; }
     AboutFields& aboutFields() { return m_aboutFields; }
     // How many windows of a kind were made (each is made at most once).
@@ -56,6 +62,8 @@ private:
     QPointer<setup> m_setup;
     QPointer<MyAbout> m_about;
     QPointer<AccessWindow> m_access;
+    QPointer<ProgressWindow> m_progress;
+    HistoryLocation m_history;
     std::map<Window, int> m_made;
 };
 

@@ -1,0 +1,71 @@
+// Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
+#include "ChoiceRecorder.h"
+
+#include "game/GameContext.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace pikora {
+
+namespace {
+
+    // The counts of the catalogue start at 0 with every game (start-up and each confirmed
+    // Setup), and each judged choice adds one: their sum is the number of choices the game
+    // has had so far.
+    long long choicesSoFar(const PictureCatalog& catalog)
+    {
+        long long sum = 0;
+        for (std::size_t i = 0; i < catalog.count(); ++i) {
+            const auto& entry = catalog.at(static_cast<std::int32_t>(i));
+            sum += static_cast<long long>(entry.correctCount) + entry.wrongCount;
+        }
+        return sum;
+    }
+
+    GameOptionsRow optionsOf(const GameSettings& settings)
+    {
+        return { settings.field4, settings.spell, settings.hideButtons, settings.useTimer,
+            settings.useWords, settings.maxTimer };
+    }
+
+} // namespace
+
+std::string isoLocalTime(const std::tm& local)
+{
+    // Offsets lie within a day; fields out of their range still fit the buffer.
+    const int offset = static_cast<int>(local.tm_gmtoff / 60 % (24 * 60));
+    const int magnitude = std::abs(offset);
+    char text[96];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d%c%02d:%02d",
+        local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min,
+        local.tm_sec, offset < 0 ? '-' : '+', magnitude / 60, magnitude % 60);
+    return text;
+}
+
+void RecordChoice(GameContext& context, int slot, std::int64_t now)
+{
+    if (context.recorder == nullptr) {
+        return;
+    }
+    const auto& round = context.round;
+    const auto& catalog = context.catalog;
+    auto& platform = context.platform;
+    const std::int64_t responseMs = now - round.roundStart;
+    const std::time_t calendar = platform.calendarTime();
+    ChoiceRow row;
+    row.playedAt = isoLocalTime(platform.localTime(calendar));
+    row.roundStartedAt = isoLocalTime(
+        platform.localTime(calendar - static_cast<std::time_t>((responseMs + 500) / 1000)));
+    row.word = catalog.at(round.target).word;
+    row.chosen = catalog.at(round.slotPicture[slot]).word;
+    row.correct = round.slotPicture[slot] == round.target;
+    row.responseMs = responseMs;
+    row.mode = context.settings.useWords != 0 ? "word" : "picture";
+    row.choices = context.settings.field4 != 0 ? 4 : 2;
+    row.firstOfGame = choicesSoFar(catalog) == 0;
+    row.options = optionsOf(context.settings);
+    context.recorder->record(row);
+}
+
+} // namespace pikora

@@ -1,0 +1,260 @@
+// Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
+#include "HistoryDatabase.h"
+
+#include <algorithm>
+#include <atomic>
+
+#include <QSqlError>
+#include <QStringList>
+
+namespace pikora::history {
+
+namespace {
+
+    std::atomic<int> connectionCount { 0 };
+
+    std::string describe(const QSqlError& error)
+    {
+        const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+        return text.simplified().toStdString();
+    }
+
+    // Standard SQL that SQLite and PostgreSQL both take as it is.
+    const char* const versionOneTables[] = {
+        "CREATE TABLE pikora_schema (version INTEGER NOT NULL)",
+        "INSERT INTO pikora_schema (version) VALUES (0)",
+        "CREATE TABLE games (id TEXT PRIMARY KEY, learner TEXT NOT NULL, machine TEXT NOT NULL,"
+        " started_at TEXT NOT NULL, ended_at TEXT NOT NULL, four_choices INTEGER NOT NULL,"
+        " show_spelling INTEGER NOT NULL, hide_buttons INTEGER NOT NULL,"
+        " use_timer INTEGER NOT NULL, use_words INTEGER NOT NULL, max_timer INTEGER NOT NULL)",
+        "CREATE TABLE choices (played_at TEXT NOT NULL, learner TEXT NOT NULL,"
+        " machine TEXT NOT NULL, game TEXT NOT NULL, word TEXT NOT NULL, chosen TEXT NOT NULL,"
+        " correct INTEGER NOT NULL, response_ms INTEGER NOT NULL, mode TEXT NOT NULL,"
+        " choices INTEGER NOT NULL)",
+        "CREATE INDEX choices_by_learner ON choices (learner, played_at)",
+        "CREATE INDEX choices_by_game ON choices (game)",
+    };
+
+    const char* const versionTwoTables[] = {
+        "ALTER TABLE games ADD COLUMN choices_made INTEGER NOT NULL DEFAULT 0",
+        "ALTER TABLE games ADD COLUMN rights INTEGER NOT NULL DEFAULT 0",
+        "ALTER TABLE games ADD COLUMN median_ms INTEGER NOT NULL DEFAULT 0",
+        "CREATE INDEX games_by_learner ON games (learner, started_at)",
+        "CREATE TABLE word_days (learner TEXT NOT NULL, word TEXT NOT NULL, day TEXT NOT NULL,"
+        " tries INTEGER NOT NULL, rights INTEGER NOT NULL, PRIMARY KEY (learner, word, day))",
+        "CREATE TABLE confusion_days (learner TEXT NOT NULL, word TEXT NOT NULL,"
+        " chosen TEXT NOT NULL, day TEXT NOT NULL, times INTEGER NOT NULL,"
+        " PRIMARY KEY (learner, word, chosen, day))",
+        "INSERT INTO word_days (learner, word, day, tries, rights)"
+        " SELECT learner, word, substr(played_at, 1, 10), COUNT(*), SUM(correct) FROM choices"
+        " GROUP BY learner, word, substr(played_at, 1, 10)",
+        "INSERT INTO confusion_days (learner, word, chosen, day, times)"
+        " SELECT learner, word, chosen, substr(played_at, 1, 10), COUNT(*) FROM choices"
+        " WHERE correct = 0 GROUP BY learner, word, chosen, substr(played_at, 1, 10)",
+        "UPDATE games SET choices_made = (SELECT COUNT(*) FROM choices WHERE game = games.id),"
+        " rights = (SELECT COALESCE(SUM(correct), 0) FROM choices WHERE game = games.id)",
+    };
+
+    bool runAll(Connection& connection, const auto& statements)
+    {
+        for (const char* sql : statements) {
+            if (!connection.exec(QString::fromLatin1(sql))) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    bool fillMedians(Connection& connection)
+    {
+        QSqlQuery games(connection.database());
+        games.setForwardOnly(true);
+        if (!connection.run(games, QStringLiteral("SELECT id FROM games"))) {
+            return false;
+        }
+        QStringList ids;
+        while (games.next()) {
+            ids << games.value(0).toString();
+        }
+        QSqlQuery times(connection.database());
+        QSqlQuery update(connection.database());
+        for (const QString& id : ids) {
+            if (!connection.run(
+                    times, QStringLiteral("SELECT response_ms FROM choices WHERE game = ?"), { id })) {
+                return false;
+            }
+            std::vector<int> values;
+            while (times.next()) {
+                values.push_back(times.value(0).toInt());
+            }
+            if (!connection.run(update, QStringLiteral("UPDATE games SET median_ms = ? WHERE id = ?"),
+                    { medianOf(std::move(values)), id })) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    bool step(Connection& connection, int version)
+    {
+        switch (version) {
+        case 1:
+            return runAll(connection, versionOneTables);
+        case 2:
+            return runAll(connection, versionTwoTables) && fillMedians(connection);
+        }
+        return false;
+    }
+
+} // namespace
+
+QString text(const std::string& value)
+{
+    return QString::fromStdString(value);
+}
+
+std::string text(const QVariant& value)
+{
+    return value.toString().toStdString();
+}
+
+Connection::Connection(const HistoryLocation& location, bool readOnly)
+    : m_name(QStringLiteral("pikora-history-%1").arg(++connectionCount))
+{
+    const bool sqlite = location.kind == HistoryLocation::Kind::SqliteFile;
+    m_database = QSqlDatabase::addDatabase(
+        sqlite ? QStringLiteral("QSQLITE") : QStringLiteral("QPSQL"), m_name);
+    if (!m_database.isValid()) {
+        m_error = sqlite ? "the Qt SQL driver QSQLITE is missing (libqt6sql6-sqlite)"
+                         : "the Qt SQL driver QPSQL is missing (libqt6sql6-psql)";
+        return;
+    }
+    if (sqlite) {
+        m_database.setDatabaseName(text(location.file));
+        // A writer waits this long for a reader (the Progress window) or another writer.
+        m_database.setConnectOptions(readOnly ? QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=2000")
+                                              : QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000"));
+    } else {
+        m_database.setHostName(text(location.host));
+        m_database.setPort(location.port);
+        m_database.setDatabaseName(text(location.database));
+        m_database.setUserName(text(location.user));
+        m_database.setPassword(text(location.password));
+        m_database.setConnectOptions(QStringLiteral("connect_timeout=5"));
+    }
+    if (!m_database.open()) {
+        fail(QStringLiteral("cannot open it"));
+        return;
+    }
+    m_open = true;
+    if (!sqlite && readOnly) {
+        m_open = exec(QStringLiteral("SET SESSION CHARACTERISTICS AS TRANSACTION READ ONLY"));
+    }
+}
+
+Connection::~Connection()
+{
+    m_database.close();
+    m_database = QSqlDatabase();
+    QSqlDatabase::removeDatabase(m_name);
+}
+
+void Connection::fail(const QString& what)
+{
+    m_error = what.toStdString() + ": " + describe(m_database.lastError());
+}
+
+bool Connection::exec(const QString& sql)
+{
+    QSqlQuery query(m_database);
+    if (!query.exec(sql)) {
+        m_error = describe(query.lastError());
+        return false;
+    }
+    return true;
+}
+
+bool Connection::run(QSqlQuery& query, const QString& sql, const std::vector<QVariant>& values)
+{
+    if (!query.prepare(sql)) {
+        m_error = describe(query.lastError());
+        return false;
+    }
+    for (const QVariant& value : values) {
+        query.addBindValue(value);
+    }
+    if (!query.exec()) {
+        m_error = describe(query.lastError());
+        return false;
+    }
+    return true;
+}
+
+std::optional<int> readSchemaVersion(Connection& connection, bool& foreign)
+{
+    foreign = false;
+    QSqlDatabase& database = connection.database();
+    // Listing the tables hides errors, so the file is read first: a file that is no
+    // database, or a server that went away, fails here.
+    const bool sqlite = database.driverName() == QLatin1String("QSQLITE");
+    if (!connection.exec(sqlite ? QStringLiteral("SELECT COUNT(*) FROM sqlite_master")
+                                : QStringLiteral("SELECT 1"))) {
+        return std::nullopt;
+    }
+    const QStringList tables = database.tables();
+    if (!tables.contains(QStringLiteral("pikora_schema"))) {
+        foreign = tables.contains(QStringLiteral("choices")) || tables.contains(QStringLiteral("games"));
+        if (foreign) {
+            connection.setError("it holds tables named games or choices that are not Pikora's");
+            return std::nullopt;
+        }
+        return 0;
+    }
+    QSqlQuery query(database);
+    if (!connection.run(query, QStringLiteral("SELECT MAX(version) FROM pikora_schema"))
+        || !query.next()) {
+        return std::nullopt;
+    }
+    return query.value(0).toInt();
+}
+
+bool migrate(Connection& connection)
+{
+    bool foreign = false;
+    auto version = readSchemaVersion(connection, foreign);
+    while (version && *version < schemaVersion) {
+        const int next = *version + 1;
+        QSqlDatabase& database = connection.database();
+        const bool done = database.transaction() && step(connection, next)
+            && connection.exec(QStringLiteral("UPDATE pikora_schema SET version = %1").arg(next))
+            && database.commit();
+        if (!done) {
+            const std::string error = connection.error();
+            database.rollback();
+            version = readSchemaVersion(connection, foreign);
+            if (!version || *version < next) {
+                connection.setError(
+                    "cannot bring it to version " + std::to_string(next) + ": " + error);
+                return false;
+            }
+            continue; // another machine did it
+        }
+        version = next;
+    }
+    return version.has_value();
+}
+
+int medianOf(std::vector<int> values)
+{
+    if (values.empty()) {
+        return 0;
+    }
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    if (values.size() % 2 == 1) {
+        return values[middle];
+    }
+    return static_cast<int>((static_cast<long long>(values[middle - 1]) + values[middle]) / 2);
+}
+
+} // namespace pikora::history

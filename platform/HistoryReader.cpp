@@ -1,0 +1,203 @@
+// Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
+#include "HistoryReader.h"
+
+#include "HistoryDatabase.h"
+
+#include <sys/stat.h>
+
+namespace pikora {
+
+using history::text;
+
+struct HistoryReader::Impl
+{
+    explicit Impl(const HistoryLocation& location)
+        : connection(location, true)
+    { }
+    history::Connection connection;
+};
+
+namespace {
+
+    // "learner = ? AND column >= ?", leaving out what is not asked for.
+    QString filter(const char* timeColumn, const std::string& learner, const std::string& since,
+        std::vector<QVariant>& values)
+    {
+        QString where = QStringLiteral(" WHERE 1 = 1");
+        if (!learner.empty()) {
+            where += QStringLiteral(" AND learner = ?");
+            values.push_back(text(learner));
+        }
+        if (!since.empty()) {
+            where += QStringLiteral(" AND %1 >= ?").arg(QLatin1String(timeColumn));
+            values.push_back(text(since));
+        }
+        return where;
+    }
+
+} // namespace
+
+HistoryReader::HistoryReader(std::unique_ptr<Impl> impl)
+    : m_impl(std::move(impl))
+{ }
+
+HistoryReader::~HistoryReader() = default;
+
+std::unique_ptr<HistoryReader> HistoryReader::open(const HistoryLocation& location, std::string& error)
+{
+    if (location.kind == HistoryLocation::Kind::None) {
+        error = "no history of choices is kept";
+        return nullptr;
+    }
+    struct stat status {};
+    if (location.kind == HistoryLocation::Kind::SqliteFile
+        && ::stat(location.file.c_str(), &status) != 0) {
+        error = "no history at " + location.file;
+        return nullptr;
+    }
+    auto impl = std::make_unique<Impl>(location);
+    auto& connection = impl->connection;
+    bool foreign = false;
+    const auto version
+        = connection.isOpen() ? history::readSchemaVersion(connection, foreign) : std::nullopt;
+    if (!version) {
+        error = location.describe() + (foreign ? " is not a Pikora history: " : ": ") + connection.error();
+        return nullptr;
+    }
+    if (*version == 0) {
+        error = location.describe() + " is not a Pikora history (it has no table pikora_schema)";
+        return nullptr;
+    }
+    if (*version < history::schemaVersion) {
+        error = location.describe() + " was written by an older Pikora; start the game once to "
+                "bring it up to date";
+        return nullptr;
+    }
+    return std::unique_ptr<HistoryReader>(new HistoryReader(std::move(impl)));
+}
+
+std::vector<std::string> HistoryReader::learners()
+{
+    std::vector<std::string> names;
+    auto& connection = m_impl->connection;
+    QSqlQuery query(connection.database());
+    query.setForwardOnly(true);
+    if (!connection.run(query, QStringLiteral("SELECT DISTINCT learner FROM games ORDER BY learner"))) {
+        m_error = connection.error();
+        return names;
+    }
+    while (query.next()) {
+        names.push_back(text(query.value(0)));
+    }
+    return names;
+}
+
+std::string HistoryReader::firstDay(const std::string& learner, const std::string& since)
+{
+    std::vector<QVariant> values;
+    const QString where = filter("day", learner, since, values);
+    auto& connection = m_impl->connection;
+    QSqlQuery query(connection.database());
+    if (!connection.run(query, QStringLiteral("SELECT MIN(day) FROM word_days") + where, values)) {
+        m_error = connection.error();
+        return {};
+    }
+    return query.next() ? text(query.value(0)) : std::string();
+}
+
+std::vector<WordTally> HistoryReader::wordTallies(
+    const std::string& learner, const std::string& since, bool byMonth)
+{
+    std::vector<QVariant> values;
+    const QString where = filter("day", learner, since, values);
+    const QString period = byMonth ? QStringLiteral("substr(day, 1, 7)") : QStringLiteral("day");
+    auto& connection = m_impl->connection;
+    QSqlQuery query(connection.database());
+    query.setForwardOnly(true);
+    std::vector<WordTally> tallies;
+    if (!connection.run(query,
+            QStringLiteral("SELECT word, %1, SUM(tries), SUM(rights) FROM word_days%2"
+                           " GROUP BY word, %1 ORDER BY word, %1")
+                .arg(period, where),
+            values)) {
+        m_error = connection.error();
+        return tallies;
+    }
+    while (query.next()) {
+        tallies.push_back({ text(query.value(0)), text(query.value(1)), query.value(2).toInt(),
+            query.value(3).toInt() });
+    }
+    return tallies;
+}
+
+std::vector<ConfusionTally> HistoryReader::confusions(
+    const std::string& learner, const std::string& since)
+{
+    std::vector<QVariant> values;
+    const QString where = filter("day", learner, since, values);
+    auto& connection = m_impl->connection;
+    QSqlQuery query(connection.database());
+    query.setForwardOnly(true);
+    std::vector<ConfusionTally> tallies;
+    if (!connection.run(query,
+            QStringLiteral("SELECT word, chosen, SUM(times) FROM confusion_days%1"
+                           " GROUP BY word, chosen")
+                .arg(where),
+            values)) {
+        m_error = connection.error();
+        return tallies;
+    }
+    while (query.next()) {
+        tallies.push_back({ text(query.value(0)), text(query.value(1)), query.value(2).toInt() });
+    }
+    return tallies;
+}
+
+std::vector<GameTally> HistoryReader::games(const std::string& learner, const std::string& since)
+{
+    std::vector<QVariant> values;
+    const QString where = filter("started_at", learner, since, values);
+    auto& connection = m_impl->connection;
+    QSqlQuery query(connection.database());
+    query.setForwardOnly(true);
+    std::vector<GameTally> games;
+    if (!connection.run(query,
+            QStringLiteral("SELECT id, started_at, choices_made, rights, median_ms FROM games%1"
+                           " AND choices_made > 0 ORDER BY started_at")
+                .arg(where),
+            values)) {
+        m_error = connection.error();
+        return games;
+    }
+    while (query.next()) {
+        games.push_back({ text(query.value(0)), text(query.value(1)), query.value(2).toInt(),
+            query.value(3).toInt(), query.value(4).toInt() });
+    }
+    return games;
+}
+
+bool HistoryReader::forEachChoice(const std::string& learner, const std::string& since,
+    const std::function<void(const StoredChoice&)>& visit)
+{
+    std::vector<QVariant> values;
+    const QString where = filter("played_at", learner, since, values);
+    auto& connection = m_impl->connection;
+    QSqlQuery query(connection.database());
+    query.setForwardOnly(true);
+    if (!connection.run(query,
+            QStringLiteral("SELECT played_at, learner, machine, game, word, chosen, correct,"
+                           " response_ms, mode, choices FROM choices%1 ORDER BY played_at, learner")
+                .arg(where),
+            values)) {
+        m_error = connection.error();
+        return false;
+    }
+    while (query.next()) {
+        visit({ text(query.value(0)), text(query.value(1)), text(query.value(2)),
+            text(query.value(3)), text(query.value(4)), text(query.value(5)), text(query.value(6)),
+            text(query.value(7)), text(query.value(8)), text(query.value(9)) });
+    }
+    return true;
+}
+
+} // namespace pikora

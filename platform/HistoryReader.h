@@ -1,0 +1,50 @@
+// Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "platform/HistoryLocation.h"
+#include "platform/HistoryRecords.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace pikora {
+
+// Reads the history of choices and never writes to it: an SQLite file is opened read-only,
+// a PostgreSQL session is read-only. Every query takes a learner (empty: every learner) and
+// a first day "YYYY-MM-DD" (empty: from the beginning).
+class HistoryReader
+{
+public:
+    // Nothing, with `error` set, for a file that does not exist, a database that is not a
+    // Pikora history, or one that cannot be read.
+    static std::unique_ptr<HistoryReader> open(const HistoryLocation& location, std::string& error);
+    ~HistoryReader();
+    HistoryReader(const HistoryReader&) = delete;
+    HistoryReader& operator=(const HistoryReader&) = delete;
+
+    std::vector<std::string> learners();
+    // The first day with a choice, or empty.
+    std::string firstDay(const std::string& learner, const std::string& since);
+    // Per word and day, or per word and month.
+    std::vector<WordTally> wordTallies(
+        const std::string& learner, const std::string& since, bool byMonth);
+    std::vector<ConfusionTally> confusions(const std::string& learner, const std::string& since);
+    // In the order they were played.
+    std::vector<GameTally> games(const std::string& learner, const std::string& since);
+    // Every choice in the order it was made; false on a read error.
+    bool forEachChoice(const std::string& learner, const std::string& since,
+        const std::function<void(const StoredChoice&)>& visit);
+
+    // Why the last query gave nothing, or empty.
+    const std::string& error() const { return m_error; }
+
+private:
+    struct Impl;
+    explicit HistoryReader(std::unique_ptr<Impl> impl);
+    std::unique_ptr<Impl> m_impl;
+    std::string m_error;
+};
+
+} // namespace pikora

@@ -1,0 +1,65 @@
+// Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "game/ProgressSummary.h"
+#include "platform/HistoryLocation.h"
+#include "ui/TemplateWindow.h"
+
+#include <QDate>
+
+class QChart;
+class QChartView;
+class QComboBox;
+class QLabel;
+class QTreeWidget;
+
+namespace pikora::ui {
+
+// The learner's progress from the history of choices: per word the share of right choices
+// over time, the words that need practice most, the most frequent confusions and the median
+// response time per game, for a learner and a period the teacher picks.
+class ProgressWindow : public TemplateWindow
+{
+    Q_OBJECT
+
+public:
+    static constexpr int templateId = 141;
+
+    // `learner` is picked at first: the one playing now.
+    ProgressWindow(HistoryLocation location, std::string learner, QWidget* owner);
+
+    // Reads the history afresh: the learners, then the picked learner's progress.
+    void refresh();
+
+    QComboBox* learnerBox() const { return m_learners; }
+    QComboBox* periodBox() const { return m_periods; }
+    QLabel* statusText() const { return m_status; }
+    QChart* shareChart() const { return m_shareChart; }
+    QChart* responseChart() const { return m_responseChart; }
+    QTreeWidget* practiceList() const { return m_practice; }
+    QTreeWidget* confusionList() const { return m_confusions; }
+    const ProgressSummary& summary() const { return m_summary; }
+
+    // The day the history is read from is counted back from this one (a test sets it).
+    QDate today = QDate::currentDate();
+
+private:
+    void fillLearners(const std::vector<std::string>& learners);
+    void showProgress();
+    void showSummary(bool byMonth);
+    void showError(const QString& text);
+    std::string since() const;
+
+    HistoryLocation m_location;
+    std::string m_learner;
+    ProgressSummary m_summary;
+    QComboBox* m_learners = nullptr;
+    QComboBox* m_periods = nullptr;
+    QLabel* m_status = nullptr;
+    QChart* m_shareChart = nullptr;
+    QChart* m_responseChart = nullptr;
+    QTreeWidget* m_practice = nullptr;
+    QTreeWidget* m_confusions = nullptr;
+};
+
+} // namespace pikora::ui
