@@ -218,11 +218,11 @@ std::optional<int> readSchemaVersion(Connection& connection, bool& foreign)
     return query.value(0).toInt();
 }
 
-bool migrate(Connection& connection)
+bool migrate(Connection& connection, int target)
 {
     bool foreign = false;
     auto version = readSchemaVersion(connection, foreign);
-    while (version && *version < schemaVersion) {
+    while (version && *version < target) {
         const int next = *version + 1;
         QSqlDatabase& database = connection.database();
         const bool done = database.transaction() && step(connection, next)

@@ -10,10 +10,10 @@
 #include <mutex>
 #include <optional>
 #include <pwd.h>
-#include <thread>
 #include <unistd.h>
 
 #include <QSqlError>
+#include <QThread>
 #include <QUuid>
 
 namespace pikora {
@@ -42,7 +42,9 @@ struct HistoryWriter::State
     bool failing = false;
     std::string gameId;
     bool gameWritten = false;
-    std::thread thread;
+    // A Qt thread rather than a std::thread: Qt releases what it keeps for the thread's
+    // database connections only for threads of its own.
+    std::unique_ptr<QThread> thread;
 
     void run();
     bool ensureOpen();
@@ -70,7 +72,8 @@ HistoryWriter::HistoryWriter(HistoryLocation location, std::string learner, std:
     m_state->machine = std::move(machine);
     m_state->report = report ? std::move(report) : Reporter(toStandardError);
     m_state->retry = std::chrono::seconds(retrySeconds);
-    m_state->thread = std::thread([state = m_state.get()] { state->run(); });
+    m_state->thread.reset(QThread::create([state = m_state.get()] { state->run(); }));
+    m_state->thread->start();
 }
 
 HistoryWriter::~HistoryWriter()
@@ -80,7 +83,7 @@ HistoryWriter::~HistoryWriter()
         m_state->stopping = true;
     }
     m_state->wake.notify_one();
-    m_state->thread.join();
+    m_state->thread->wait();
 }
 
 void HistoryWriter::write(ChoiceRow row)
@@ -154,7 +157,6 @@ bool HistoryWriter::State::ensureOpen()
         connection.reset();
         return false;
     }
-    gameWritten = false;
     return true;
 }
 

@@ -1,0 +1,333 @@
+// Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
+// The history of choices in real databases: SQLite files in a temporary folder, and the
+// PostgreSQL server that tests/history/postgres.sh starts with pg_virtualenv (its URL in
+// PIKORA_TEST_POSTGRES_URL; those cases are skipped without it).
+#include "app/HistoryRecorder.h"
+#include "game/GameClock.h"
+#include "game/PictureCatalog.h"
+#include "platform/HistoryDatabase.h"
+#include "platform/HistoryReader.h"
+#include "support/FakePlatform.h"
+#include "support/TempDir.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <grp.h>
+#include <mutex>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QSqlQuery>
+#include <gtest/gtest.h>
+
+namespace pikora {
+namespace {
+
+using testing::TempDir;
+
+// The lines a writer reports, from its thread.
+struct Lines
+{
+    HistoryWriter::Reporter reporter()
+    {
+        return [this](const std::string& line) {
+            std::lock_guard lock(mutex);
+            lines.push_back(line);
+        };
+    }
+    std::size_t count()
+    {
+        std::lock_guard lock(mutex);
+        return lines.size();
+    }
+    std::mutex mutex;
+    std::vector<std::string> lines;
+};
+
+ChoiceRow choice(const std::string& word, const std::string& chosen, int ms, bool first = false)
+{
+    ChoiceRow row;
+    row.playedAt = "2026-03-05T10:00:00+01:00";
+    row.roundStartedAt = row.playedAt;
+    row.word = word;
+    row.chosen = chosen;
+    row.correct = word == chosen;
+    row.responseMs = ms;
+    row.mode = "picture";
+    row.choices = 4;
+    row.firstOfGame = first;
+    return row;
+}
+
+class HistoryStore : public ::testing::TestWithParam<HistoryLocation::Kind>
+{
+protected:
+    void SetUp() override
+    {
+        if (GetParam() == HistoryLocation::Kind::SqliteFile) {
+            location.kind = HistoryLocation::Kind::SqliteFile;
+            location.file = (dir / "history.sqlite").string();
+            return;
+        }
+        const char* url = std::getenv("PIKORA_TEST_POSTGRES_URL");
+        if (url == nullptr) {
+            GTEST_SKIP() << "no PostgreSQL server (tests/history/postgres.sh starts one)";
+        }
+        std::string error;
+        location = parsePostgresUrl(url, error).value();
+        history::Connection connection(location, false);
+        ASSERT_TRUE(connection.isOpen()) << connection.error();
+        for (const char* table : { "choices", "games", "word_days", "confusion_days", "pikora_schema" }) {
+            ASSERT_TRUE(connection.exec(QStringLiteral("DROP TABLE IF EXISTS %1").arg(table)));
+        }
+    }
+
+    std::unique_ptr<HistoryReader> reader()
+    {
+        std::string error;
+        auto opened = HistoryReader::open(location, error);
+        EXPECT_TRUE(opened) << error;
+        return opened;
+    }
+
+    std::vector<StoredChoice> stored()
+    {
+        std::vector<StoredChoice> rows;
+        reader()->forEachChoice("", "", [&](const StoredChoice& row) { rows.push_back(row); });
+        return rows;
+    }
+
+    TempDir dir;
+    HistoryLocation location;
+};
+
+TEST_P(HistoryStore, AGameIsRecordedAsTheReportCountsIt)
+{
+    std::filesystem::current_path(dir.path());
+    for (const char* word : { "cat", "dog", "sun", "fox" }) {
+        dir.write(std::string("mymain/") + word + ".bmp");
+    }
+    testing::FakePlatform platform;
+    GameContext context(platform);
+    context.settings = { 1, 1, 0, 1, 0, 300, dir.str(), (dir / "report.txt").string() };
+    BuildCatalog(context.catalog, platform);
+    Lines lines;
+    HistoryRecorder recorder(location, lines.reporter());
+    context.recorder = &recorder;
+    // Slot k holds picture k; choices of control 1000 + slot, `ms` after the round began.
+    const struct
+    {
+        int target;
+        int slot;
+        int ms;
+    } plays[] = { { 0, 1, 900 }, { 0, 0, 1300 }, { 2, 2, 700 }, { 3, 1, 2500 }, { 3, 1, 400 },
+        { 3, 3, 3100 } };
+    std::int64_t now = 10000;
+    for (const auto& play : plays) {
+        context.round = { { 0, 1, 2, 3 }, play.target, 0, now };
+        now += play.ms;
+        platform.now = now;
+        OnPictureChosen(context, 1000 + play.slot);
+    }
+    recorder.writer().flush();
+    EXPECT_EQ(lines.count(), 0u) << lines.lines.front();
+
+    int counted = 0;
+    for (std::size_t i = 0; i < context.catalog.count(); ++i) {
+        counted += context.catalog[i].correctCount + context.catalog[i].wrongCount;
+    }
+    const auto rows = stored();
+    ASSERT_EQ(static_cast<int>(rows.size()), counted);
+    EXPECT_EQ(rows[0].learner, currentLearner());
+    EXPECT_EQ(rows[0].machine, currentMachine());
+    auto history = reader();
+    const auto games = history->games("", "");
+    ASSERT_EQ(games.size(), 1u);
+    EXPECT_EQ(games[0].id, rows[0].game);
+    EXPECT_EQ(games[0].choices, 6);
+    EXPECT_EQ(games[0].rights, 3);
+    EXPECT_EQ(games[0].medianMs, 1100); // (900 + 1300) / 2
+    const auto confusions = history->confusions(currentLearner(), "");
+    ASSERT_EQ(confusions.size(), 2u);
+    int thirdForSecond = 0; // picture 3 asked, picture 1 chosen, twice
+    for (const auto& confusion : confusions) {
+        thirdForSecond += confusion.word == context.catalog[3].word
+                && confusion.chosen == context.catalog[1].word
+            ? confusion.times
+            : 0;
+    }
+    EXPECT_EQ(thirdForSecond, 2);
+    const auto tallies = history->wordTallies(currentLearner(), "", false);
+    EXPECT_EQ(tallies.size(), 3u); // pictures 0, 2 and 3 were asked for
+    EXPECT_EQ(history->learners(), std::vector<std::string> { currentLearner() });
+}
+
+TEST_P(HistoryStore, AnOlderHistoryIsBroughtForwardWithItsChoicesTallied)
+{
+    {
+        history::Connection connection(location, false);
+        ASSERT_TRUE(history::migrate(connection, 1)) << connection.error();
+        ASSERT_TRUE(connection.exec(QStringLiteral(
+            "INSERT INTO games (id, learner, machine, started_at, ended_at, four_choices,"
+            " show_spelling, hide_buttons, use_timer, use_words, max_timer) VALUES ('old', 'ann',"
+            " 'pc', '2025-01-02T09:00:00+01:00', '2025-01-02T09:10:00+01:00', 1, 1, 0, 1, 0, 300)")));
+        for (const char* values : { "'CAT', 'CAT', 1, 500", "'CAT', 'DOG', 0, 900", "'SUN', 'SUN', 1, 800" }) {
+            ASSERT_TRUE(connection.exec(QStringLiteral(
+                "INSERT INTO choices (played_at, learner, machine, game, word, chosen, correct,"
+                " response_ms, mode, choices) VALUES ('2025-01-02T09:01:00+01:00', 'ann', 'pc', 'old',"
+                " %1, 'picture', 4)").arg(QLatin1String(values))))
+                << connection.error();
+        }
+    }
+    {
+        HistoryWriter writer(location, "ann", "pc");
+        writer.write(choice("CAT", "CAT", 600, true));
+    }
+    auto history = reader();
+    const auto tallies = history->wordTallies("ann", "", true);
+    ASSERT_EQ(tallies.size(), 3u); // CAT and SUN in January 2025, CAT in March 2026
+    EXPECT_EQ(tallies[0].word, "CAT");
+    EXPECT_EQ(tallies[0].period, "2025-01");
+    EXPECT_EQ(tallies[0].tries, 2);
+    EXPECT_EQ(tallies[0].rights, 1);
+    const auto games = history->games("ann", "");
+    ASSERT_EQ(games.size(), 2u);
+    EXPECT_EQ(games[0].medianMs, 800);
+    EXPECT_EQ(games[0].choices, 3);
+    EXPECT_EQ(history->games("ann", "2026-01-01").size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Databases, HistoryStore,
+    ::testing::Values(HistoryLocation::Kind::SqliteFile, HistoryLocation::Kind::Postgres),
+    [](const auto& info) {
+        return info.param == HistoryLocation::Kind::SqliteFile ? "Sqlite" : "Postgres";
+    });
+
+// Runs `body` in a child that is user nobody when the test runs as root, who writes a
+// read-only file anyway; returns its exit status.
+int asUnprivileged(const std::function<int()>& body)
+{
+    if (::geteuid() != 0) {
+        return body();
+    }
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const bool dropped = ::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0;
+        ::_exit(dropped ? body() : 99);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 98;
+}
+
+class BrokenHistory : public ::testing::Test
+{
+protected:
+    HistoryLocation file(const std::string& name)
+    {
+        HistoryLocation location;
+        location.kind = HistoryLocation::Kind::SqliteFile;
+        location.file = (dir / name).string();
+        return location;
+    }
+
+    // Two choices to a history that cannot take them: exactly one line, naming the file.
+    static int writeTwo(const HistoryLocation& location)
+    {
+        Lines lines;
+        {
+            HistoryWriter writer(location, "ann", "pc", lines.reporter(), 0);
+            writer.write(choice("CAT", "DOG", 700, true));
+            writer.write(choice("CAT", "CAT", 900));
+        }
+        const bool one = lines.lines.size() == 1
+            && lines.lines[0].find(location.file) != std::string::npos;
+        return one ? 0 : 1;
+    }
+
+    TempDir dir;
+};
+
+TEST_F(BrokenHistory, ACorruptFileIsReportedOnceAndLeftAsItWas)
+{
+    const std::string garbage(8192, '\x5a');
+    dir.write("history.sqlite", garbage);
+    EXPECT_EQ(writeTwo(file("history.sqlite")), 0);
+    EXPECT_EQ(dir.read("history.sqlite"), garbage);
+    std::string error;
+    EXPECT_FALSE(HistoryReader::open(file("history.sqlite"), error));
+    EXPECT_NE(error.find("history.sqlite"), std::string::npos) << error;
+}
+
+TEST_F(BrokenHistory, AReadOnlyFileIsReportedOnce)
+{
+    {
+        HistoryWriter writer(file("history.sqlite"), "ann", "pc");
+        writer.write(choice("CAT", "CAT", 500, true));
+    }
+    std::filesystem::permissions(dir.path(), std::filesystem::perms(0755));
+    std::filesystem::permissions(dir / "history.sqlite", std::filesystem::perms(0444));
+    EXPECT_EQ(asUnprivileged([&] { return writeTwo(file("history.sqlite")); }), 0);
+    std::string error;
+    auto history = HistoryReader::open(file("history.sqlite"), error);
+    ASSERT_TRUE(history) << error;
+    EXPECT_EQ(history->games("", "").at(0).choices, 1);
+}
+
+TEST_F(BrokenHistory, AFolderInPlaceOfTheFileIsReportedOnce)
+{
+    std::filesystem::create_directory(dir / "history.sqlite");
+    EXPECT_EQ(writeTwo(file("history.sqlite")), 0);
+}
+
+TEST_F(BrokenHistory, ALockedHistoryIsWrittenAgainOnceItIsFree)
+{
+    const HistoryLocation location = file("history.sqlite");
+    Lines lines;
+    HistoryWriter writer(location, "ann", "pc", lines.reporter(), 0);
+    writer.write(choice("CAT", "CAT", 500, true));
+    writer.flush();
+    {
+        history::Connection other(location, false);
+        ASSERT_TRUE(other.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        writer.write(choice("CAT", "DOG", 600)); // waits out the lock on the writer's thread
+        writer.flush();
+        ASSERT_TRUE(other.exec(QStringLiteral("COMMIT")));
+    }
+    writer.write(choice("SUN", "SUN", 700));
+    writer.flush();
+    EXPECT_EQ(lines.count(), 1u);
+    std::string error;
+    EXPECT_EQ(HistoryReader::open(location, error)->games("", "").at(0).choices, 2);
+}
+
+TEST_F(BrokenHistory, TheReaderNeitherMakesNorTakesAForeignDatabase)
+{
+    std::string error;
+    EXPECT_FALSE(HistoryReader::open(file("missing.sqlite"), error));
+    EXPECT_NE(error.find("no history"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir / "missing.sqlite"));
+    for (const char* table : { "notes (text TEXT)", "games (id TEXT)" }) {
+        std::filesystem::remove(dir / "other.sqlite");
+        {
+            history::Connection connection(file("other.sqlite"), false);
+            ASSERT_TRUE(connection.exec(QStringLiteral("CREATE TABLE %1").arg(table)));
+        }
+        EXPECT_FALSE(HistoryReader::open(file("other.sqlite"), error));
+        EXPECT_NE(error.find("not a Pikora history"), std::string::npos) << error;
+    }
+    // Nor does the writer put its tables beside someone else's games.
+    EXPECT_EQ(writeTwo(file("other.sqlite")), 0);
+}
+
+TEST(HistoryMedian, MiddleValueOrMeanOfTheTwoMiddleOnes)
+{
+    EXPECT_EQ(history::medianOf({}), 0);
+    EXPECT_EQ(history::medianOf({ 700 }), 700);
+    EXPECT_EQ(history::medianOf({ 900, 100, 500 }), 500);
+    EXPECT_EQ(history::medianOf({ 400, 100, 900, 600 }), 500);
+}
+
+} // namespace
+} // namespace pikora
