@@ -211,7 +211,8 @@ void ProgressWindow::showSummary(bool byMonth)
     const auto& summary = m_summary;
     m_status->setText(summary.choices == 0
             ? tr("No choices recorded in this period.")
-            : tr("%n choice(s), %1% right", nullptr, summary.choices)
+            : tr("%1 choices, %2% right")
+                  .arg(summary.choices)
                   .arg(summary.rights * 100 / summary.choices));
 
     clearChart(m_shareChart);

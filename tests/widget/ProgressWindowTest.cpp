@@ -1,0 +1,86 @@
+// Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
+// The Progress window, opened from the game's menu over a history of two learners.
+#include "support/GameWindows.h"
+#include "SampleHistory.h"
+#include "platform/HistoryWriter.h"
+
+#include <QChart>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QTreeWidget>
+
+namespace pikora::testing {
+namespace {
+
+class ProgressWindowTest : public GameWindows
+{
+protected:
+    void SetUp() override
+    {
+        GameWindows::SetUp();
+        history.kind = HistoryLocation::Kind::SqliteFile;
+        history.file = (dir / "history.sqlite").string();
+        std::string error;
+        ASSERT_TRUE(makeSampleHistory(history, { currentLearner(), "ben" }, 900, 40,
+            QDate::currentDate().toString(Qt::ISODate).toStdString(), error))
+            << error;
+    }
+
+    ui::ProgressWindow* openProgress()
+    {
+        chooseMenuCommand(ui::CPikoraDlg::progressCommand);
+        ui::ProgressWindow* window = windows->progress();
+        EXPECT_TRUE(window && window->isVisible());
+        return window;
+    }
+
+    HistoryLocation history;
+};
+
+TEST_F(ProgressWindowTest, SetupProgressShowsTheCurrentLearnersProgress)
+{
+    startGame();
+    windows->setHistory(history);
+    ui::ProgressWindow* window = openProgress();
+    ASSERT_TRUE(window);
+    EXPECT_EQ(window->windowTitle(), "Progress");
+    EXPECT_EQ(window->learnerBox()->currentText().toStdString(), currentLearner());
+    EXPECT_EQ(window->learnerBox()->count(), 2);
+    EXPECT_EQ(window->summary().choices, 900);
+    EXPECT_TRUE(window->statusText()->text().startsWith("900 choices")) << window->statusText()->text().toStdString();
+    EXPECT_EQ(window->shareChart()->series().size(), 5);
+    EXPECT_EQ(window->responseChart()->series().size(), 1);
+    EXPECT_EQ(window->practiceList()->topLevelItemCount(), 10);
+    EXPECT_GT(window->confusionList()->topLevelItemCount(), 0);
+    // The word most in need of practice heads the list and the chart.
+    EXPECT_EQ(window->practiceList()->topLevelItem(0)->text(0),
+        window->shareChart()->series().at(0)->name());
+    // For people to look at (the README's picture).
+    QDir().mkpath(QStringLiteral(PIKORA_SCREENSHOT_DIR));
+    window->grab().save(QStringLiteral(PIKORA_SCREENSHOT_DIR "/progress.png"));
+
+    // Another learner, then a shorter period: read afresh each time.
+    window->learnerBox()->setCurrentText("ben");
+    emit window->learnerBox()->activated(window->learnerBox()->currentIndex());
+    EXPECT_EQ(window->summary().choices, 900);
+    window->periodBox()->setCurrentIndex(window->periodBox()->findData(7));
+    emit window->periodBox()->activated(window->periodBox()->currentIndex());
+    EXPECT_GT(window->summary().choices, 0);
+    EXPECT_LT(window->summary().choices, 300);
+    // Opened again, it is the same window.
+    EXPECT_EQ(openProgress(), window);
+    EXPECT_EQ(window->learnerBox()->currentText(), "ben");
+}
+
+TEST_F(ProgressWindowTest, WithoutAHistoryTheWindowSaysSo)
+{
+    startGame();
+    ui::ProgressWindow* window = openProgress();
+    ASSERT_TRUE(window);
+    EXPECT_TRUE(window->statusText()->text().contains("No history")) << window->statusText()->text().toStdString();
+    EXPECT_EQ(window->practiceList()->topLevelItemCount(), 0);
+}
+
+} // namespace
+} // namespace pikora::testing
