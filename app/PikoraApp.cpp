@@ -20,17 +20,17 @@ namespace pikora {
 
 namespace {
 
-    // Beside the report, unless PIKORA_HISTORY or the build says otherwise.
-    HistoryLocation historyLocation(const GameSettings& settings)
-    {
-        std::string warning;
-        HistoryLocation location = resolveHistoryLocation(settings.reportPath,
-            std::getenv("PIKORA_HISTORY"), PIKORA_HISTORY_FILE, getauxval(AT_SECURE) != 0, warning);
-        if (!warning.empty()) {
-            std::fprintf(stderr, "pikora: %s\n", warning.c_str());
-        }
-        return location;
+// Beside the report, unless PIKORA_HISTORY or the build says otherwise.
+HistoryLocation historyLocation(const GameSettings& settings)
+{
+    std::string warning;
+    HistoryLocation location = resolveHistoryLocation(settings.reportPath,
+        std::getenv("PIKORA_HISTORY"), PIKORA_HISTORY_FILE, getauxval(AT_SECURE) != 0, warning);
+    if (!warning.empty()) {
+        std::fprintf(stderr, "pikora: %s\n", warning.c_str());
     }
+    return location;
+}
 
 } // namespace
 

@@ -10,24 +10,24 @@ namespace pikora {
 
 namespace {
 
-    // The counts of the catalogue start at 0 with every game (start-up and each confirmed
-    // Setup), and each judged choice adds one: their sum is the number of choices the game
-    // has had so far.
-    long long choicesSoFar(const PictureCatalog& catalog)
-    {
-        long long sum = 0;
-        for (std::size_t i = 0; i < catalog.count(); ++i) {
-            const auto& entry = catalog.at(static_cast<std::int32_t>(i));
-            sum += static_cast<long long>(entry.correctCount) + entry.wrongCount;
-        }
-        return sum;
+// The counts of the catalogue start at 0 with every game (start-up and each confirmed
+// Setup), and each judged choice adds one: their sum is the number of choices the game
+// has had so far.
+long long choicesSoFar(const PictureCatalog& catalog)
+{
+    long long sum = 0;
+    for (std::size_t i = 0; i < catalog.count(); ++i) {
+        const auto& entry = catalog.at(static_cast<std::int32_t>(i));
+        sum += static_cast<long long>(entry.correctCount) + entry.wrongCount;
     }
+    return sum;
+}
 
-    GameOptionsRow optionsOf(const GameSettings& settings)
-    {
-        return { settings.field4, settings.spell, settings.hideButtons, settings.useTimer,
-            settings.useWords, settings.maxTimer };
-    }
+GameOptionsRow optionsOf(const GameSettings& settings)
+{
+    return { settings.field4, settings.spell, settings.hideButtons, settings.useTimer,
+        settings.useWords, settings.maxTimer };
+}
 
 } // namespace
 

@@ -12,48 +12,48 @@ namespace pikora {
 
 namespace {
 
-    PracticeWord practiceOf(const std::string& word, const std::vector<const WordTally*>& periods)
-    {
-        PracticeWord practice { word, 0, 0, 0 };
-        for (const WordTally* tally : periods) {
-            practice.tries += tally->tries;
-        }
-        // Newest first, until the window is full.
-        for (auto it = periods.rbegin(); it != periods.rend(); ++it) {
-            if (practice.recentTries >= practiceWindow) {
-                break;
-            }
-            practice.recentTries += (*it)->tries;
-            practice.recentRights += (*it)->rights;
-        }
-        return practice;
+PracticeWord practiceOf(const std::string& word, const std::vector<const WordTally*>& periods)
+{
+    PracticeWord practice { word, 0, 0, 0 };
+    for (const WordTally* tally : periods) {
+        practice.tries += tally->tries;
     }
+    // Newest first, until the window is full.
+    for (auto it = periods.rbegin(); it != periods.rend(); ++it) {
+        if (practice.recentTries >= practiceWindow) {
+            break;
+        }
+        practice.recentTries += (*it)->tries;
+        practice.recentRights += (*it)->rights;
+    }
+    return practice;
+}
 
-    bool needsMore(const PracticeWord& a, const PracticeWord& b)
-    {
-        // Compared as fractions, so equal shares tie exactly.
-        const long long left = static_cast<long long>(a.recentRights) * b.recentTries;
-        const long long right = static_cast<long long>(b.recentRights) * a.recentTries;
-        if (left != right) {
-            return left < right;
-        }
-        if (a.tries != b.tries) {
-            return a.tries < b.tries;
-        }
-        return a.word < b.word;
+bool needsMore(const PracticeWord& a, const PracticeWord& b)
+{
+    // Compared as fractions, so equal shares tie exactly.
+    const long long left = static_cast<long long>(a.recentRights) * b.recentTries;
+    const long long right = static_cast<long long>(b.recentRights) * a.recentTries;
+    if (left != right) {
+        return left < right;
     }
+    if (a.tries != b.tries) {
+        return a.tries < b.tries;
+    }
+    return a.word < b.word;
+}
 
-    WordSeries seriesOf(const std::string& word, const std::vector<const WordTally*>& periods)
-    {
-        WordSeries series { word, {} };
-        for (const WordTally* tally : periods) {
-            if (tally->tries > 0) {
-                series.points.push_back(
-                    { tally->period, tally->tries, double(tally->rights) / tally->tries });
-            }
+WordSeries seriesOf(const std::string& word, const std::vector<const WordTally*>& periods)
+{
+    WordSeries series { word, {} };
+    for (const WordTally* tally : periods) {
+        if (tally->tries > 0) {
+            series.points.push_back(
+                { tally->period, tally->tries, double(tally->rights) / tally->tries });
         }
-        return series;
     }
+    return series;
+}
 
 } // namespace
 
@@ -104,11 +104,12 @@ int daysBetween(const std::string& from, const std::string& to)
         unsigned month = 0;
         unsigned day = 0;
         char tail = 0;
-        if (text.size() < 10 || std::sscanf(text.c_str(), "%4d-%2u-%2u%c", &year, &month, &day, &tail) < 3) {
+        if (text.size() < 10
+            || std::sscanf(text.c_str(), "%4d-%2u-%2u%c", &year, &month, &day, &tail) < 3) {
             return std::nullopt;
         }
-        const std::chrono::year_month_day date { std::chrono::year(year),
-            std::chrono::month(month), std::chrono::day(day) };
+        const std::chrono::year_month_day date { std::chrono::year(year), std::chrono::month(month),
+            std::chrono::day(day) };
         if (!date.ok()) {
             return std::nullopt;
         }

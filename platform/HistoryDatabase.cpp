@@ -11,100 +11,100 @@ namespace pikora::history {
 
 namespace {
 
-    std::atomic<int> connectionCount { 0 };
+std::atomic<int> connectionCount { 0 };
 
-    std::string describe(const QSqlError& error)
-    {
-        const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
-        return text.simplified().toStdString();
-    }
+std::string describe(const QSqlError& error)
+{
+    const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    return text.simplified().toStdString();
+}
 
-    // Standard SQL that SQLite and PostgreSQL both take as it is.
-    const char* const versionOneTables[] = {
-        "CREATE TABLE pikora_schema (version INTEGER NOT NULL)",
-        "INSERT INTO pikora_schema (version) VALUES (0)",
-        "CREATE TABLE games (id TEXT PRIMARY KEY, learner TEXT NOT NULL, machine TEXT NOT NULL,"
-        " started_at TEXT NOT NULL, ended_at TEXT NOT NULL, four_choices INTEGER NOT NULL,"
-        " show_spelling INTEGER NOT NULL, hide_buttons INTEGER NOT NULL,"
-        " use_timer INTEGER NOT NULL, use_words INTEGER NOT NULL, max_timer INTEGER NOT NULL)",
-        "CREATE TABLE choices (played_at TEXT NOT NULL, learner TEXT NOT NULL,"
-        " machine TEXT NOT NULL, game TEXT NOT NULL, word TEXT NOT NULL, chosen TEXT NOT NULL,"
-        " correct INTEGER NOT NULL, response_ms INTEGER NOT NULL, mode TEXT NOT NULL,"
-        " choices INTEGER NOT NULL)",
-        "CREATE INDEX choices_by_learner ON choices (learner, played_at)",
-        "CREATE INDEX choices_by_game ON choices (game)",
-    };
+// Standard SQL that SQLite and PostgreSQL both take as it is.
+const char* const versionOneTables[] = {
+    "CREATE TABLE pikora_schema (version INTEGER NOT NULL)",
+    "INSERT INTO pikora_schema (version) VALUES (0)",
+    "CREATE TABLE games (id TEXT PRIMARY KEY, learner TEXT NOT NULL, machine TEXT NOT NULL,"
+    " started_at TEXT NOT NULL, ended_at TEXT NOT NULL, four_choices INTEGER NOT NULL,"
+    " show_spelling INTEGER NOT NULL, hide_buttons INTEGER NOT NULL,"
+    " use_timer INTEGER NOT NULL, use_words INTEGER NOT NULL, max_timer INTEGER NOT NULL)",
+    "CREATE TABLE choices (played_at TEXT NOT NULL, learner TEXT NOT NULL,"
+    " machine TEXT NOT NULL, game TEXT NOT NULL, word TEXT NOT NULL, chosen TEXT NOT NULL,"
+    " correct INTEGER NOT NULL, response_ms INTEGER NOT NULL, mode TEXT NOT NULL,"
+    " choices INTEGER NOT NULL)",
+    "CREATE INDEX choices_by_learner ON choices (learner, played_at)",
+    "CREATE INDEX choices_by_game ON choices (game)",
+};
 
-    const char* const versionTwoTables[] = {
-        "ALTER TABLE games ADD COLUMN choices_made INTEGER NOT NULL DEFAULT 0",
-        "ALTER TABLE games ADD COLUMN rights INTEGER NOT NULL DEFAULT 0",
-        "ALTER TABLE games ADD COLUMN median_ms INTEGER NOT NULL DEFAULT 0",
-        "CREATE INDEX games_by_learner ON games (learner, started_at)",
-        "CREATE TABLE word_days (learner TEXT NOT NULL, word TEXT NOT NULL, day TEXT NOT NULL,"
-        " tries INTEGER NOT NULL, rights INTEGER NOT NULL, PRIMARY KEY (learner, word, day))",
-        "CREATE TABLE confusion_days (learner TEXT NOT NULL, word TEXT NOT NULL,"
-        " chosen TEXT NOT NULL, day TEXT NOT NULL, times INTEGER NOT NULL,"
-        " PRIMARY KEY (learner, word, chosen, day))",
-        "INSERT INTO word_days (learner, word, day, tries, rights)"
-        " SELECT learner, word, substr(played_at, 1, 10), COUNT(*), SUM(correct) FROM choices"
-        " GROUP BY learner, word, substr(played_at, 1, 10)",
-        "INSERT INTO confusion_days (learner, word, chosen, day, times)"
-        " SELECT learner, word, chosen, substr(played_at, 1, 10), COUNT(*) FROM choices"
-        " WHERE correct = 0 GROUP BY learner, word, chosen, substr(played_at, 1, 10)",
-        "UPDATE games SET choices_made = (SELECT COUNT(*) FROM choices WHERE game = games.id),"
-        " rights = (SELECT COALESCE(SUM(correct), 0) FROM choices WHERE game = games.id)",
-    };
+const char* const versionTwoTables[] = {
+    "ALTER TABLE games ADD COLUMN choices_made INTEGER NOT NULL DEFAULT 0",
+    "ALTER TABLE games ADD COLUMN rights INTEGER NOT NULL DEFAULT 0",
+    "ALTER TABLE games ADD COLUMN median_ms INTEGER NOT NULL DEFAULT 0",
+    "CREATE INDEX games_by_learner ON games (learner, started_at)",
+    "CREATE TABLE word_days (learner TEXT NOT NULL, word TEXT NOT NULL, day TEXT NOT NULL,"
+    " tries INTEGER NOT NULL, rights INTEGER NOT NULL, PRIMARY KEY (learner, word, day))",
+    "CREATE TABLE confusion_days (learner TEXT NOT NULL, word TEXT NOT NULL,"
+    " chosen TEXT NOT NULL, day TEXT NOT NULL, times INTEGER NOT NULL,"
+    " PRIMARY KEY (learner, word, chosen, day))",
+    "INSERT INTO word_days (learner, word, day, tries, rights)"
+    " SELECT learner, word, substr(played_at, 1, 10), COUNT(*), SUM(correct) FROM choices"
+    " GROUP BY learner, word, substr(played_at, 1, 10)",
+    "INSERT INTO confusion_days (learner, word, chosen, day, times)"
+    " SELECT learner, word, chosen, substr(played_at, 1, 10), COUNT(*) FROM choices"
+    " WHERE correct = 0 GROUP BY learner, word, chosen, substr(played_at, 1, 10)",
+    "UPDATE games SET choices_made = (SELECT COUNT(*) FROM choices WHERE game = games.id),"
+    " rights = (SELECT COALESCE(SUM(correct), 0) FROM choices WHERE game = games.id)",
+};
 
-    bool runAll(Connection& connection, const auto& statements)
-    {
-        for (const char* sql : statements) {
-            if (!connection.exec(QString::fromLatin1(sql))) {
-                return false;
-            }
-        }
-        return true;
-    }
-
-    bool fillMedians(Connection& connection)
-    {
-        QSqlQuery games(connection.database());
-        games.setForwardOnly(true);
-        if (!connection.run(games, QStringLiteral("SELECT id FROM games"))) {
+bool runAll(Connection& connection, const auto& statements)
+{
+    for (const char* sql : statements) {
+        if (!connection.exec(QString::fromLatin1(sql))) {
             return false;
         }
-        QStringList ids;
-        while (games.next()) {
-            ids << games.value(0).toString();
-        }
-        QSqlQuery times(connection.database());
-        QSqlQuery update(connection.database());
-        for (const QString& id : ids) {
-            if (!connection.run(
-                    times, QStringLiteral("SELECT response_ms FROM choices WHERE game = ?"), { id })) {
-                return false;
-            }
-            std::vector<int> values;
-            while (times.next()) {
-                values.push_back(times.value(0).toInt());
-            }
-            if (!connection.run(update, QStringLiteral("UPDATE games SET median_ms = ? WHERE id = ?"),
-                    { medianOf(std::move(values)), id })) {
-                return false;
-            }
-        }
-        return true;
     }
+    return true;
+}
 
-    bool step(Connection& connection, int version)
-    {
-        switch (version) {
-        case 1:
-            return runAll(connection, versionOneTables);
-        case 2:
-            return runAll(connection, versionTwoTables) && fillMedians(connection);
-        }
+bool fillMedians(Connection& connection)
+{
+    QSqlQuery games(connection.database());
+    games.setForwardOnly(true);
+    if (!connection.run(games, QStringLiteral("SELECT id FROM games"))) {
         return false;
     }
+    QStringList ids;
+    while (games.next()) {
+        ids << games.value(0).toString();
+    }
+    QSqlQuery times(connection.database());
+    QSqlQuery update(connection.database());
+    for (const QString& id : ids) {
+        if (!connection.run(
+                times, QStringLiteral("SELECT response_ms FROM choices WHERE game = ?"), { id })) {
+            return false;
+        }
+        std::vector<int> values;
+        while (times.next()) {
+            values.push_back(times.value(0).toInt());
+        }
+        if (!connection.run(update, QStringLiteral("UPDATE games SET median_ms = ? WHERE id = ?"),
+                { medianOf(std::move(values)), id })) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool step(Connection& connection, int version)
+{
+    switch (version) {
+    case 1:
+        return runAll(connection, versionOneTables);
+    case 2:
+        return runAll(connection, versionTwoTables) && fillMedians(connection);
+    }
+    return false;
+}
 
 } // namespace
 
@@ -132,8 +132,9 @@ Connection::Connection(const HistoryLocation& location, bool readOnly)
     if (sqlite) {
         m_database.setDatabaseName(text(location.file));
         // A writer waits this long for a reader (the Progress window) or another writer.
-        m_database.setConnectOptions(readOnly ? QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=2000")
-                                              : QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000"));
+        m_database.setConnectOptions(readOnly
+                ? QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=2000")
+                : QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000"));
     } else {
         m_database.setHostName(text(location.host));
         m_database.setPort(location.port);
@@ -203,7 +204,8 @@ std::optional<int> readSchemaVersion(Connection& connection, bool& foreign)
     }
     const QStringList tables = database.tables();
     if (!tables.contains(QStringLiteral("pikora_schema"))) {
-        foreign = tables.contains(QStringLiteral("choices")) || tables.contains(QStringLiteral("games"));
+        foreign = tables.contains(QStringLiteral("choices"))
+            || tables.contains(QStringLiteral("games"));
         if (foreign) {
             connection.setError("it holds tables named games or choices that are not Pikora's");
             return std::nullopt;

@@ -10,90 +10,89 @@ namespace pikora {
 
 namespace {
 
-    int hexValue(char c)
-    {
-        if (c >= '0' && c <= '9') {
-            return c - '0';
-        }
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        return c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+int hexValue(char c)
+{
+    if (c >= '0' && c <= '9') {
+        return c - '0';
     }
+    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+}
 
-    bool percentDecode(const std::string& text, std::string& decoded)
-    {
-        decoded.clear();
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            if (text[i] != '%') {
-                decoded += text[i];
-                continue;
-            }
-            if (i + 2 >= text.size()) {
-                return false;
-            }
-            const int high = hexValue(text[i + 1]);
-            const int low = hexValue(text[i + 2]);
-            if (high < 0 || low < 0) {
-                return false;
-            }
-            decoded += static_cast<char>(high * 16 + low);
-            i += 2;
+bool percentDecode(const std::string& text, std::string& decoded)
+{
+    decoded.clear();
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '%') {
+            decoded += text[i];
+            continue;
         }
-        return true;
-    }
-
-    bool parsePort(const std::string& text, int& port)
-    {
-        if (text.empty() || text.size() > 5) {
+        if (i + 2 >= text.size()) {
             return false;
         }
-        for (char c : text) {
-            if (!std::isdigit(static_cast<unsigned char>(c))) {
-                return false;
-            }
-        }
-        port = std::atoi(text.c_str());
-        return port > 0 && port < 65536;
-    }
-
-    // "host", "host:port", "[v6]" or "[v6]:port".
-    bool parseHostPort(const std::string& text, HistoryLocation& location)
-    {
-        std::string portText;
-        if (!text.empty() && text.front() == '[') {
-            const auto close = text.find(']');
-            if (close == std::string::npos) {
-                return false;
-            }
-            location.host = text.substr(1, close - 1);
-            const std::string rest = text.substr(close + 1);
-            if (!rest.empty()) {
-                if (rest.front() != ':') {
-                    return false;
-                }
-                portText = rest.substr(1);
-            }
-        } else {
-            const auto colon = text.rfind(':');
-            location.host = text.substr(0, colon);
-            if (colon != std::string::npos) {
-                portText = text.substr(colon + 1);
-            }
-        }
-        if (location.host.empty()) {
+        const int high = hexValue(text[i + 1]);
+        const int low = hexValue(text[i + 2]);
+        if (high < 0 || low < 0) {
             return false;
         }
-        return portText.empty() || parsePort(portText, location.port);
+        decoded += static_cast<char>(high * 16 + low);
+        i += 2;
     }
+    return true;
+}
 
-    bool parseUserInfo(const std::string& text, HistoryLocation& location)
-    {
-        const auto colon = text.find(':');
-        if (!percentDecode(text.substr(0, colon), location.user)) {
+bool parsePort(const std::string& text, int& port)
+{
+    if (text.empty() || text.size() > 5) {
+        return false;
+    }
+    for (char c : text) {
+        if (!std::isdigit(static_cast<unsigned char>(c))) {
             return false;
         }
-        return colon == std::string::npos
-            || percentDecode(text.substr(colon + 1), location.password);
     }
+    port = std::atoi(text.c_str());
+    return port > 0 && port < 65536;
+}
+
+// "host", "host:port", "[v6]" or "[v6]:port".
+bool parseHostPort(const std::string& text, HistoryLocation& location)
+{
+    std::string portText;
+    if (!text.empty() && text.front() == '[') {
+        const auto close = text.find(']');
+        if (close == std::string::npos) {
+            return false;
+        }
+        location.host = text.substr(1, close - 1);
+        const std::string rest = text.substr(close + 1);
+        if (!rest.empty()) {
+            if (rest.front() != ':') {
+                return false;
+            }
+            portText = rest.substr(1);
+        }
+    } else {
+        const auto colon = text.rfind(':');
+        location.host = text.substr(0, colon);
+        if (colon != std::string::npos) {
+            portText = text.substr(colon + 1);
+        }
+    }
+    if (location.host.empty()) {
+        return false;
+    }
+    return portText.empty() || parsePort(portText, location.port);
+}
+
+bool parseUserInfo(const std::string& text, HistoryLocation& location)
+{
+    const auto colon = text.find(':');
+    if (!percentDecode(text.substr(0, colon), location.user)) {
+        return false;
+    }
+    return colon == std::string::npos || percentDecode(text.substr(colon + 1), location.password);
+}
 
 } // namespace
 

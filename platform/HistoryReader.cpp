@@ -19,21 +19,21 @@ struct HistoryReader::Impl
 
 namespace {
 
-    // "learner = ? AND column >= ?", leaving out what is not asked for.
-    QString filter(const char* timeColumn, const std::string& learner, const std::string& since,
-        std::vector<QVariant>& values)
-    {
-        QString where = QStringLiteral(" WHERE 1 = 1");
-        if (!learner.empty()) {
-            where += QStringLiteral(" AND learner = ?");
-            values.push_back(text(learner));
-        }
-        if (!since.empty()) {
-            where += QStringLiteral(" AND %1 >= ?").arg(QLatin1String(timeColumn));
-            values.push_back(text(since));
-        }
-        return where;
+// "learner = ? AND column >= ?", leaving out what is not asked for.
+QString filter(const char* timeColumn, const std::string& learner, const std::string& since,
+    std::vector<QVariant>& values)
+{
+    QString where = QStringLiteral(" WHERE 1 = 1");
+    if (!learner.empty()) {
+        where += QStringLiteral(" AND learner = ?");
+        values.push_back(text(learner));
     }
+    if (!since.empty()) {
+        where += QStringLiteral(" AND %1 >= ?").arg(QLatin1String(timeColumn));
+        values.push_back(text(since));
+    }
+    return where;
+}
 
 } // namespace
 
@@ -43,13 +43,15 @@ HistoryReader::HistoryReader(std::unique_ptr<Impl> impl)
 
 HistoryReader::~HistoryReader() = default;
 
-std::unique_ptr<HistoryReader> HistoryReader::open(const HistoryLocation& location, std::string& error)
+std::unique_ptr<HistoryReader> HistoryReader::open(
+    const HistoryLocation& location, std::string& error)
 {
     if (location.kind == HistoryLocation::Kind::None) {
         error = "no history of choices is kept";
         return nullptr;
     }
-    struct stat status {};
+    struct stat status
+    { };
     if (location.kind == HistoryLocation::Kind::SqliteFile
         && ::stat(location.file.c_str(), &status) != 0) {
         error = "no history at " + location.file;
@@ -61,7 +63,8 @@ std::unique_ptr<HistoryReader> HistoryReader::open(const HistoryLocation& locati
     const auto version
         = connection.isOpen() ? history::readSchemaVersion(connection, foreign) : std::nullopt;
     if (!version) {
-        error = location.describe() + (foreign ? " is not a Pikora history: " : ": ") + connection.error();
+        error = location.describe() + (foreign ? " is not a Pikora history: " : ": ")
+            + connection.error();
         return nullptr;
     }
     if (*version == 0) {
@@ -69,8 +72,9 @@ std::unique_ptr<HistoryReader> HistoryReader::open(const HistoryLocation& locati
         return nullptr;
     }
     if (*version < history::schemaVersion) {
-        error = location.describe() + " was written by an older Pikora; start the game once to "
-                "bring it up to date";
+        error = location.describe()
+            + " was written by an older Pikora; start the game once to "
+              "bring it up to date";
         return nullptr;
     }
     return std::unique_ptr<HistoryReader>(new HistoryReader(std::move(impl)));
@@ -82,7 +86,8 @@ std::vector<std::string> HistoryReader::learners()
     auto& connection = m_impl->connection;
     QSqlQuery query(connection.database());
     query.setForwardOnly(true);
-    if (!connection.run(query, QStringLiteral("SELECT DISTINCT learner FROM games ORDER BY learner"))) {
+    if (!connection.run(
+            query, QStringLiteral("SELECT DISTINCT learner FROM games ORDER BY learner"))) {
         m_error = connection.error();
         return names;
     }

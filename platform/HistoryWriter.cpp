@@ -56,10 +56,10 @@ struct HistoryWriter::State
 
 namespace {
 
-    void toStandardError(const std::string& line)
-    {
-        std::fprintf(stderr, "%s\n", line.c_str());
-    }
+void toStandardError(const std::string& line)
+{
+    std::fprintf(stderr, "%s\n", line.c_str());
+}
 
 } // namespace
 
@@ -167,9 +167,9 @@ bool HistoryWriter::State::insertGame(QSqlQuery& query, const ChoiceRow& row)
         QStringLiteral("INSERT INTO games (id, learner, machine, started_at, ended_at,"
                        " four_choices, show_spelling, hide_buttons, use_timer, use_words,"
                        " max_timer) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-        { text(gameId), text(learner), text(machine), text(row.roundStartedAt),
-            text(row.playedAt), options.fourChoices, options.showSpelling, options.hideButtons,
-            options.useTimer, options.useWords, options.maxTimer });
+        { text(gameId), text(learner), text(machine), text(row.roundStartedAt), text(row.playedAt),
+            options.fourChoices, options.showSpelling, options.hideButtons, options.useTimer,
+            options.useWords, options.maxTimer });
 }
 
 bool HistoryWriter::State::updateTallies(QSqlQuery& query, const ChoiceRow& row)
@@ -192,8 +192,8 @@ bool HistoryWriter::State::updateTallies(QSqlQuery& query, const ChoiceRow& row)
             { text(learner), text(row.word), text(row.chosen), day })) {
         return false;
     }
-    if (!connection->run(
-            query, QStringLiteral("SELECT response_ms FROM choices WHERE game = ?"), { text(gameId) })) {
+    if (!connection->run(query, QStringLiteral("SELECT response_ms FROM choices WHERE game = ?"),
+            { text(gameId) })) {
         return false;
     }
     std::vector<int> times;

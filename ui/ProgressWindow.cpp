@@ -3,6 +3,9 @@
 
 #include "platform/HistoryReader.h"
 
+#include <cmath>
+#include <limits>
+
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
@@ -13,11 +16,8 @@
 #include <QLineSeries>
 #include <QSignalBlocker>
 #include <QTreeWidget>
-#include <QValueAxis>
 #include <QVBoxLayout>
-
-#include <cmath>
-#include <limits>
+#include <QValueAxis>
 
 namespace pikora::ui {
 
@@ -195,12 +195,14 @@ void ProgressWindow::showProgress()
     }
     const std::string from = since();
     const std::string first = reader->firstDay(m_learner, from);
-    const int span = first.empty() ? 0 : daysBetween(first, today.toString(Qt::ISODate).toStdString());
+    const int span
+        = first.empty() ? 0 : daysBetween(first, today.toString(Qt::ISODate).toStdString());
     const bool byMonth = span > maxDaysDrawn;
     m_summary = summarizeProgress(reader->wordTallies(m_learner, from, byMonth),
         reader->confusions(m_learner, from), reader->games(m_learner, from));
     if (!reader->error().empty()) {
-        showError(tr("The history cannot be read: %1").arg(QString::fromStdString(reader->error())));
+        showError(
+            tr("The history cannot be read: %1").arg(QString::fromStdString(reader->error())));
         return;
     }
     showSummary(byMonth);
@@ -209,11 +211,10 @@ void ProgressWindow::showProgress()
 void ProgressWindow::showSummary(bool byMonth)
 {
     const auto& summary = m_summary;
-    m_status->setText(summary.choices == 0
-            ? tr("No choices recorded in this period.")
-            : tr("%1 choices, %2% right")
-                  .arg(summary.choices)
-                  .arg(summary.rights * 100 / summary.choices));
+    m_status->setText(summary.choices == 0 ? tr("No choices recorded in this period.")
+                                           : tr("%1 choices, %2% right")
+                                                 .arg(summary.choices)
+                                                 .arg(summary.rights * 100 / summary.choices));
 
     clearChart(m_shareChart);
     for (const WordSeries& word : summary.series) {
@@ -244,7 +245,9 @@ void ProgressWindow::showSummary(bool byMonth)
     m_practice->clear();
     for (const PracticeWord& word : summary.practice) {
         m_practice->addTopLevelItem(new QTreeWidgetItem({ QString::fromStdString(word.word),
-            tr("%1% of %2").arg(word.recentRights * 100 / std::max(word.recentTries, 1)).arg(word.recentTries),
+            tr("%1% of %2")
+                .arg(word.recentRights * 100 / std::max(word.recentTries, 1))
+                .arg(word.recentTries),
             QString::number(word.tries) }));
     }
     m_confusions->clear();

@@ -122,6 +122,16 @@ wait_exit "$pid" 20 || fail "the program did not end within 20 s of the report's
 pid=
 ((status == 0)) || fail "the program ended with status $status after the report's OK"
 
+# The history of choices beside the report holds one row for each choice the report counts
+# (the last block of the report, the last game of the history: both outlive earlier runs).
+counted=$(tr -d '\r' <"$file" | awk -F'\t\t' '/Pikora Report/ { sum = 0 }
+    /^[A-Z]+\t\t[0-9]+\t\t[0-9]+\t\t[0-9]+$/ { sum += $2 + $3 } END { print sum + 0 }')
+rows=$(sqlite3 "$prefix/history.sqlite" "SELECT COUNT(*) FROM choices WHERE game =
+    (SELECT game FROM choices ORDER BY rowid DESC LIMIT 1)" 2>&1) ||
+    fail "no history beside the report: $rows"
+((counted > 0)) || fail "the report counts no choice"
+[[ "$rows" == "$counted" ]] || fail "the history holds $rows choices of the game, the report counts $counted"
+
 [[ -s "$work/audio.raw" ]] || fail "no sound reached the audio device"
 if cmp -s -n "$(stat -c %s "$work/audio.raw")" "$work/audio.raw" /dev/zero; then
     fail "only silence reached the audio device"

@@ -2,10 +2,11 @@
 // The history of choices in real databases: SQLite files in a temporary folder, and the
 // PostgreSQL server that tests/history/postgres.sh starts with pg_virtualenv (its URL in
 // PIKORA_TEST_POSTGRES_URL; those cases are skipped without it).
+#include "platform/HistoryDatabase.h"
+
 #include "app/HistoryRecorder.h"
 #include "game/GameClock.h"
 #include "game/PictureCatalog.h"
-#include "platform/HistoryDatabase.h"
 #include "platform/HistoryReader.h"
 #include "support/FakePlatform.h"
 #include "support/TempDir.h"
@@ -78,7 +79,8 @@ protected:
         location = parsePostgresUrl(url, error).value();
         history::Connection connection(location, false);
         ASSERT_TRUE(connection.isOpen()) << connection.error();
-        for (const char* table : { "choices", "games", "word_days", "confusion_days", "pikora_schema" }) {
+        for (const char* table :
+            { "choices", "games", "word_days", "confusion_days", "pikora_schema" }) {
             ASSERT_TRUE(connection.exec(QStringLiteral("DROP TABLE IF EXISTS %1").arg(table)));
         }
     }
@@ -171,12 +173,16 @@ TEST_P(HistoryStore, AnOlderHistoryIsBroughtForwardWithItsChoicesTallied)
         ASSERT_TRUE(connection.exec(QStringLiteral(
             "INSERT INTO games (id, learner, machine, started_at, ended_at, four_choices,"
             " show_spelling, hide_buttons, use_timer, use_words, max_timer) VALUES ('old', 'ann',"
-            " 'pc', '2025-01-02T09:00:00+01:00', '2025-01-02T09:10:00+01:00', 1, 1, 0, 1, 0, 300)")));
-        for (const char* values : { "'CAT', 'CAT', 1, 500", "'CAT', 'DOG', 0, 900", "'SUN', 'SUN', 1, 800" }) {
+            " 'pc', '2025-01-02T09:00:00+01:00', '2025-01-02T09:10:00+01:00', 1, 1, 0, 1, 0, "
+            "300)")));
+        for (const char* values :
+            { "'CAT', 'CAT', 1, 500", "'CAT', 'DOG', 0, 900", "'SUN', 'SUN', 1, 800" }) {
             ASSERT_TRUE(connection.exec(QStringLiteral(
                 "INSERT INTO choices (played_at, learner, machine, game, word, chosen, correct,"
-                " response_ms, mode, choices) VALUES ('2025-01-02T09:01:00+01:00', 'ann', 'pc', 'old',"
-                " %1, 'picture', 4)").arg(QLatin1String(values))))
+                " response_ms, mode, choices) VALUES ('2025-01-02T09:01:00+01:00', 'ann', 'pc', "
+                "'old',"
+                " %1, 'picture', 4)")
+                                            .arg(QLatin1String(values))))
                 << connection.error();
         }
     }
@@ -213,7 +219,8 @@ int asUnprivileged(const std::function<int()>& body)
     }
     const pid_t child = ::fork();
     if (child == 0) {
-        const bool dropped = ::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0;
+        const bool dropped
+            = ::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0;
         ::_exit(dropped ? body() : 99);
     }
     int status = 0;
@@ -241,8 +248,8 @@ protected:
             writer.write(choice("CAT", "DOG", 700, true));
             writer.write(choice("CAT", "CAT", 900));
         }
-        const bool one = lines.lines.size() == 1
-            && lines.lines[0].find(location.file) != std::string::npos;
+        const bool one
+            = lines.lines.size() == 1 && lines.lines[0].find(location.file) != std::string::npos;
         return one ? 0 : 1;
     }
 

@@ -10,8 +10,8 @@ namespace pikora::testing {
 
 namespace {
 
-const char* const words[] = { "CAT", "DOG", "SUN", "FOX", "RED", "BLUE", "JUMP", "EAT", "BOOK",
-    "TREE", "HAT", "BALL" };
+const char* const words[]
+    = { "CAT", "DOG", "SUN", "FOX", "RED", "BLUE", "JUMP", "EAT", "BOOK", "TREE", "HAT", "BALL" };
 constexpr int wordCount = 12;
 constexpr int perGame = 100;
 
@@ -53,7 +53,9 @@ bool makeSampleHistory(const HistoryLocation& location, const std::vector<std::s
             const double progress = double(i) / choices; // 0 at the start, 1 at the end
             const QDate day = last.addDays(-days + 1 + static_cast<int>(progress * days));
             const QString at = day.toString(Qt::ISODate)
-                + QStringLiteral("T%1:%2:00+01:00").arg(9 + i % 8, 2, 10, QLatin1Char('0')).arg(i % 60, 2, 10, QLatin1Char('0'));
+                + QStringLiteral("T%1:%2:00+01:00")
+                      .arg(9 + i % 8, 2, 10, QLatin1Char('0'))
+                      .arg(i % 60, 2, 10, QLatin1Char('0'));
             if (i % perGame == 0) {
                 gameId = QStringLiteral("%1-%2").arg(learner).arg(i / perGame);
                 if (!writer.addGame(gameId, learner, at)) {

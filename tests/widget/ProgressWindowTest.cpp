@@ -48,7 +48,8 @@ TEST_F(ProgressWindowTest, SetupProgressShowsTheCurrentLearnersProgress)
     EXPECT_EQ(window->learnerBox()->currentText().toStdString(), currentLearner());
     EXPECT_EQ(window->learnerBox()->count(), 2);
     EXPECT_EQ(window->summary().choices, 900);
-    EXPECT_TRUE(window->statusText()->text().startsWith("900 choices")) << window->statusText()->text().toStdString();
+    EXPECT_TRUE(window->statusText()->text().startsWith("900 choices"))
+        << window->statusText()->text().toStdString();
     EXPECT_EQ(window->shareChart()->series().size(), 5);
     EXPECT_EQ(window->responseChart()->series().size(), 1);
     EXPECT_EQ(window->practiceList()->topLevelItemCount(), 10);
@@ -78,7 +79,8 @@ TEST_F(ProgressWindowTest, WithoutAHistoryTheWindowSaysSo)
     startGame();
     ui::ProgressWindow* window = openProgress();
     ASSERT_TRUE(window);
-    EXPECT_TRUE(window->statusText()->text().contains("No history")) << window->statusText()->text().toStdString();
+    EXPECT_TRUE(window->statusText()->text().contains("No history"))
+        << window->statusText()->text().toStdString();
     EXPECT_EQ(window->practiceList()->topLevelItemCount(), 0);
 }
 

@@ -29,8 +29,8 @@ struct ChartLine
     std::string name;
     std::vector<std::pair<std::size_t, double>> points; // column, value
 };
-std::string lineChartSvg(const std::vector<std::string>& columns, const std::vector<ChartLine>& lines,
-    double top, const std::string& valueTitle);
+std::string lineChartSvg(const std::vector<std::string>& columns,
+    const std::vector<ChartLine>& lines, double top, const std::string& valueTitle);
 
 // The header line and one line per choice, as RFC 4180 asks: CR LF, fields quoted when they
 // hold a comma, a quote or a line break.

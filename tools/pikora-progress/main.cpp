@@ -85,8 +85,8 @@ std::string pageFor(HistoryReader& reader, const Options& options)
 {
     const std::string today = QDate::currentDate().toString(Qt::ISODate).toStdString();
     std::vector<progress::LearnerProgress> learners;
-    const auto names
-        = options.learner.empty() ? reader.learners() : std::vector<std::string> { options.learner };
+    const auto names = options.learner.empty() ? reader.learners()
+                                               : std::vector<std::string> { options.learner };
     for (const std::string& name : names) {
         const std::string first = reader.firstDay(name, options.since);
         const bool byMonth = !first.empty() && daysBetween(first, today) > maxDaysDrawn;
@@ -94,8 +94,9 @@ std::string pageFor(HistoryReader& reader, const Options& options)
             summarizeProgress(reader.wordTallies(name, options.since, byMonth),
                 reader.confusions(name, options.since), reader.games(name, options.since)) });
     }
-    const std::string period = options.since.empty() ? "Every choice recorded until " + today
-                                                     : "Choices from " + options.since + " to " + today;
+    const std::string period = options.since.empty()
+        ? "Every choice recorded until " + today
+        : "Choices from " + options.since + " to " + today;
     return progress::progressPage(learners, period + ".");
 }
 
@@ -103,7 +104,8 @@ bool write(const std::string& path, const std::string& content)
 {
     const int error = writeFileAtomically(path, content);
     if (error != 0) {
-        std::fprintf(stderr, "pikora-progress: cannot write %s: %s\n", path.c_str(), std::strerror(error));
+        std::fprintf(
+            stderr, "pikora-progress: cannot write %s: %s\n", path.c_str(), std::strerror(error));
     }
     return error == 0;
 }
