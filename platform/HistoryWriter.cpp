@@ -34,6 +34,9 @@ struct HistoryWriter::State
     std::deque<ChoiceRow> queue;
     bool busy = false;
     bool stopping = false;
+    // Past it, choices still queued at the end are dropped: a slow server must not keep a
+    // finished program running for long.
+    std::chrono::steady_clock::time_point stopDeadline;
     bool overflowReported = false;
 
     // Writer thread only.
@@ -81,6 +84,7 @@ HistoryWriter::~HistoryWriter()
     {
         std::lock_guard lock(m_state->mutex);
         m_state->stopping = true;
+        m_state->stopDeadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
     }
     m_state->wake.notify_one();
     m_state->thread->wait();
@@ -117,6 +121,12 @@ void HistoryWriter::State::run()
         wake.wait(lock, [this] { return stopping || !queue.empty(); });
         if (queue.empty()) {
             break; // stopping, and everything is written
+        }
+        if (stopping && std::chrono::steady_clock::now() > stopDeadline) {
+            report("pikora: history of choices: " + std::to_string(queue.size())
+                + " choices not recorded at the end (" + location.describe() + ")");
+            queue.clear();
+            break;
         }
         ChoiceRow row = std::move(queue.front());
         queue.pop_front();

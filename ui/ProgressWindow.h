@@ -40,7 +40,7 @@ public:
     QTreeWidget* confusionList() const { return m_confusions; }
     const ProgressSummary& summary() const { return m_summary; }
 
-    // The day the history is read from is counted back from this one (a test sets it).
+    // Periods are counted back from this day.
     QDate today = QDate::currentDate();
 
 private:
