@@ -9,15 +9,12 @@
 #include "game/PictureCatalog.h"
 #include "platform/HistoryReader.h"
 #include "support/FakePlatform.h"
+#include "support/OrdinaryUser.h"
 #include "support/TempDir.h"
 
 #include <cstdlib>
 #include <filesystem>
-#include <functional>
-#include <grp.h>
 #include <mutex>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <QSqlQuery>
 #include <gtest/gtest.h>
@@ -210,24 +207,6 @@ INSTANTIATE_TEST_SUITE_P(Databases, HistoryStore,
         return info.param == HistoryLocation::Kind::SqliteFile ? "Sqlite" : "Postgres";
     });
 
-// Runs `body` in a child that is user nobody when the test runs as root, who writes a
-// read-only file anyway; returns its exit status.
-int asUnprivileged(const std::function<int()>& body)
-{
-    if (::geteuid() != 0) {
-        return body();
-    }
-    const pid_t child = ::fork();
-    if (child == 0) {
-        const bool dropped
-            = ::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0;
-        ::_exit(dropped ? body() : 99);
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 98;
-}
-
 class BrokenHistory : public ::testing::Test
 {
 protected:
@@ -273,9 +252,10 @@ TEST_F(BrokenHistory, AReadOnlyFileIsReportedOnce)
         HistoryWriter writer(file("history.sqlite"), "ann", "pc");
         writer.write(choice("CAT", "CAT", 500, true));
     }
-    std::filesystem::permissions(dir.path(), std::filesystem::perms(0755));
     std::filesystem::permissions(dir / "history.sqlite", std::filesystem::perms(0444));
-    EXPECT_EQ(asUnprivileged([&] { return writeTwo(file("history.sqlite")); }), 0);
+    const auto written = testing::asOrdinaryUser(
+        [&] { return std::to_string(writeTwo(file("history.sqlite"))); }, dir.path());
+    EXPECT_EQ(written, "0");
     std::string error;
     auto history = HistoryReader::open(file("history.sqlite"), error);
     ASSERT_TRUE(history) << error;
