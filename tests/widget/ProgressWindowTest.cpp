@@ -1,8 +1,8 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 // The Progress window, opened from the game's menu over a history of two learners.
-#include "support/GameWindows.h"
 #include "SampleHistory.h"
 #include "platform/HistoryWriter.h"
+#include "support/GameWindows.h"
 
 #include <QChart>
 #include <QComboBox>
