@@ -106,7 +106,7 @@ file_list()
         check "no $doc" grep -q '^-rw-r--r-- root/root ' <<<"$(listed /usr/share/doc/pikora/$doc)"
     done
     check "no lintian overrides" test -n "$(listed /usr/share/lintian/overrides/pikora)"
-    for page in man6/pikora.6.gz man1/pikora-pack.1.gz; do
+    for page in man6/pikora.6.gz man1/pikora-pack.1.gz man1/pikora-progress.1.gz; do
         check "no manual page $page" test -n "$(listed /usr/share/man/$page)"
     done
     echo "  $(grep -c '^-' "$work/contents") files, Installed-Size $(field Installed-Size) KiB," \
