@@ -128,6 +128,97 @@
     </message>
 </context>
 <context>
+    <name>dialog-140</name>
+    <message>
+        <source>Access</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: the window&apos;s title</extracomment>
+        <translation>إمكانية الوصول</translation>
+    </message>
+    <message>
+        <source>Switch scanning:</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: label of 200 × 9 dialog units, 300 pixels wide</extracomment>
+        <translation>المسح بالمفاتيح:</translation>
+    </message>
+    <message>
+        <source>&amp;No scanning: click, or press the keys 1 to 4</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: radioButton of 274 × 10 dialog units, 411 pixels wide</extracomment>
+        <translation>&amp;بلا مسح: انقر أو اضغط المفاتيح من 1 إلى 4</translation>
+    </message>
+    <message>
+        <source>&amp;One switch: the highlight moves by itself, Space or Enter chooses</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: radioButton of 274 × 10 dialog units, 411 pixels wide</extracomment>
+        <translation>مفتاح &amp;واحد: الإطار يتحرك وحده، والمسافة أو Enter للاختيار</translation>
+    </message>
+    <message>
+        <source>&amp;Two switches: Space moves the highlight, Enter chooses</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: radioButton of 274 × 10 dialog units, 411 pixels wide</extracomment>
+        <translation>&amp;مفتاحان: المسافة تحرك الإطار، وEnter للاختيار</translation>
+    </message>
+    <message>
+        <source>&amp;Step time (milliseconds, 300 to 10000):</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: label of 160 × 9 dialog units, 240 pixels wide</extracomment>
+        <translation>&amp;زمن الخطوة (ملّي ثانية، 300 إلى 10000):</translation>
+    </message>
+    <message>
+        <source>&amp;Full screen: the game covers the whole screen</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: check box of 274 × 10 dialog units, 411 pixels wide</extracomment>
+        <translation>شاشة &amp;كاملة: اللعبة تملأ الشاشة كلها</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
+        <translation>إلغاء</translation>
+    </message>
+</context>
+<context>
+    <name>dialog-141</name>
+    <message>
+        <source>Progress</source>
+        <extracomment>progress: the window&apos;s title</extracomment>
+        <translation>التقدم</translation>
+    </message>
+    <message>
+        <source>&amp;Learner:</source>
+        <extracomment>progress: label of 46 × 10 dialog units, 69 pixels wide</extracomment>
+        <translation>&amp;المتعلم:</translation>
+    </message>
+    <message>
+        <source>&amp;Period:</source>
+        <extracomment>progress: label of 42 × 10 dialog units, 63 pixels wide</extracomment>
+        <translation>ال&amp;فترة:</translation>
+    </message>
+    <message>
+        <source>Share of right choices over time</source>
+        <extracomment>progress: label of 250 × 10 dialog units, 375 pixels wide</extracomment>
+        <translation>نسبة الإجابات الصحيحة مع الوقت</translation>
+    </message>
+    <message>
+        <source>Median response time per game</source>
+        <extracomment>progress: label of 240 × 10 dialog units, 360 pixels wide</extracomment>
+        <translation>وسيط زمن الإجابة في كل لعبة</translation>
+    </message>
+    <message>
+        <source>Words that need practice most</source>
+        <extracomment>progress: label of 250 × 10 dialog units, 375 pixels wide</extracomment>
+        <translation>الكلمات الأحوج إلى التدريب</translation>
+    </message>
+    <message>
+        <source>Most frequent confusions</source>
+        <extracomment>progress: label of 240 × 10 dialog units, 360 pixels wide</extracomment>
+        <translation>الكلمات الأكثر خلطًا</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>progress: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
+        <translation>إغلاق</translation>
+    </message>
+</context>
+<context>
     <name>menu-129</name>
     <message>
         <source>Setup</source>
@@ -153,6 +244,18 @@
         <extracomment>an item of the menu Help; &amp; marks its key, one letter per item</extracomment>
         <translation>حول</translation>
     </message>
+    <message>
+        <source>&amp;Progress...</source>
+        <comment>Setup</comment>
+        <extracomment>an item of the menu Setup; &amp; marks its key, one letter per item</extracomment>
+        <translation>&amp;تقدم التعلم...</translation>
+    </message>
+    <message>
+        <source>&amp;Access...</source>
+        <comment>Setup</comment>
+        <extracomment>an item of the menu Setup; &amp; marks its key, one letter per item</extracomment>
+        <translation>&amp;إمكانية الوصول...</translation>
+    </message>
 </context>
 <context>
     <name>pikora::ui::CPikoraDlg</name>
@@ -160,6 +263,81 @@
         <source>&amp;Close</source>
         <extracomment>The main window&apos;s own menu (a right click on its background); its other item is &quot;&amp;About Pikora...&quot;, and &amp; marks a different letter in each.</extracomment>
         <translation>إ&amp;غلاق</translation>
+    </message>
+</context>
+<context>
+    <name>pikora::ui::ProgressWindow</name>
+    <message>
+        <source>All time</source>
+        <translation>منذ البداية</translation>
+    </message>
+    <message>
+        <source>Last 12 months</source>
+        <translation>آخر 12 شهرًا</translation>
+    </message>
+    <message>
+        <source>Last 30 days</source>
+        <translation>آخر 30 يومًا</translation>
+    </message>
+    <message>
+        <source>Last 7 days</source>
+        <translation>آخر 7 أيام</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>الكلمة</translation>
+    </message>
+    <message>
+        <source>Recently right</source>
+        <translation>الصحيح مؤخرًا</translation>
+    </message>
+    <message>
+        <source>Tries</source>
+        <translation>المحاولات</translation>
+    </message>
+    <message>
+        <source>Word asked</source>
+        <translation>الكلمة المطلوبة</translation>
+    </message>
+    <message>
+        <source>Word chosen</source>
+        <translation>الكلمة المختارة</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>المرات</translation>
+    </message>
+    <message>
+        <source>No history of choices is kept: the game has no report file.</source>
+        <translation>لا يُحفظ سجل الإجابات: ليس للعبة ملف نتائج.</translation>
+    </message>
+    <message>
+        <source>The history cannot be read: %1</source>
+        <translation>تتعذر قراءة السجل: %1</translation>
+    </message>
+    <message>
+        <source>No choices recorded in this period.</source>
+        <translation>لا إجابات في هذه الفترة.</translation>
+    </message>
+    <message>
+        <source>%1 choices, %2% right</source>
+        <translation>الإجابات: %1، الصحيح منها: %2%</translation>
+    </message>
+    <message>
+        <source>% right</source>
+        <translation>نسبة الصحيح (%)</translation>
+    </message>
+    <message>
+        <source>Median response time</source>
+        <translation>وسيط زمن الإجابة</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>ثوانٍ</translation>
+    </message>
+    <message>
+        <source>%1% of %2</source>
+        <translation>%1% من %2</translation>
     </message>
 </context>
 <context>

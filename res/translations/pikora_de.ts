@@ -128,6 +128,97 @@
     </message>
 </context>
 <context>
+    <name>dialog-140</name>
+    <message>
+        <source>Access</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: the window&apos;s title</extracomment>
+        <translation>Bedienungshilfen</translation>
+    </message>
+    <message>
+        <source>Switch scanning:</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: label of 200 × 9 dialog units, 300 pixels wide</extracomment>
+        <translation>Schaltersteuerung:</translation>
+    </message>
+    <message>
+        <source>&amp;No scanning: click, or press the keys 1 to 4</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: radioButton of 274 × 10 dialog units, 411 pixels wide</extracomment>
+        <translation>&amp;Aus: klicken oder die Tasten 1 bis 4 drücken</translation>
+    </message>
+    <message>
+        <source>&amp;One switch: the highlight moves by itself, Space or Enter chooses</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: radioButton of 274 × 10 dialog units, 411 pixels wide</extracomment>
+        <translation>&amp;Ein Schalter: die Markierung wandert von selbst, Leertaste oder Enter wählt</translation>
+    </message>
+    <message>
+        <source>&amp;Two switches: Space moves the highlight, Enter chooses</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: radioButton of 274 × 10 dialog units, 411 pixels wide</extracomment>
+        <translation>&amp;Zwei Schalter: Leertaste bewegt die Markierung, Enter wählt</translation>
+    </message>
+    <message>
+        <source>&amp;Step time (milliseconds, 300 to 10000):</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: label of 160 × 9 dialog units, 240 pixels wide</extracomment>
+        <translation>&amp;Schrittzeit (Millisekunden, 300 bis 10000):</translation>
+    </message>
+    <message>
+        <source>&amp;Full screen: the game covers the whole screen</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: check box of 274 × 10 dialog units, 411 pixels wide</extracomment>
+        <translation>&amp;Vollbild: das Spiel füllt den ganzen Bildschirm</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>dialog-141</name>
+    <message>
+        <source>Progress</source>
+        <extracomment>progress: the window&apos;s title</extracomment>
+        <translation>Lernfortschritt</translation>
+    </message>
+    <message>
+        <source>&amp;Learner:</source>
+        <extracomment>progress: label of 46 × 10 dialog units, 69 pixels wide</extracomment>
+        <translation>&amp;Lernende:</translation>
+    </message>
+    <message>
+        <source>&amp;Period:</source>
+        <extracomment>progress: label of 42 × 10 dialog units, 63 pixels wide</extracomment>
+        <translation>&amp;Zeitraum:</translation>
+    </message>
+    <message>
+        <source>Share of right choices over time</source>
+        <extracomment>progress: label of 250 × 10 dialog units, 375 pixels wide</extracomment>
+        <translation>Anteil richtiger Antworten im Verlauf</translation>
+    </message>
+    <message>
+        <source>Median response time per game</source>
+        <extracomment>progress: label of 240 × 10 dialog units, 360 pixels wide</extracomment>
+        <translation>Mittlere Antwortzeit (Median) pro Spiel</translation>
+    </message>
+    <message>
+        <source>Words that need practice most</source>
+        <extracomment>progress: label of 250 × 10 dialog units, 375 pixels wide</extracomment>
+        <translation>Wörter, die am meisten Übung brauchen</translation>
+    </message>
+    <message>
+        <source>Most frequent confusions</source>
+        <extracomment>progress: label of 240 × 10 dialog units, 360 pixels wide</extracomment>
+        <translation>Häufigste Verwechslungen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>progress: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
     <name>menu-129</name>
     <message>
         <source>Setup</source>
@@ -153,6 +244,18 @@
         <extracomment>an item of the menu Help; &amp; marks its key, one letter per item</extracomment>
         <translation>Info</translation>
     </message>
+    <message>
+        <source>&amp;Progress...</source>
+        <comment>Setup</comment>
+        <extracomment>an item of the menu Setup; &amp; marks its key, one letter per item</extracomment>
+        <translation>&amp;Lernfortschritt...</translation>
+    </message>
+    <message>
+        <source>&amp;Access...</source>
+        <comment>Setup</comment>
+        <extracomment>an item of the menu Setup; &amp; marks its key, one letter per item</extracomment>
+        <translation>&amp;Bedienungshilfen...</translation>
+    </message>
 </context>
 <context>
     <name>pikora::ui::CPikoraDlg</name>
@@ -160,6 +263,81 @@
         <source>&amp;Close</source>
         <extracomment>The main window&apos;s own menu (a right click on its background); its other item is &quot;&amp;About Pikora...&quot;, and &amp; marks a different letter in each.</extracomment>
         <translation>&amp;Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>pikora::ui::ProgressWindow</name>
+    <message>
+        <source>All time</source>
+        <translation>Gesamter Zeitraum</translation>
+    </message>
+    <message>
+        <source>Last 12 months</source>
+        <translation>Letzte 12 Monate</translation>
+    </message>
+    <message>
+        <source>Last 30 days</source>
+        <translation>Letzte 30 Tage</translation>
+    </message>
+    <message>
+        <source>Last 7 days</source>
+        <translation>Letzte 7 Tage</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Wort</translation>
+    </message>
+    <message>
+        <source>Recently right</source>
+        <translation>Zuletzt richtig</translation>
+    </message>
+    <message>
+        <source>Tries</source>
+        <translation>Versuche</translation>
+    </message>
+    <message>
+        <source>Word asked</source>
+        <translation>Gefragtes Wort</translation>
+    </message>
+    <message>
+        <source>Word chosen</source>
+        <translation>Gewähltes Wort</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>No history of choices is kept: the game has no report file.</source>
+        <translation>Es wird kein Verlauf der Antworten geführt: Das Spiel hat keine Auswertungsdatei.</translation>
+    </message>
+    <message>
+        <source>The history cannot be read: %1</source>
+        <translation>Der Verlauf kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>No choices recorded in this period.</source>
+        <translation>Keine Antworten in diesem Zeitraum.</translation>
+    </message>
+    <message>
+        <source>%1 choices, %2% right</source>
+        <translation>%1 Antworten, %2 % richtig</translation>
+    </message>
+    <message>
+        <source>% right</source>
+        <translation>% richtig</translation>
+    </message>
+    <message>
+        <source>Median response time</source>
+        <translation>Mittlere Antwortzeit</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>%1% of %2</source>
+        <translation>%1 % von %2</translation>
     </message>
 </context>
 <context>

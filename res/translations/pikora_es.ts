@@ -128,6 +128,97 @@
     </message>
 </context>
 <context>
+    <name>dialog-140</name>
+    <message>
+        <source>Access</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: the window&apos;s title</extracomment>
+        <translation>Accesibilidad</translation>
+    </message>
+    <message>
+        <source>Switch scanning:</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: label of 200 × 9 dialog units, 300 pixels wide</extracomment>
+        <translation>Barrido con pulsadores:</translation>
+    </message>
+    <message>
+        <source>&amp;No scanning: click, or press the keys 1 to 4</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: radioButton of 274 × 10 dialog units, 411 pixels wide</extracomment>
+        <translation>&amp;Sin barrido: clic o teclas del 1 al 4</translation>
+    </message>
+    <message>
+        <source>&amp;One switch: the highlight moves by itself, Space or Enter chooses</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: radioButton of 274 × 10 dialog units, 411 pixels wide</extracomment>
+        <translation>&amp;Un pulsador: el marco avanza solo, Espacio o Intro elige</translation>
+    </message>
+    <message>
+        <source>&amp;Two switches: Space moves the highlight, Enter chooses</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: radioButton of 274 × 10 dialog units, 411 pixels wide</extracomment>
+        <translation>&amp;Dos pulsadores: Espacio mueve el marco, Intro elige</translation>
+    </message>
+    <message>
+        <source>&amp;Step time (milliseconds, 300 to 10000):</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: label of 160 × 9 dialog units, 240 pixels wide</extracomment>
+        <translation>&amp;Intervalo (milisegundos, de 300 a 10000):</translation>
+    </message>
+    <message>
+        <source>&amp;Full screen: the game covers the whole screen</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: check box of 274 × 10 dialog units, 411 pixels wide</extracomment>
+        <translation>&amp;Pantalla completa: el juego ocupa toda la pantalla</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>dialog-141</name>
+    <message>
+        <source>Progress</source>
+        <extracomment>progress: the window&apos;s title</extracomment>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>&amp;Learner:</source>
+        <extracomment>progress: label of 46 × 10 dialog units, 69 pixels wide</extracomment>
+        <translation>&amp;Alumno:</translation>
+    </message>
+    <message>
+        <source>&amp;Period:</source>
+        <extracomment>progress: label of 42 × 10 dialog units, 63 pixels wide</extracomment>
+        <translation>&amp;Periodo:</translation>
+    </message>
+    <message>
+        <source>Share of right choices over time</source>
+        <extracomment>progress: label of 250 × 10 dialog units, 375 pixels wide</extracomment>
+        <translation>Porcentaje de aciertos a lo largo del tiempo</translation>
+    </message>
+    <message>
+        <source>Median response time per game</source>
+        <extracomment>progress: label of 240 × 10 dialog units, 360 pixels wide</extracomment>
+        <translation>Tiempo de respuesta mediano por partida</translation>
+    </message>
+    <message>
+        <source>Words that need practice most</source>
+        <extracomment>progress: label of 250 × 10 dialog units, 375 pixels wide</extracomment>
+        <translation>Palabras que más hay que practicar</translation>
+    </message>
+    <message>
+        <source>Most frequent confusions</source>
+        <extracomment>progress: label of 240 × 10 dialog units, 360 pixels wide</extracomment>
+        <translation>Confusiones más frecuentes</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>progress: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
     <name>menu-129</name>
     <message>
         <source>Setup</source>
@@ -153,6 +244,18 @@
         <extracomment>an item of the menu Help; &amp; marks its key, one letter per item</extracomment>
         <translation>Acerca de</translation>
     </message>
+    <message>
+        <source>&amp;Progress...</source>
+        <comment>Setup</comment>
+        <extracomment>an item of the menu Setup; &amp; marks its key, one letter per item</extracomment>
+        <translation>&amp;Progreso...</translation>
+    </message>
+    <message>
+        <source>&amp;Access...</source>
+        <comment>Setup</comment>
+        <extracomment>an item of the menu Setup; &amp; marks its key, one letter per item</extracomment>
+        <translation>&amp;Accesibilidad...</translation>
+    </message>
 </context>
 <context>
     <name>pikora::ui::CPikoraDlg</name>
@@ -160,6 +263,81 @@
         <source>&amp;Close</source>
         <extracomment>The main window&apos;s own menu (a right click on its background); its other item is &quot;&amp;About Pikora...&quot;, and &amp; marks a different letter in each.</extracomment>
         <translation>&amp;Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>pikora::ui::ProgressWindow</name>
+    <message>
+        <source>All time</source>
+        <translation>Desde el principio</translation>
+    </message>
+    <message>
+        <source>Last 12 months</source>
+        <translation>Últimos 12 meses</translation>
+    </message>
+    <message>
+        <source>Last 30 days</source>
+        <translation>Últimos 30 días</translation>
+    </message>
+    <message>
+        <source>Last 7 days</source>
+        <translation>Últimos 7 días</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Palabra</translation>
+    </message>
+    <message>
+        <source>Recently right</source>
+        <translation>Aciertos recientes</translation>
+    </message>
+    <message>
+        <source>Tries</source>
+        <translation>Intentos</translation>
+    </message>
+    <message>
+        <source>Word asked</source>
+        <translation>Palabra pedida</translation>
+    </message>
+    <message>
+        <source>Word chosen</source>
+        <translation>Palabra elegida</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Veces</translation>
+    </message>
+    <message>
+        <source>No history of choices is kept: the game has no report file.</source>
+        <translation>No se guarda el historial de respuestas: el juego no tiene archivo de resultados.</translation>
+    </message>
+    <message>
+        <source>The history cannot be read: %1</source>
+        <translation>No se puede leer el historial: %1</translation>
+    </message>
+    <message>
+        <source>No choices recorded in this period.</source>
+        <translation>No hay respuestas en este periodo.</translation>
+    </message>
+    <message>
+        <source>%1 choices, %2% right</source>
+        <translation>%1 respuestas, %2 % de aciertos</translation>
+    </message>
+    <message>
+        <source>% right</source>
+        <translation>% de aciertos</translation>
+    </message>
+    <message>
+        <source>Median response time</source>
+        <translation>Tiempo de respuesta mediano</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>segundos</translation>
+    </message>
+    <message>
+        <source>%1% of %2</source>
+        <translation>%1 % de %2</translation>
     </message>
 </context>
 <context>

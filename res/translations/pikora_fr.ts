@@ -128,6 +128,97 @@
     </message>
 </context>
 <context>
+    <name>dialog-140</name>
+    <message>
+        <source>Access</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: the window&apos;s title</extracomment>
+        <translation>Accessibilité</translation>
+    </message>
+    <message>
+        <source>Switch scanning:</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: label of 200 × 9 dialog units, 300 pixels wide</extracomment>
+        <translation>Défilement par contacteur :</translation>
+    </message>
+    <message>
+        <source>&amp;No scanning: click, or press the keys 1 to 4</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: radioButton of 274 × 10 dialog units, 411 pixels wide</extracomment>
+        <translation>&amp;Sans défilement : clic ou touches 1 à 4</translation>
+    </message>
+    <message>
+        <source>&amp;One switch: the highlight moves by itself, Space or Enter chooses</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: radioButton of 274 × 10 dialog units, 411 pixels wide</extracomment>
+        <translation>&amp;Un contacteur : le cadre avance seul, Espace ou Entrée valide</translation>
+    </message>
+    <message>
+        <source>&amp;Two switches: Space moves the highlight, Enter chooses</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: radioButton of 274 × 10 dialog units, 411 pixels wide</extracomment>
+        <translation>&amp;Deux contacteurs : Espace déplace le cadre, Entrée valide</translation>
+    </message>
+    <message>
+        <source>&amp;Step time (milliseconds, 300 to 10000):</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: label of 160 × 9 dialog units, 240 pixels wide</extracomment>
+        <translation>&amp;Intervalle (millisecondes, de 300 à 10000) :</translation>
+    </message>
+    <message>
+        <source>&amp;Full screen: the game covers the whole screen</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: check box of 274 × 10 dialog units, 411 pixels wide</extracomment>
+        <translation>&amp;Plein écran : le jeu occupe tout l&apos;écran</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>dialog-141</name>
+    <message>
+        <source>Progress</source>
+        <extracomment>progress: the window&apos;s title</extracomment>
+        <translation>Progrès</translation>
+    </message>
+    <message>
+        <source>&amp;Learner:</source>
+        <extracomment>progress: label of 46 × 10 dialog units, 69 pixels wide</extracomment>
+        <translation>É&amp;lève :</translation>
+    </message>
+    <message>
+        <source>&amp;Period:</source>
+        <extracomment>progress: label of 42 × 10 dialog units, 63 pixels wide</extracomment>
+        <translation>&amp;Période :</translation>
+    </message>
+    <message>
+        <source>Share of right choices over time</source>
+        <extracomment>progress: label of 250 × 10 dialog units, 375 pixels wide</extracomment>
+        <translation>Taux de réussite au fil du temps</translation>
+    </message>
+    <message>
+        <source>Median response time per game</source>
+        <extracomment>progress: label of 240 × 10 dialog units, 360 pixels wide</extracomment>
+        <translation>Temps de réponse médian par partie</translation>
+    </message>
+    <message>
+        <source>Words that need practice most</source>
+        <extracomment>progress: label of 250 × 10 dialog units, 375 pixels wide</extracomment>
+        <translation>Mots à travailler en priorité</translation>
+    </message>
+    <message>
+        <source>Most frequent confusions</source>
+        <extracomment>progress: label of 240 × 10 dialog units, 360 pixels wide</extracomment>
+        <translation>Confusions les plus fréquentes</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>progress: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
     <name>menu-129</name>
     <message>
         <source>Setup</source>
@@ -153,6 +244,18 @@
         <extracomment>an item of the menu Help; &amp; marks its key, one letter per item</extracomment>
         <translation>À propos</translation>
     </message>
+    <message>
+        <source>&amp;Progress...</source>
+        <comment>Setup</comment>
+        <extracomment>an item of the menu Setup; &amp; marks its key, one letter per item</extracomment>
+        <translation>&amp;Progrès...</translation>
+    </message>
+    <message>
+        <source>&amp;Access...</source>
+        <comment>Setup</comment>
+        <extracomment>an item of the menu Setup; &amp; marks its key, one letter per item</extracomment>
+        <translation>&amp;Accessibilité...</translation>
+    </message>
 </context>
 <context>
     <name>pikora::ui::CPikoraDlg</name>
@@ -160,6 +263,81 @@
         <source>&amp;Close</source>
         <extracomment>The main window&apos;s own menu (a right click on its background); its other item is &quot;&amp;About Pikora...&quot;, and &amp; marks a different letter in each.</extracomment>
         <translation>&amp;Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>pikora::ui::ProgressWindow</name>
+    <message>
+        <source>All time</source>
+        <translation>Depuis le début</translation>
+    </message>
+    <message>
+        <source>Last 12 months</source>
+        <translation>12 derniers mois</translation>
+    </message>
+    <message>
+        <source>Last 30 days</source>
+        <translation>30 derniers jours</translation>
+    </message>
+    <message>
+        <source>Last 7 days</source>
+        <translation>7 derniers jours</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Mot</translation>
+    </message>
+    <message>
+        <source>Recently right</source>
+        <translation>Réussite récente</translation>
+    </message>
+    <message>
+        <source>Tries</source>
+        <translation>Essais</translation>
+    </message>
+    <message>
+        <source>Word asked</source>
+        <translation>Mot demandé</translation>
+    </message>
+    <message>
+        <source>Word chosen</source>
+        <translation>Mot choisi</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Fois</translation>
+    </message>
+    <message>
+        <source>No history of choices is kept: the game has no report file.</source>
+        <translation>Aucun historique des réponses : le jeu n&apos;a pas de fichier de bilan.</translation>
+    </message>
+    <message>
+        <source>The history cannot be read: %1</source>
+        <translation>Impossible de lire l&apos;historique : %1</translation>
+    </message>
+    <message>
+        <source>No choices recorded in this period.</source>
+        <translation>Aucune réponse sur cette période.</translation>
+    </message>
+    <message>
+        <source>%1 choices, %2% right</source>
+        <translation>%1 réponses, %2 % de réussite</translation>
+    </message>
+    <message>
+        <source>% right</source>
+        <translation>% de réussite</translation>
+    </message>
+    <message>
+        <source>Median response time</source>
+        <translation>Temps de réponse médian</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>secondes</translation>
+    </message>
+    <message>
+        <source>%1% of %2</source>
+        <translation>%1 % sur %2</translation>
     </message>
 </context>
 <context>

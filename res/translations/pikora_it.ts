@@ -128,6 +128,97 @@
     </message>
 </context>
 <context>
+    <name>dialog-140</name>
+    <message>
+        <source>Access</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: the window&apos;s title</extracomment>
+        <translation>Accessibilità</translation>
+    </message>
+    <message>
+        <source>Switch scanning:</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: label of 200 × 9 dialog units, 300 pixels wide</extracomment>
+        <translation>Scansione con sensori:</translation>
+    </message>
+    <message>
+        <source>&amp;No scanning: click, or press the keys 1 to 4</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: radioButton of 274 × 10 dialog units, 411 pixels wide</extracomment>
+        <translation>&amp;Nessuna scansione: clic o tasti da 1 a 4</translation>
+    </message>
+    <message>
+        <source>&amp;One switch: the highlight moves by itself, Space or Enter chooses</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: radioButton of 274 × 10 dialog units, 411 pixels wide</extracomment>
+        <translation>&amp;Un sensore: il riquadro avanza da solo, Spazio o Invio sceglie</translation>
+    </message>
+    <message>
+        <source>&amp;Two switches: Space moves the highlight, Enter chooses</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: radioButton of 274 × 10 dialog units, 411 pixels wide</extracomment>
+        <translation>&amp;Due sensori: Spazio sposta il riquadro, Invio sceglie</translation>
+    </message>
+    <message>
+        <source>&amp;Step time (milliseconds, 300 to 10000):</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: label of 160 × 9 dialog units, 240 pixels wide</extracomment>
+        <translation>&amp;Intervallo (millisecondi, da 300 a 10000):</translation>
+    </message>
+    <message>
+        <source>&amp;Full screen: the game covers the whole screen</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: check box of 274 × 10 dialog units, 411 pixels wide</extracomment>
+        <translation>&amp;Schermo intero: il gioco copre tutto lo schermo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>dialog-141</name>
+    <message>
+        <source>Progress</source>
+        <extracomment>progress: the window&apos;s title</extracomment>
+        <translation>Progressi</translation>
+    </message>
+    <message>
+        <source>&amp;Learner:</source>
+        <extracomment>progress: label of 46 × 10 dialog units, 69 pixels wide</extracomment>
+        <translation>&amp;Alunno:</translation>
+    </message>
+    <message>
+        <source>&amp;Period:</source>
+        <extracomment>progress: label of 42 × 10 dialog units, 63 pixels wide</extracomment>
+        <translation>&amp;Periodo:</translation>
+    </message>
+    <message>
+        <source>Share of right choices over time</source>
+        <extracomment>progress: label of 250 × 10 dialog units, 375 pixels wide</extracomment>
+        <translation>Percentuale di risposte giuste nel tempo</translation>
+    </message>
+    <message>
+        <source>Median response time per game</source>
+        <extracomment>progress: label of 240 × 10 dialog units, 360 pixels wide</extracomment>
+        <translation>Tempo di risposta mediano per partita</translation>
+    </message>
+    <message>
+        <source>Words that need practice most</source>
+        <extracomment>progress: label of 250 × 10 dialog units, 375 pixels wide</extracomment>
+        <translation>Parole da esercitare di più</translation>
+    </message>
+    <message>
+        <source>Most frequent confusions</source>
+        <extracomment>progress: label of 240 × 10 dialog units, 360 pixels wide</extracomment>
+        <translation>Confusioni più frequenti</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>progress: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
     <name>menu-129</name>
     <message>
         <source>Setup</source>
@@ -153,6 +244,18 @@
         <extracomment>an item of the menu Help; &amp; marks its key, one letter per item</extracomment>
         <translation>Informazioni</translation>
     </message>
+    <message>
+        <source>&amp;Progress...</source>
+        <comment>Setup</comment>
+        <extracomment>an item of the menu Setup; &amp; marks its key, one letter per item</extracomment>
+        <translation>&amp;Progressi...</translation>
+    </message>
+    <message>
+        <source>&amp;Access...</source>
+        <comment>Setup</comment>
+        <extracomment>an item of the menu Setup; &amp; marks its key, one letter per item</extracomment>
+        <translation>&amp;Accessibilità...</translation>
+    </message>
 </context>
 <context>
     <name>pikora::ui::CPikoraDlg</name>
@@ -160,6 +263,81 @@
         <source>&amp;Close</source>
         <extracomment>The main window&apos;s own menu (a right click on its background); its other item is &quot;&amp;About Pikora...&quot;, and &amp; marks a different letter in each.</extracomment>
         <translation>&amp;Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>pikora::ui::ProgressWindow</name>
+    <message>
+        <source>All time</source>
+        <translation>Dall&apos;inizio</translation>
+    </message>
+    <message>
+        <source>Last 12 months</source>
+        <translation>Ultimi 12 mesi</translation>
+    </message>
+    <message>
+        <source>Last 30 days</source>
+        <translation>Ultimi 30 giorni</translation>
+    </message>
+    <message>
+        <source>Last 7 days</source>
+        <translation>Ultimi 7 giorni</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Parola</translation>
+    </message>
+    <message>
+        <source>Recently right</source>
+        <translation>Giuste di recente</translation>
+    </message>
+    <message>
+        <source>Tries</source>
+        <translation>Tentativi</translation>
+    </message>
+    <message>
+        <source>Word asked</source>
+        <translation>Parola chiesta</translation>
+    </message>
+    <message>
+        <source>Word chosen</source>
+        <translation>Parola scelta</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Volte</translation>
+    </message>
+    <message>
+        <source>No history of choices is kept: the game has no report file.</source>
+        <translation>Non viene tenuta la cronologia delle risposte: il gioco non ha un file dei risultati.</translation>
+    </message>
+    <message>
+        <source>The history cannot be read: %1</source>
+        <translation>Impossibile leggere la cronologia: %1</translation>
+    </message>
+    <message>
+        <source>No choices recorded in this period.</source>
+        <translation>Nessuna risposta in questo periodo.</translation>
+    </message>
+    <message>
+        <source>%1 choices, %2% right</source>
+        <translation>%1 risposte, %2% giuste</translation>
+    </message>
+    <message>
+        <source>% right</source>
+        <translation>% giuste</translation>
+    </message>
+    <message>
+        <source>Median response time</source>
+        <translation>Tempo di risposta mediano</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>secondi</translation>
+    </message>
+    <message>
+        <source>%1% of %2</source>
+        <translation>%1% su %2</translation>
     </message>
 </context>
 <context>
