@@ -3,10 +3,12 @@
 #include "SampleHistory.h"
 #include "platform/HistoryWriter.h"
 #include "support/GameWindows.h"
+#include "ui/Translations.h"
 
 #include <QChart>
 #include <QComboBox>
 #include <QDir>
+#include <QHeaderView>
 #include <QLabel>
 #include <QTreeWidget>
 
@@ -83,6 +85,53 @@ TEST_F(ProgressWindowTest, WithoutAHistoryTheWindowSaysSo)
         << window->statusText()->text().toStdString();
     EXPECT_EQ(window->practiceList()->topLevelItemCount(), 0);
 }
+
+struct ProgressLanguage
+{
+    const char* language;
+    const char* title;
+    const char* status; // how the line of counts begins
+    const char* heading; // the first column of the words to practise
+    Qt::LayoutDirection direction;
+};
+
+void PrintTo(const ProgressLanguage& row, std::ostream* out)
+{
+    *out << row.language;
+}
+
+class ProgressInLanguage : public ProgressWindowTest,
+                           public ::testing::WithParamInterface<ProgressLanguage>
+{ };
+
+// The window and what it reads from the history in the learner's language, Arabic right to
+// left; a screenshot of each for people to look at.
+TEST_P(ProgressInLanguage, TheWindowSpeaksTheLanguage)
+{
+    const ProgressLanguage& row = GetParam();
+    const ui::Translation translation(QString::fromLatin1(row.language));
+    startGame();
+    windows->setHistory(history);
+    ui::ProgressWindow* window = openProgress();
+    ASSERT_TRUE(window);
+    EXPECT_EQ(window->windowTitle(), QString::fromUtf8(row.title));
+    EXPECT_EQ(window->layoutDirection(), row.direction);
+    EXPECT_TRUE(window->statusText()->text().startsWith(QString::fromUtf8(row.status)))
+        << window->statusText()->text().toStdString();
+    EXPECT_EQ(window->practiceList()->headerItem()->text(0), QString::fromUtf8(row.heading));
+    EXPECT_NE(window->periodBox()->itemText(0), QStringLiteral("All time"));
+    QDir().mkpath(QStringLiteral(PIKORA_SCREENSHOT_DIR));
+    EXPECT_TRUE(window->grab().save(
+        QStringLiteral(PIKORA_SCREENSHOT_DIR "/progress-%1.png").arg(row.language)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, ProgressInLanguage,
+    ::testing::Values(
+        ProgressLanguage { "de", "Lernfortschritt", "900 Antworten", "Wort", Qt::LeftToRight },
+        ProgressLanguage { "ar", "التقدم", "الإجابات: 900", "الكلمة", Qt::RightToLeft }),
+    [](const ::testing::TestParamInfo<ProgressLanguage>& info) {
+        return std::string(info.param.language);
+    });
 
 } // namespace
 } // namespace pikora::testing

@@ -2,12 +2,14 @@
 // The windows in every language: every text translated, every text fitting its control,
 // working menu keys, and Arabic laid out right to left.
 #include "ui/DialogTemplate.h"
+#include "ui/ProgressWindow.h"
 #include "ui/Report.h"
 #include "ui/Translations.h"
 
 #include <set>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
@@ -16,7 +18,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 #include <QTranslator>
 #include <gtest/gtest.h>
 
@@ -89,6 +93,13 @@ std::optional<Fit> fitOf(QWidget* widget)
         const QStyleOptionButton option = buttonOption(box);
         return Fit { metrics.horizontalAdvance(withoutMnemonic(box->text())),
             box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box).width() };
+    }
+    if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
+        const QStyleOptionButton option = buttonOption(radio);
+        return Fit {
+            metrics.horizontalAdvance(withoutMnemonic(radio->text())),
+            radio->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, radio).width()
+        };
     }
     if (auto* button = qobject_cast<QPushButton*>(widget)) {
         const QStyleOptionButton option = buttonOption(button);
@@ -186,6 +197,14 @@ TEST(Translations, TheFitCheckMeasuresAsTheStyleDraws)
         ASSERT_TRUE(fit);
         EXPECT_LE(fit->needed, fit->available) << widget->objectName().toStdString();
     }
+    QDialog access;
+    const BuiltDialog accessBuilt = buildDialog(*loadDialogTemplate(140), &access);
+    auto* radio = accessBuilt.controlAs<QRadioButton>(1041);
+    ASSERT_TRUE(radio);
+    ASSERT_TRUE(fitOf(radio));
+    EXPECT_LE(fitOf(radio)->needed, fitOf(radio)->available);
+    radio->setText(radio->text() + radio->text());
+    EXPECT_GT(fitOf(radio)->needed, fitOf(radio)->available);
     box->setText(QStringLiteral("Falsche Antworten ausblenden"));
     button->setText(QStringLiteral("Abbrechen und schließen"));
     label->setText(QStringLiteral("Längste Spielzeit:")); // two lines where there is room for one
@@ -229,6 +248,84 @@ TEST(Translations, EveryTextFitsItsControlInEveryLanguage)
         }
     }
     EXPECT_TRUE(overflows.isEmpty()) << overflows.join(u'\n').toStdString();
+}
+
+// The Progress window's own texts: each period of its list within the box, and the status
+// lines within their two lines, with the numbers they report.
+TEST(Translations, ProgressTextsFitAndKeepTheirNumbersInEveryLanguage)
+{
+    const auto progressText = [](const char* text) {
+        return QCoreApplication::translate("pikora::ui::ProgressWindow", text);
+    };
+    QStringList faults;
+    for (const QString& language : allLanguages()) {
+        const Translation translation(language);
+        const QString name = language.isEmpty() ? QStringLiteral("en") : language;
+        ProgressWindow window(HistoryLocation {}, "Mia", nullptr);
+        window.refresh(); // no history is kept: the status says so
+        QComboBox* periods = window.periodBox();
+        QStyleOptionComboBox option;
+        option.initFrom(periods);
+        const int room = periods->style()
+                             ->subControlRect(QStyle::CC_ComboBox, &option,
+                                 QStyle::SC_ComboBoxEditField, periods)
+                             .width();
+        for (int i = 0; i < periods->count(); ++i) {
+            const int needed = periods->fontMetrics().horizontalAdvance(periods->itemText(i));
+            if (needed > room) {
+                faults << QStringLiteral("%1 period \"%2\": %3 pixels, room for %4")
+                              .arg(name, periods->itemText(i))
+                              .arg(needed)
+                              .arg(room);
+            }
+        }
+        const QString noHistory = window.statusText()->text();
+        const QString counts = progressText("%1 choices, %2% right").arg(12345).arg(67);
+        const QString share = progressText("%1% of %2").arg(67).arg(12345);
+        const QString unreadable = progressText("The history cannot be read: %1").arg("E-42");
+        for (const QString& numbers : { counts, share }) {
+            if (!numbers.contains(QLatin1String("12345")) || !numbers.contains(QLatin1String("67"))
+                || numbers.contains(u'%' + QString::number(2))) {
+                faults << name + QStringLiteral(": the numbers are lost in \"%1\"").arg(numbers);
+            }
+        }
+        if (!unreadable.contains(QLatin1String("E-42"))) {
+            faults << name + QStringLiteral(": the reason is lost in \"%1\"").arg(unreadable);
+        }
+        for (const QString& status :
+            { noHistory, progressText("No choices recorded in this period."), counts }) {
+            window.statusText()->setText(status);
+            const auto fit = fitOf(window.statusText());
+            if (!fit || fit->needed > fit->available) {
+                faults << QStringLiteral("%1 status \"%2\" does not fit").arg(name, status);
+            }
+        }
+    }
+    EXPECT_TRUE(faults.isEmpty()) << faults.join(u'\n').toStdString();
+}
+
+// Alt and a letter moves to a window's control: a letter marked twice in one window would
+// reach only the first, and a letter dropped in translation reaches none.
+TEST(Translations, WindowKeysAreKeptAndUniqueInEveryWindow)
+{
+    for (const QString& language : allLanguages()) {
+        const Translation translation(language);
+        for (int id : resourceIds(QStringLiteral("dialog-*.json"))) {
+            const DialogTemplate dialog = *loadDialogTemplate(id);
+            std::set<QString> letters;
+            for (const ControlTemplate& control : dialog.controls) {
+                if (control.text.isEmpty() || control.style & ControlStyle::NoPrefix) {
+                    continue;
+                }
+                const QString shown = templateText(dialogResource(id), control.text);
+                const QString letter = mnemonicOf(shown);
+                EXPECT_EQ(letter.isEmpty(), mnemonicOf(control.text).isEmpty())
+                    << language.toStdString() << ": " << shown.toStdString();
+                EXPECT_TRUE(letter.isEmpty() || letters.insert(letter).second)
+                    << language.toStdString() << ": " << shown.toStdString();
+            }
+        }
+    }
 }
 
 // The report's columns line up when each title but the last ends before the next tab stop.
