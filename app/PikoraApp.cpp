@@ -6,6 +6,7 @@
 #include "game/GameContext.h"
 #include "game/PictureCatalog.h"
 #include "platform/LinuxPlatform.h"
+#include "ui/ProgramStyle.h"
 #include "ui/ProgramWindows.h"
 #include "ui/Translations.h"
 
@@ -40,6 +41,7 @@ bool CPikoraApp::InitInstance(int& argc, char** argv)
     platform.prepareSound(); // on its own thread, while the toolkit starts
     QApplication application(argc, argv);
     application.setApplicationName(QStringLiteral("Pikora"));
+    QApplication::setStyle(new ui::ProgramStyle); // the application owns it
     // Before any window is made: the windows are built in the language and its direction.
     const ui::Translation translation(ui::languageOfEnvironment());
     GameContext context(platform);

@@ -116,7 +116,10 @@ DecodedPicture decodePicture(const std::string& localPath)
         return result;
     }
     const BmpLayout layout = bmpLayout(file.peek(64));
-    QImageReader reader(&file);
+    // A picture is a BMP file: the reader is told so and does not probe the file against every
+    // image plugin installed, which would load them all (and their libraries) into the game.
+    QImageReader reader(&file, QByteArrayLiteral("bmp"));
+    reader.setAutoDetectImageFormat(false);
     reader.setAutoTransform(false);
     // Qt gives a top-down BMP's height as its header does, below zero.
     const QSize size(reader.size().width(), std::abs(reader.size().height()));

@@ -2,6 +2,7 @@
 #include "TemplateWindow.h"
 
 #include <QIcon>
+#include <QImageReader>
 #include <QLabel>
 #include <QPushButton>
 
@@ -40,20 +41,27 @@ void setTemplateImages(const DialogTemplate& dialog, const BuiltDialog& built)
 
 } // namespace
 
+QPixmap ownImage(const QString& path, const char* format)
+{
+    QImageReader reader(path, format);
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
 QPixmap resourceImage(int id, int size)
 {
     if (id == iconId) {
         return programIcon().pixmap(size > 0 ? size : 32);
     }
-    return QPixmap(QStringLiteral(":/res/images/bitmap%1.bmp").arg(id));
+    return ownImage(QStringLiteral(":/res/images/bitmap%1.bmp").arg(id), "bmp");
 }
 
 QIcon programIcon()
 {
     QIcon icon;
     for (int size : iconSizes) {
-        icon.addFile(
-            QStringLiteral(":/res/images/icons/pikora-%1.png").arg(size), QSize(size, size));
+        icon.addPixmap(
+            ownImage(QStringLiteral(":/res/images/icons/pikora-%1.png").arg(size), "png"));
     }
     return icon;
 }

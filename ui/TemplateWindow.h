@@ -43,5 +43,9 @@ protected:
 // The images of the program, by resource id: icon 128 and bitmap 134.
 QPixmap resourceImage(int id, int size = 0);
 QIcon programIcon();
+// An image of the program's or the toolkit's own resources, read as the format it is. Left to
+// find the format itself, the toolkit asks every image plugin installed, loading them all (and
+// their libraries) into the program.
+QPixmap ownImage(const QString& path, const char* format);
 
 } // namespace pikora::ui

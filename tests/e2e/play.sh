@@ -116,6 +116,11 @@ if tr -d '\r' <"$file" | grep -q '^BLUE'; then
     fail "the picture taken out of play is in the report"
 fi
 
+# Every image the game reads is a BMP or one of its own PNGs, each read as what it is: no
+# image plugin (WebP, TIFF and the rest, with their libraries) is loaded into the game.
+plugins=$(grep -o '[^/]*/imageformats/[^ ]*' "/proc/$pid/maps" | sort -u || true)
+[[ -z "$plugins" ]] || fail "image plugins loaded into the game: $plugins"
+
 focus_window "$report"
 key Return
 wait_exit "$pid" 20 || fail "the program did not end within 20 s of the report's OK"

@@ -7,6 +7,7 @@
 #include "Wave.h"
 #include "platform/QtBitmap.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -34,6 +35,10 @@ TEST_F(CheckTest, ReportsEveryFaultTheGameWouldStumbleOn)
 {
     const QByteArray picture = encodeBmp24(blankPicture());
     const QByteArray voice = wave(0.5);
+    QByteArray png;
+    QBuffer pngBuffer(&png);
+    pngBuffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(blankPicture().save(&pngBuffer, "PNG"));
     QImage big(500, 300, QImage::Format_RGB32);
     big.fill(Qt::white);
     const QByteArray truncated = bytes(corpus::bitmapOfKind({}, 64, 64)).left(54 + 64 * 192 / 2);
@@ -54,6 +59,9 @@ TEST_F(CheckTest, ReportsEveryFaultTheGameWouldStumbleOn)
         { "broken.bmp", "not a picture at all",
             "fault: broken.bmp: not a picture the game can read" },
         { "broken.wav", "OggS not a wave", "fault: broken.wav: not a wave file the game can play" },
+        // A picture is a bitmap whatever other image formats the machine could read.
+        { "photo.bmp", png, "fault: photo.bmp: not a picture the game can read" },
+        { "photo.wav", voice, "" },
         { "Fish.bmp", picture, "these pictures in play all show the word FISH" },
         { "FISH.BMP", picture, "" },
         { "fish.wav", voice, "" },
@@ -122,7 +130,7 @@ TEST_F(CheckTest, ReportsEveryFaultTheGameWouldStumbleOn)
         QStringLiteral("fault: (Fish.bmp, FISH.BMP|FISH.BMP, Fish.bmp): these pictures"))));
     EXPECT_TRUE(run.out.contains(u"fault: dir.bmp: a folder, not a picture"));
     EXPECT_FALSE(run.out.contains(u"Bear.bmp, bear.bmp")) << "a hidden picture is not in play";
-    EXPECT_TRUE(run.out.contains(u"23 pictures (20 in play), 19 voices, 18 faults"))
+    EXPECT_TRUE(run.out.contains(u"24 pictures (21 in play), 20 voices, 19 faults"))
         << run.out.toStdString();
 }
 
