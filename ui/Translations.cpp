@@ -72,13 +72,15 @@ std::optional<QString> servingLanguage(const QString& entry, const QStringList& 
 
 QStringList translatedLanguages()
 {
+    // Matched by hand: a name filter would compile a regular expression at every start.
     QStringList languages;
-    const QStringList files
-        = QDir(translationFolder)
-              .entryList({ filePrefix + u'*' + fileSuffix }, QDir::Files, QDir::Name);
+    const QStringList files = QDir(translationFolder).entryList(QDir::Files, QDir::Name);
     for (const QString& file : files) {
-        languages.append(
-            file.mid(filePrefix.size(), file.size() - filePrefix.size() - fileSuffix.size()));
+        if (file.size() > filePrefix.size() + fileSuffix.size() && file.startsWith(filePrefix)
+            && file.endsWith(fileSuffix)) {
+            languages.append(
+                file.mid(filePrefix.size(), file.size() - filePrefix.size() - fileSuffix.size()));
+        }
     }
     return languages;
 }
