@@ -37,6 +37,9 @@ expect 2 "nothing to write" "$tool" --history "$work/foreign.sqlite"
 expect 2 "--since wants a date" "$tool" --since 2026-13-01 --csv "$work/a.csv"
 
 "$maker" "$work/history.sqlite" 600 20 "$(date +%F)" ann ben
+# Words are file names: one that a spreadsheet would take for a formula stays text.
+sqlite3 "$work/history.sqlite" "UPDATE choices SET word = '=HYPERLINK(\"x\")', chosen = '@SUM(1)'
+    WHERE rowid = (SELECT min(rowid) FROM choices WHERE learner = 'ann')"
 before=$(sha256sum <"$work/history.sqlite")
 "$tool" --history "$work/history.sqlite" --learner ann --html "$work/page.html" --csv "$work/rows.csv"
 [[ "$(sha256sum <"$work/history.sqlite")" == "$before" ]] || fail "the history was written to"
@@ -44,6 +47,9 @@ before=$(sha256sum <"$work/history.sqlite")
 head -1 "$work/rows.csv" | grep -q '^played_at,learner,machine,game,word,chosen,correct,response_ms,mode,choices' ||
     fail "CSV header: $(head -1 "$work/rows.csv")"
 grep -c ',ben,' "$work/rows.csv" >/dev/null && fail "CSV holds rows of another learner"
+grep -qF ",\"'=HYPERLINK(\"\"x\"\")\",'@SUM(1)," "$work/rows.csv" ||
+    fail "CSV: the formula-like word and choice are not kept as text: $(grep -F HYPERLINK "$work/rows.csv")"
+grep -qE '(^|,)"?[=+@-]' "$work/rows.csv" && fail "CSV has a field that a spreadsheet reads as a formula"
 for text in '<svg' '<polyline' '>ann</h2>' 'Words that need practice most' 'Most frequent confusions'; do
     grep -qF "$text" "$work/page.html" || fail "the page lacks $text"
 done

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <string_view>
 
 namespace pikora::progress {
 
@@ -25,8 +26,15 @@ std::string number(double value)
     return text;
 }
 
-std::string csvField(const std::string& value)
+// A field as a spreadsheet reads it back: text, never a formula. A word comes from a file
+// name and a learner from a login, so a field that starts as a formula would ("=", "+",
+// "-", "@", a tab or a carriage return) gets an apostrophe in front, as spreadsheets
+// themselves write a text that looks like one.
+std::string csvField(const std::string& stored)
 {
+    const bool formulaLike
+        = !stored.empty() && std::string_view("=+-@\t\r").find(stored[0]) != std::string_view::npos;
+    const std::string value = formulaLike ? "'" + stored : stored;
     if (value.find_first_of(",\"\r\n") == std::string::npos) {
         return value;
     }
