@@ -153,10 +153,11 @@ void ProgressWindow::refresh()
     if (!m_learners) {
         return;
     }
+    // One opening for both: a server that does not answer keeps the window waiting once.
     std::string error;
     auto reader = HistoryReader::open(m_location, error);
     fillLearners(reader ? reader->learners() : std::vector<std::string> {});
-    showProgress();
+    showProgress(reader.get(), error);
 }
 
 void ProgressWindow::fillLearners(const std::vector<std::string>& learners)
@@ -186,8 +187,13 @@ void ProgressWindow::showError(const QString& text)
 void ProgressWindow::showProgress()
 {
     std::string error;
-    auto reader = HistoryReader::open(m_location, error);
-    if (!reader) {
+    const auto reader = HistoryReader::open(m_location, error);
+    showProgress(reader.get(), error);
+}
+
+void ProgressWindow::showProgress(HistoryReader* reader, const std::string& error)
+{
+    if (reader == nullptr) {
         showError(m_location.kind == HistoryLocation::Kind::None
                 ? tr("No history of choices is kept: the game has no report file.")
                 : tr("The history cannot be read: %1").arg(QString::fromStdString(error)));

@@ -13,6 +13,10 @@ class QComboBox;
 class QLabel;
 class QTreeWidget;
 
+namespace pikora {
+class HistoryReader;
+}
+
 namespace pikora::ui {
 
 // The learner's progress from the history of choices: per word the share of right choices
@@ -46,6 +50,7 @@ public:
 private:
     void fillLearners(const std::vector<std::string>& learners);
     void showProgress();
+    void showProgress(HistoryReader* reader, const std::string& error); // reader may be null
     void showSummary(bool byMonth);
     void showError(const QString& text);
     std::string since() const;
