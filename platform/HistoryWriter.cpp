@@ -38,13 +38,14 @@ struct HistoryWriter::State
     // finished program running for long.
     std::chrono::steady_clock::time_point stopDeadline;
     bool overflowReported = false;
+    // A dropped row began a game: the next row taken begins it instead.
+    bool nextStartsGame = false;
 
     // Writer thread only.
     std::optional<history::Connection> connection;
     std::optional<std::chrono::steady_clock::time_point> lastOpenAttempt;
     bool failing = false;
     std::string gameId;
-    bool gameWritten = false;
     // A Qt thread rather than a std::thread: Qt releases what it keeps for the thread's
     // database connections only for threads of its own.
     std::unique_ptr<QThread> thread;
@@ -100,9 +101,12 @@ void HistoryWriter::write(ChoiceRow row)
                 m_state->report("pikora: history of choices falls behind ("
                     + m_state->location.describe() + "); choices are dropped");
             }
+            m_state->nextStartsGame = m_state->nextStartsGame || row.firstOfGame;
             return;
         }
         m_state->overflowReported = false;
+        row.firstOfGame = row.firstOfGame || m_state->nextStartsGame;
+        m_state->nextStartsGame = false;
         m_state->queue.push_back(std::move(row));
     }
     m_state->wake.notify_one();
@@ -132,6 +136,10 @@ void HistoryWriter::State::run()
         queue.pop_front();
         busy = true;
         lock.unlock();
+        // Before opening: a game whose first row is dropped still gets an id of its own.
+        if (row.firstOfGame || gameId.empty()) {
+            gameId = QUuid::createUuid().toString(QUuid::WithoutBraces).toStdString();
+        }
         if (ensureOpen() && writeRow(row)) {
             failing = false;
         }
@@ -176,7 +184,8 @@ bool HistoryWriter::State::insertGame(QSqlQuery& query, const ChoiceRow& row)
     return connection->run(query,
         QStringLiteral("INSERT INTO games (id, learner, machine, started_at, ended_at,"
                        " four_choices, show_spelling, hide_buttons, use_timer, use_words,"
-                       " max_timer) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                       " max_timer) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
+                       " ON CONFLICT (id) DO NOTHING"),
         { text(gameId), text(learner), text(machine), text(row.roundStartedAt), text(row.playedAt),
             options.fourChoices, options.showSpelling, options.hideButtons, options.useTimer,
             options.useWords, options.maxTimer });
@@ -218,13 +227,9 @@ bool HistoryWriter::State::updateTallies(QSqlQuery& query, const ChoiceRow& row)
 
 bool HistoryWriter::State::writeRow(const ChoiceRow& row)
 {
-    if (row.firstOfGame || gameId.empty()) {
-        gameId = QUuid::createUuid().toString(QUuid::WithoutBraces).toStdString();
-        gameWritten = false;
-    }
     QSqlDatabase& database = connection->database();
     QSqlQuery query(database);
-    const bool done = database.transaction() && (gameWritten || insertGame(query, row))
+    const bool done = database.transaction() && insertGame(query, row)
         && connection->run(query,
             QStringLiteral("INSERT INTO choices (played_at, learner, machine, game, word, chosen,"
                            " correct, response_ms, mode, choices)"
@@ -234,7 +239,6 @@ bool HistoryWriter::State::writeRow(const ChoiceRow& row)
                 text(row.mode), row.choices })
         && updateTallies(query, row) && database.commit();
     if (done) {
-        gameWritten = true;
         return true;
     }
     std::string why = connection->error();

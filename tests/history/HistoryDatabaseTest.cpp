@@ -289,6 +289,30 @@ TEST_F(BrokenHistory, ALockedHistoryIsWrittenAgainOnceItIsFree)
     EXPECT_EQ(HistoryReader::open(location, error)->games("", "").at(0).choices, 2);
 }
 
+TEST_F(BrokenHistory, AGameWhoseFirstChoiceWasDroppedIsStillAGameOfItsOwn)
+{
+    const HistoryLocation location = file("history.sqlite");
+    Lines lines;
+    HistoryWriter writer(location, "ann", "pc", lines.reporter(), 0);
+    writer.write(choice("CAT", "CAT", 500, true));
+    writer.flush();
+    {
+        history::Connection other(location, false);
+        ASSERT_TRUE(other.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        writer.write(choice("CAT", "DOG", 600)); // fails, and the connection is dropped
+        writer.write(choice("SUN", "SUN", 700, true)); // cannot open: dropped
+        writer.flush();
+        ASSERT_TRUE(other.exec(QStringLiteral("COMMIT")));
+    }
+    writer.write(choice("SUN", "SUN", 800));
+    writer.flush();
+    std::string error;
+    const auto games = HistoryReader::open(location, error)->games("", "");
+    ASSERT_EQ(games.size(), 2u);
+    EXPECT_EQ(games[0].choices, 1);
+    EXPECT_EQ(games[1].choices, 1);
+}
+
 TEST_F(BrokenHistory, TheReaderNeitherMakesNorTakesAForeignDatabase)
 {
     std::string error;
