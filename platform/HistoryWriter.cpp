@@ -227,26 +227,30 @@ bool HistoryWriter::State::updateTallies(QSqlQuery& query, const ChoiceRow& row)
 
 bool HistoryWriter::State::writeRow(const ChoiceRow& row)
 {
-    QSqlDatabase& database = connection->database();
-    QSqlQuery query(database);
-    const bool done = database.transaction() && insertGame(query, row)
-        && connection->run(query,
-            QStringLiteral("INSERT INTO choices (played_at, learner, machine, game, word, chosen,"
-                           " correct, response_ms, mode, choices)"
-                           " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-            { text(row.playedAt), text(learner), text(machine), text(gameId), text(row.word),
-                text(row.chosen), row.correct ? 1 : 0, static_cast<qlonglong>(row.responseMs),
-                text(row.mode), row.choices })
-        && updateTallies(query, row) && database.commit();
-    if (done) {
-        return true;
+    std::string why;
+    {
+        // The query goes before the connection can.
+        QSqlDatabase& database = connection->database();
+        QSqlQuery query(database);
+        const bool done = database.transaction() && insertGame(query, row)
+            && connection->run(query,
+                QStringLiteral("INSERT INTO choices (played_at, learner, machine, game, word,"
+                               " chosen, correct, response_ms, mode, choices)"
+                               " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                { text(row.playedAt), text(learner), text(machine), text(gameId), text(row.word),
+                    text(row.chosen), row.correct ? 1 : 0, static_cast<qlonglong>(row.responseMs),
+                    text(row.mode), row.choices })
+            && updateTallies(query, row) && database.commit();
+        if (done) {
+            return true;
+        }
+        why = connection->error();
+        if (why.empty()) {
+            why = database.lastError().text().toStdString();
+        }
+        query.finish();
+        database.rollback();
     }
-    std::string why = connection->error();
-    if (why.empty()) {
-        why = database.lastError().text().toStdString();
-    }
-    query.finish();
-    database.rollback();
     failed(why);
     // A lost server or a replaced file: open afresh on the next choice.
     connection.reset();
