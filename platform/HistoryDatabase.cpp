@@ -148,6 +148,14 @@ Connection::Connection(const HistoryLocation& location, bool readOnly)
         return;
     }
     m_open = true;
+    if (sqlite && !readOnly) {
+        // The journal stays, emptied, between transactions rather than being made and
+        // deleted by each writer. In the shared installation's sticky folder only its owner
+        // could delete one left behind by a crash, and every other learner's writes would
+        // fail on it; kept, it has the database file's group and mode (SQLite copies them)
+        // and any learner of the group can roll it back and empty it.
+        m_open = exec(QStringLiteral("PRAGMA journal_mode = TRUNCATE"));
+    }
     if (!sqlite && readOnly) {
         m_open = exec(QStringLiteral("SET SESSION CHARACTERISTICS AS TRANSACTION READ ONLY"));
     }

@@ -313,6 +313,24 @@ TEST_F(BrokenHistory, AGameWhoseFirstChoiceWasDroppedIsStillAGameOfItsOwn)
     EXPECT_EQ(games[1].choices, 1);
 }
 
+// In a shared sticky folder a journal deleted after each transaction could not be
+// deleted by another learner once a crash left it behind; it stays, empty, with the
+// database's mode.
+TEST_F(BrokenHistory, TheJournalIsKeptEmptyWithTheDatabasesMode)
+{
+    {
+        HistoryWriter writer(file("history.sqlite"), "ann", "pc");
+        writer.write(choice("CAT", "CAT", 500, true));
+    }
+    const auto journal = dir / "history.sqlite-journal";
+    ASSERT_TRUE(std::filesystem::exists(journal));
+    EXPECT_EQ(std::filesystem::file_size(journal), 0u);
+    EXPECT_EQ(std::filesystem::status(journal).permissions(),
+        std::filesystem::status(dir / "history.sqlite").permissions());
+    std::string error;
+    EXPECT_EQ(HistoryReader::open(file("history.sqlite"), error)->games("", "").size(), 1u);
+}
+
 TEST_F(BrokenHistory, TheReaderNeitherMakesNorTakesAForeignDatabase)
 {
     std::string error;
