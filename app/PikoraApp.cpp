@@ -13,7 +13,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
-#include <sys/auxv.h>
 
 #include <QApplication>
 
@@ -26,7 +25,7 @@ HistoryLocation historyLocation(const GameSettings& settings)
 {
     std::string warning;
     HistoryLocation location = resolveHistoryLocation(settings.reportPath,
-        std::getenv("PIKORA_HISTORY"), PIKORA_HISTORY_FILE, getauxval(AT_SECURE) != 0, warning);
+        std::getenv("PIKORA_HISTORY"), PIKORA_HISTORY_FILE, warning);
     if (!warning.empty()) {
         std::fprintf(stderr, "pikora: %s\n", warning.c_str());
     }

@@ -142,29 +142,32 @@ std::optional<HistoryLocation> parsePostgresUrl(const std::string& url, std::str
     return location;
 }
 
+std::optional<HistoryLocation> parseHistoryValue(const std::string& text, std::string& error)
+{
+    if (isPostgresUrl(text)) {
+        return parsePostgresUrl(text, error);
+    }
+    HistoryLocation location;
+    location.kind = HistoryLocation::Kind::SqliteFile;
+    location.file = text;
+    return location;
+}
+
 HistoryLocation resolveHistoryLocation(const std::string& reportPath, const char* configured,
-    const std::string& builtInFile, bool secure, std::string& warning)
+    const std::string& builtInFile, std::string& warning)
 {
     HistoryLocation location;
     if (reportPath.empty()) {
         return location; // without a report there is no history either
     }
-    const std::string value = configured != nullptr ? configured : "";
-    if (isPostgresUrl(value)) {
-        if (auto parsed = parsePostgresUrl(value, warning)) {
+    if (configured != nullptr && *configured != '\0') {
+        if (auto parsed = parseHistoryValue(configured, warning)) {
             return *parsed;
         }
         warning = "PIKORA_HISTORY ignored: " + warning;
         return location;
     }
     location.kind = HistoryLocation::Kind::SqliteFile;
-    if (!value.empty() && !secure) {
-        location.file = value;
-        return location;
-    }
-    if (!value.empty()) {
-        warning = "PIKORA_HISTORY ignored: a file cannot be chosen for a shared installation";
-    }
     if (!builtInFile.empty()) {
         location.file = builtInFile;
         return location;

@@ -35,14 +35,15 @@ std::optional<HistoryLocation> parsePostgresUrl(const std::string& url, std::str
 
 bool isPostgresUrl(const std::string& text);
 
+// A history named by a person (PIKORA_HISTORY, --history): a PostgreSQL URL, or else an
+// SQLite file. Nothing, with `error` set, for a URL that cannot be read.
+std::optional<HistoryLocation> parseHistoryValue(const std::string& text, std::string& error);
+
 // The history of a program that keeps its report at `reportPath`: `configured` (the value of
 // PIKORA_HISTORY, a file or a URL) when given, else `builtInFile` when the program was built
 // with one, else history.sqlite in the folder that holds the report. No report path, no
-// history. When the program runs with rights its user lacks (`secure`), a configured file is
-// ignored, since it could make the program write where its user could not; a server is not
-// reached through those rights and stays allowed. `warning` tells why a configured value
-// was not used.
+// history. `warning` tells why a configured value was not used.
 HistoryLocation resolveHistoryLocation(const std::string& reportPath, const char* configured,
-    const std::string& builtInFile, bool secure, std::string& warning);
+    const std::string& builtInFile, std::string& warning);
 
 } // namespace pikora

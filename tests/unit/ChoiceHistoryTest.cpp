@@ -156,24 +156,17 @@ TEST(HistoryLocation, ResolvedFromTheReportAndTheEnvironment)
 {
     using Kind = HistoryLocation::Kind;
     std::string warning;
-    EXPECT_EQ(resolveHistoryLocation("", "/x.sqlite", "", false, warning).kind, Kind::None);
+    EXPECT_EQ(resolveHistoryLocation("", "/x.sqlite", "", warning).kind, Kind::None);
     const auto beside
-        = resolveHistoryLocation("/nonexistent/games\\report.txt", nullptr, "", false, warning);
+        = resolveHistoryLocation("/nonexistent/games\\report.txt", nullptr, "", warning);
     EXPECT_EQ(beside.file, "/nonexistent/games/history.sqlite");
-    EXPECT_EQ(resolveHistoryLocation("/g\\report.txt", "/h/x.sqlite", "", false, warning).file,
+    EXPECT_EQ(resolveHistoryLocation("/g\\report.txt", "/h/x.sqlite", "", warning).file,
         "/h/x.sqlite");
     EXPECT_TRUE(warning.empty());
-    // With the rights of a shared installation a chosen file is not written; a server is used.
-    EXPECT_EQ(
-        resolveHistoryLocation("/g\\report.txt", "/h/x.sqlite", "/var/h.sqlite", true, warning)
-            .file,
-        "/var/h.sqlite");
-    EXPECT_FALSE(warning.empty());
-    warning.clear();
     const auto server
-        = resolveHistoryLocation("/g\\report.txt", "postgresql://u:p@h/d", "", true, warning);
+        = resolveHistoryLocation("/g\\report.txt", "postgresql://u:p@h/d", "", warning);
     EXPECT_EQ(server.kind, Kind::Postgres);
-    EXPECT_EQ(resolveHistoryLocation("/g\\report.txt", "postgresql://h", "", false, warning).kind,
+    EXPECT_EQ(resolveHistoryLocation("/g\\report.txt", "postgresql://h", "", warning).kind,
         Kind::None);
     EXPECT_NE(warning.find("PIKORA_HISTORY"), std::string::npos);
 }

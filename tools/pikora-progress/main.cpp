@@ -128,17 +128,11 @@ int main(int argc, char** argv)
         const char* configured = std::getenv("PIKORA_HISTORY");
         options.history = configured && *configured ? configured : PIKORA_DEFAULT_HISTORY;
     }
-    HistoryLocation location;
-    if (isPostgresUrl(options.history)) {
-        auto parsed = parsePostgresUrl(options.history, problem);
-        if (!parsed) {
-            return usage("--history: " + problem);
-        }
-        location = *parsed;
-    } else {
-        location.kind = HistoryLocation::Kind::SqliteFile;
-        location.file = options.history;
+    const auto parsed = parseHistoryValue(options.history, problem);
+    if (!parsed) {
+        return usage("--history: " + problem);
     }
+    const HistoryLocation& location = *parsed;
     std::string error;
     auto reader = HistoryReader::open(location, error);
     if (!reader) {
