@@ -128,14 +128,18 @@ DecodedPicture decodePicture(const std::string& localPath)
             + " pixels; the game shows at most " + std::to_string(maxPictureSide) + " each way";
         return result;
     }
-    QImage image = plainCanvas(reader, size);
+    // Only a short file or run-length codes leave pixels unwritten; other files are read
+    // into an image the reader makes.
+    const bool truncated = layout.bytesNeeded > 0 && file.size() < layout.bytesNeeded;
+    const bool gaps = truncated || layout.runLength;
+    QImage image = gaps ? plainCanvas(reader, size) : QImage();
     const qint64 canvas = image.cacheKey() >> 32; // which image, whatever was drawn on it
     if (!reader.read(&image) || image.isNull()) {
         result.problem = "not a picture the game can read: " + reader.errorString().toStdString();
         return result;
     }
-    result.truncated = layout.bytesNeeded > 0 && file.size() < layout.bytesNeeded;
-    if ((result.truncated || layout.runLength) && (image.cacheKey() >> 32) != canvas) {
+    result.truncated = truncated;
+    if (gaps && (image.cacheKey() >> 32) != canvas) {
         // The reader made an image of its own: what the file does not cover is garbage.
         result.problem = "the file ends before its pixels do";
         return result;
