@@ -2,7 +2,9 @@
 #include "FileUpdate.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <fcntl.h>
+#include <optional>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -127,22 +129,37 @@ int lockCurrent(const std::string& path, FileUpdate::Access access, int& lockedF
     }
 }
 
-// Writes the new content and gives the file the group and mode of the one it replaces: the
-// group first, since changing it may clear a set-group-id bit that the mode then sets. A
-// user outside the old file's group cannot give it that group; the save goes on without.
-int fillTemporary(int fd, const std::string& content, const struct stat& old)
+// Writes the new content and gives the file its mode and, when given, its group: the group
+// first, since changing it may clear a set-group-id bit that the mode then sets. A user
+// outside a replaced file's group cannot give it that group; the save goes on without.
+int fillTemporary(int fd, const std::string& content, mode_t mode, std::optional<gid_t> group)
 {
     if (const int error = writeAll(fd, content); error != 0) {
         return error;
     }
     struct stat made = {};
-    if (::fstat(fd, &made) == 0 && made.st_gid != old.st_gid) {
-        (void)::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+    if (group && ::fstat(fd, &made) == 0 && made.st_gid != *group) {
+        (void)::fchown(fd, static_cast<uid_t>(-1), *group);
     }
-    if (::fchmod(fd, old.st_mode & 07777) != 0 || ::fsync(fd) != 0) {
+    if (::fchmod(fd, mode & 07777) != 0 || ::fsync(fd) != 0) {
         return errno;
     }
     return 0;
+}
+
+// Closes the filled temporary and renames it over the file; on any error it goes instead.
+int replaceWithTemporary(int fd, const std::string& temp, const std::string& path, int error)
+{
+    if (::close(fd) != 0 && error == 0) {
+        error = errno;
+    }
+    if (error == 0 && ::rename(temp.c_str(), path.c_str()) != 0) {
+        error = errno;
+    }
+    if (error != 0) {
+        ::unlink(temp.c_str());
+    }
+    return error;
 }
 
 } // namespace
@@ -187,27 +204,33 @@ int FileUpdate::commit(const std::string& content)
         release();
         return error;
     }
-    int error = fillTemporary(fd, content, old);
-    if (::close(fd) != 0 && error == 0) {
-        error = errno;
-    }
-    if (error == 0 && ::rename(temp.c_str(), m_path.c_str()) != 0) {
-        error = errno;
-    }
-    if (error != 0) {
-        ::unlink(temp.c_str());
-    }
+    const int error = replaceWithTemporary(
+        fd, temp, m_path, fillTemporary(fd, content, old.st_mode, old.st_gid));
     release();
     return error;
 }
 
 int writeFileAtomically(const std::string& path, const std::string& content)
 {
-    FileUpdate update;
-    if (const int error = update.begin(path, FileUpdate::Access::CreateRead); error != 0) {
-        return error;
+    // Neither read nor locked: the file appears or changes only by the rename of a complete
+    // one, and a temporary of its own keeps two writers from mixing their contents.
+    struct stat old = {};
+    const bool replacing = ::stat(path.c_str(), &old) == 0;
+    if (!replacing && errno != ENOENT) {
+        return errno;
     }
-    return update.commit(content);
+    if (replacing && !S_ISREG(old.st_mode)) {
+        return S_ISDIR(old.st_mode) ? EISDIR : EINVAL;
+    }
+    std::string temp = path + ".saving-XXXXXX";
+    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    if (fd < 0) {
+        return errno;
+    }
+    const int error = replacing
+        ? fillTemporary(fd, content, old.st_mode, old.st_gid)
+        : fillTemporary(fd, content, newFileMode(folderOf(path)), std::nullopt);
+    return replaceWithTemporary(fd, temp, path, error);
 }
 
 int readWholeFile(const std::string& path, std::string& content)

@@ -48,8 +48,9 @@ private:
     std::string m_content;
 };
 
-// Replaces a file's content as one step, under the lock of a FileUpdate (the file is made
-// when missing). Returns 0 or an errno code; the old file stays whole if anything fails.
+// Replaces a file's content as one step (the file is made when missing) by renaming a
+// complete temporary over it, keeping its group and mode. Returns 0 or an errno code; the
+// old file stays whole, and a missing one missing, if anything fails.
 int writeFileAtomically(const std::string& path, const std::string& content);
 
 // Reads a whole regular file; returns 0 or an errno code (EISDIR for a folder, EINVAL for

@@ -4,7 +4,9 @@
 #include "support/TempDir.h"
 
 #include <algorithm>
+#include <csignal>
 #include <filesystem>
+#include <sys/resource.h>
 
 #include <gtest/gtest.h>
 
@@ -269,6 +271,18 @@ TEST_F(FileSystemTest, WriteFileAtomicallyReplacesWholeAndLeavesNoTemporary)
     EXPECT_EQ(dir.read("g"), "");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
     EXPECT_EQ(writeFileAtomically("none/f", "x"), ENOENT);
+    // A write that fails (here past a file size limit) leaves no file where there was none.
+    rlimit before {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
+    const auto signal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = before;
+    small.rlim_cur = 4;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const int error = writeFileAtomically("h", "too long");
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, signal);
+    EXPECT_EQ(error, EFBIG);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
 }
 
 } // namespace
