@@ -17,29 +17,6 @@ namespace pikora {
 
 namespace {
 
-    char foldAscii(char c)
-    {
-        return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-    }
-
-    bool equalsIgnoringCase(std::string_view a, std::string_view b)
-    {
-        if (a.size() != b.size()) {
-            return false;
-        }
-        for (std::size_t i = 0; i < a.size(); ++i) {
-            if (foldAscii(a[i]) != foldAscii(b[i])) {
-                return false;
-            }
-        }
-        return true;
-    }
-
-    bool isAscii(std::string_view text)
-    {
-        return std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; });
-    }
-
     // A folder being read, closed however the reading ends (storage can run out).
     struct FolderCloser
     {
@@ -91,7 +68,7 @@ namespace {
         std::string found = component;
         while (const dirent* entry = ::readdir(dir.get())) {
             const std::string_view name = entry->d_name;
-            const bool match = isAscii(name) ? foldedAscii && equalsIgnoringCase(name, folded)
+            const bool match = isAscii(name) ? foldedAscii && equalsIgnoringAsciiCase(name, folded)
                                              : foldCase(name) == folded;
             if (match) {
                 found = entry->d_name;
@@ -244,7 +221,7 @@ bool wildcardMatch(std::string_view pattern, std::string_view name)
     std::size_t p = 0, n = 0, starP = std::string_view::npos, starN = 0;
     while (n < name.size()) {
         if (p < pattern.size()
-            && (pattern[p] == '?' || foldAscii(pattern[p]) == foldAscii(name[n]))) {
+            && (pattern[p] == '?' || asciiLower(pattern[p]) == asciiLower(name[n]))) {
             ++p;
             ++n;
         } else if (p < pattern.size() && pattern[p] == '*') {
@@ -294,7 +271,7 @@ std::vector<FoundFile> FileSystem::findFiles(const std::string& pattern)
             return wildcardMatch(wildcard, name);
         }
         return name.size() >= tail.size()
-            && equalsIgnoringCase(name.substr(name.size() - tail.size()), tail);
+            && equalsIgnoringAsciiCase(name.substr(name.size() - tail.size()), tail);
     };
     while (const dirent* entry = ::readdir(dir.get())) {
         const std::string_view name = entry->d_name;

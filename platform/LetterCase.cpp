@@ -10,15 +10,6 @@ namespace pikora {
 
 namespace {
 
-bool isAscii(std::string_view text)
-{
-    return std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; });
-}
-
-char asciiLower(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
 char asciiUpper(char c)
 {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
@@ -130,14 +121,16 @@ std::string foldCase(std::string_view text)
     return mapUnicode(text, foldOf, asciiLower);
 }
 
-bool equalsFoldingCase(std::string_view a, std::string_view b)
+bool isAscii(std::string_view text)
 {
-    if (isAscii(a) && isAscii(b)) {
-        return a.size() == b.size()
-            && std::equal(a.begin(), a.end(), b.begin(),
-                [](char x, char y) { return asciiLower(x) == asciiLower(y); });
-    }
-    return foldCase(a) == foldCase(b);
+    return std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; });
+}
+
+bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+        return asciiLower(x) == asciiLower(y);
+    });
 }
 
 std::string upperCase(std::string_view text)

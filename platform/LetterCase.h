@@ -15,8 +15,15 @@ namespace pikora {
 // apart from I and i, as outside Turkish.
 std::string foldCase(std::string_view text);
 
-// foldCase(a) == foldCase(b), without copies when both are ASCII.
-bool equalsFoldingCase(std::string_view a, std::string_view b);
+// Every byte is ASCII.
+bool isAscii(std::string_view text);
+// A-Z to a-z; any other byte as it is.
+constexpr char asciiLower(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+// Equal byte for byte under asciiLower.
+bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b);
 
 // Unicode simple upper case (ß stays ß).
 std::string upperCase(std::string_view text);
