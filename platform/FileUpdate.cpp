@@ -3,6 +3,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <optional>
 #include <sys/file.h>
@@ -233,19 +234,34 @@ int writeFileAtomically(const std::string& path, const std::string& content)
     return replaceWithTemporary(fd, temp, path, error);
 }
 
-int readWholeFile(const std::string& path, std::string& content)
+int openRegularFile(const std::string& path, const char* what, std::string& problem)
 {
-    // Without O_NONBLOCK opening a FIFO would wait for a writer, and a device such as
-    // /dev/zero never ends: only regular files are read.
+    // Without O_NONBLOCK opening a FIFO would wait for a writer.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
-        return errno;
+        const int error = errno;
+        problem = error == ENOENT ? "the file is missing"
+                                  : std::string("it cannot be read: ") + std::strerror(error);
+        errno = error;
+        return -1;
     }
     struct stat st = {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         const int error = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+        problem = error == EISDIR ? std::string("a folder, not ") + what : "not a regular file";
         ::close(fd);
-        return error;
+        errno = error;
+        return -1;
+    }
+    return fd;
+}
+
+int readWholeFile(const std::string& path, std::string& content)
+{
+    std::string problem;
+    const int fd = openRegularFile(path, "a file", problem);
+    if (fd < 0) {
+        return errno;
     }
     const int error = readAll(fd, content);
     ::close(fd);

@@ -53,6 +53,13 @@ private:
 // old file stays whole, and a missing one missing, if anything fails.
 int writeFileAtomically(const std::string& path, const std::string& content);
 
+// Opens a regular file for reading by the exact bytes of its name. Anything else is refused
+// before it is read: a FIFO would stall the program until someone writes to it, and a device
+// may never end. Returns the descriptor, or -1 with errno set (EISDIR for a folder, EINVAL
+// for any other file that is not a regular one) and `problem` saying why for a message
+// ("the file is missing", "a folder, not <what>", ...).
+int openRegularFile(const std::string& path, const char* what, std::string& problem);
+
 // Reads a whole regular file; returns 0 or an errno code (EISDIR for a folder, EINVAL for
 // any other file that is not a regular one).
 int readWholeFile(const std::string& path, std::string& content);

@@ -1,10 +1,8 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 #include "QtBitmap.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
+#include "FileUpdate.h"
+
 #include <unistd.h>
 
 #include <QFile>
@@ -13,27 +11,6 @@
 namespace pikora {
 
 namespace {
-
-// Opens a regular file by the exact bytes of its name: a name that is not UTF-8 would
-// not survive the trip through a QString. Anything else is refused before it is read: a
-// FIFO would stall the game until someone writes to it, and a device may never end.
-int openRegularFile(const std::string& localPath, std::string& problem)
-{
-    const int fd = ::open(localPath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        problem = errno == ENOENT ? "the file is missing"
-                                  : std::string("it cannot be read: ") + std::strerror(errno);
-        return -1;
-    }
-    struct stat st
-    { };
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        problem = S_ISDIR(st.st_mode) ? "a folder, not a picture" : "not a regular file";
-        ::close(fd);
-        return -1;
-    }
-    return fd;
-}
 
 // What the header of a BMP file says of its pixel data.
 struct BmpLayout
@@ -105,7 +82,7 @@ QImage plainCanvas(QImageReader& reader, const QSize& size)
 DecodedPicture decodePicture(const std::string& localPath)
 {
     DecodedPicture result;
-    const int fd = openRegularFile(localPath, result.problem);
+    const int fd = openRegularFile(localPath, "a picture", result.problem);
     if (fd < 0) {
         return result;
     }

@@ -1,13 +1,13 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 #include "VoiceFile.h"
 
+#include "FileUpdate.h"
 #include "VoiceStream.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -22,16 +22,14 @@ constexpr Uint32 pieceFrames = 8192;
 // refused before it is read, as it might never end.
 bool readVoiceFile(const std::string& path, std::vector<std::uint8_t>& bytes, std::string& problem)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    const int fd = openRegularFile(path, "a wave file", problem);
     if (fd < 0) {
-        problem = errno == ENOENT ? "the file is missing"
-                                  : std::string("it cannot be read: ") + std::strerror(errno);
         return false;
     }
     struct stat st
     { };
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        problem = S_ISDIR(st.st_mode) ? "a folder, not a wave file" : "not a regular file";
+    if (::fstat(fd, &st) != 0) {
+        problem = std::string("it cannot be read: ") + std::strerror(errno);
     } else if (static_cast<std::uint64_t>(st.st_size) > VoiceLimits::maxFileBytes) {
         problem = "the file is " + std::to_string(st.st_size / (1024 * 1024))
             + " MB; the game plays at most "
