@@ -78,16 +78,6 @@ namespace {
         return found;
     }
 
-    // Splits a local path into its folder ("" for the current one) and its last component.
-    std::pair<std::string, std::string> splitFolder(const std::string& path)
-    {
-        const auto slash = path.rfind('/');
-        if (slash == std::string::npos) {
-            return { std::string(), path };
-        }
-        return { slash == 0 ? std::string("/") : path.substr(0, slash), path.substr(slash + 1) };
-    }
-
     std::string hiddenListPath(const std::string& folder)
     {
         return folder.empty() ? std::string(".hidden")
@@ -386,14 +376,7 @@ std::unique_ptr<TextAppender> FileSystem::openTextAppend(const std::string& path
     if (path.empty()) {
         return nullptr;
     }
-    const std::string local = localPath(path);
-    const mode_t mode = newFileMode(splitFolder(local).first);
-    int fd = ::open(local.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-    if (fd >= 0) {
-        ::fchmod(fd, mode); // the mode whatever the umask, as for every file a save makes
-    } else if (errno == EEXIST) {
-        fd = ::open(local.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC | O_NOCTTY);
-    }
+    const int fd = openCreating(localPath(path), O_WRONLY | O_APPEND);
     if (fd < 0) {
         return nullptr;
     }

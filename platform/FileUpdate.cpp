@@ -14,15 +14,6 @@ namespace pikora {
 
 namespace {
 
-std::string folderOf(const std::string& path)
-{
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos) {
-        return ".";
-    }
-    return slash == 0 ? std::string("/") : path.substr(0, slash);
-}
-
 int readAll(int fd, std::string& content)
 {
     content.clear();
@@ -65,16 +56,7 @@ int openForLock(const std::string& path, FileUpdate::Access access)
     if (access == FileUpdate::Access::ReadWrite) {
         return ::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     }
-    const mode_t mode = newFileMode(folderOf(path));
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
-    if (fd >= 0) {
-        ::fchmod(fd, mode);
-        return fd;
-    }
-    if (errno != EEXIST) {
-        return -1;
-    }
-    return ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    return openCreating(path, O_RDONLY | O_NONBLOCK);
 }
 
 // A fresh temporary: whatever a killed save (or anyone else) left under its name goes.
@@ -230,7 +212,7 @@ int writeFileAtomically(const std::string& path, const std::string& content)
     }
     const int error = replacing
         ? fillTemporary(fd, content, old.st_mode, old.st_gid)
-        : fillTemporary(fd, content, newFileMode(folderOf(path)), std::nullopt);
+        : fillTemporary(fd, content, newFileMode(splitFolder(path).first), std::nullopt);
     return replaceWithTemporary(fd, temp, path, error);
 }
 
@@ -266,6 +248,29 @@ int readWholeFile(const std::string& path, std::string& content)
     const int error = readAll(fd, content);
     ::close(fd);
     return error;
+}
+
+int openCreating(const std::string& path, int flags)
+{
+    const mode_t mode = newFileMode(splitFolder(path).first);
+    const int fd = ::open(path.c_str(), flags | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+    if (fd >= 0) {
+        ::fchmod(fd, mode);
+        return fd;
+    }
+    if (errno != EEXIST) {
+        return -1;
+    }
+    return ::open(path.c_str(), flags | O_CLOEXEC | O_NOCTTY);
+}
+
+std::pair<std::string, std::string> splitFolder(const std::string& path)
+{
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return { std::string(), path };
+    }
+    return { slash == 0 ? std::string("/") : path.substr(0, slash), path.substr(slash + 1) };
 }
 
 mode_t newFileMode(const std::string& folder)

@@ -3,6 +3,7 @@
 
 #include <string>
 #include <sys/types.h>
+#include <utility>
 
 namespace pikora {
 
@@ -63,6 +64,13 @@ int openRegularFile(const std::string& path, const char* what, std::string& prob
 // Reads a whole regular file; returns 0 or an errno code (EISDIR for a folder, EINVAL for
 // any other file that is not a regular one).
 int readWholeFile(const std::string& path, std::string& content);
+
+// Opens a file with `flags` (O_RDONLY, O_WRONLY | O_APPEND, ...), creating it when missing
+// with newFileMode of its folder whatever the umask; -1 with errno set on failure.
+int openCreating(const std::string& path, int flags);
+
+// Splits a local path into its folder ("" for the current one) and its last component.
+std::pair<std::string, std::string> splitFolder(const std::string& path);
 
 // The mode of a file that a save creates in `folder`: 0644, with group write as well in a
 // folder that a group shares (set-group-id and group-writable), whatever the umask.
