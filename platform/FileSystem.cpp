@@ -104,6 +104,21 @@ namespace {
         return lines;
     }
 
+    bool listsName(std::string_view content, std::string_view name)
+    {
+        const auto lines = hiddenLines(content);
+        return std::find(lines.begin(), lines.end(), name) != lines.end();
+    }
+
+    // A mark is only read or written for a file that is there: 0, or an errno code.
+    int checkPresent(const std::string& folder, const std::string& name)
+    {
+        const std::string full
+            = folder.empty() ? name : (folder == "/" ? "/" + name : folder + "/" + name);
+        struct stat st;
+        return ::lstat(full.c_str(), &st) == 0 ? 0 : errno;
+    }
+
     // A folder is listed by its names compared without regard to case: upper-cased, then
     // byte by byte; names that differ only in case follow their own bytes. Setup's list and
     // the score report come out alphabetical, and the same on every file system.
@@ -284,35 +299,30 @@ std::vector<FoundFile> FileSystem::findFiles(const std::string& pattern)
 int FileSystem::readHiddenMark(const std::string& path, bool& hidden)
 {
     const auto [folder, name] = splitFolder(localPath(path));
-    struct stat st;
-    const std::string full
-        = folder.empty() ? name : (folder == "/" ? "/" + name : folder + "/" + name);
-    if (::lstat(full.c_str(), &st) != 0) {
-        return errno;
+    if (const int error = checkPresent(folder, name); error != 0) {
+        return error;
     }
     std::string content;
     readWholeFile(hiddenListPath(folder), content);
-    hidden = false;
-    for (auto line : hiddenLines(content)) {
-        if (line == name) {
-            hidden = true;
-            break;
-        }
-    }
+    hidden = listsName(content, name);
     return 0;
 }
 
 int FileSystem::writeHiddenMark(const std::string& path, bool hidden)
 {
-    bool current = false;
-    if (const int error = readHiddenMark(path, current); error != 0) {
+    const auto [folder, name] = splitFolder(localPath(path));
+    if (const int error = checkPresent(folder, name); error != 0) {
         return error;
     }
-    if (current == hidden) {
-        return 0;
-    }
-    const auto [folder, name] = splitFolder(localPath(path));
-    if (name.find('\n') != std::string::npos) {
+    if (!hidden) {
+        // Read first without the lock: a name that is not listed needs neither the lock nor
+        // a list made for it.
+        std::string content;
+        readWholeFile(hiddenListPath(folder), content);
+        if (!listsName(content, name)) {
+            return 0;
+        }
+    } else if (name.find('\n') != std::string::npos) {
         // The list holds a name a line: written, this name would mark the file named by its
         // last line instead, and never itself.
         return EINVAL;
@@ -325,8 +335,7 @@ int FileSystem::writeHiddenMark(const std::string& path, bool hidden)
         return error; // never replace a list we could not read
     }
     const std::string& content = update.content();
-    const auto lines = hiddenLines(content);
-    if ((std::find(lines.begin(), lines.end(), name) != lines.end()) == hidden) {
+    if (listsName(content, name) == hidden) {
         return 0; // changed meanwhile by another program
     }
     std::string updated;
