@@ -269,6 +269,11 @@ TEST(PackHelpTest, HelpShowsTheUsageAndTheWordListSyntax)
         EXPECT_TRUE(run.out.contains(QLatin1String(text))) << text;
     }
     EXPECT_EQ(runProgram(QStringLiteral(PIKORA_PACK_PROGRAM), { "only-one" }).exitCode, 2);
+    const RunResult mixed
+        = runProgram(QStringLiteral(PIKORA_PACK_PROGRAM), { "--check", ".", "--dry-run" });
+    EXPECT_EQ(mixed.exitCode, 2);
+    EXPECT_TRUE(mixed.err.contains(u"--dry-run does not go with --check"))
+        << mixed.err.toStdString();
 }
 
 } // namespace

@@ -149,6 +149,20 @@ TEST_F(InstalledStarter, OneCommandPutsTheGermanSetInPlaceOfTheSetMadeBefore)
     EXPECT_EQ(checked.exitCode, 0) << checked.out.toStdString();
 }
 
+TEST_F(InstalledStarter, ADryRunListsTheSetAndLeavesTheSetMadeBefore)
+{
+    write(QStringLiteral("earlier.txt"), "cat | colour:#ff0000\n");
+    ASSERT_EQ(
+        runProgram(program(), { path(QStringLiteral("earlier.txt")), pictures() }).exitCode, 0);
+    const RunResult run = runProgram(program(),
+        { QStringLiteral("--starter"), QStringLiteral("de"), QStringLiteral("--dry-run"),
+            QStringLiteral("--replace-installed") });
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.contains(u"make Hund.bmp")) << run.out.toStdString();
+    EXPECT_EQ(
+        QDir(pictures()).entryList(QDir::Files, QDir::Name), QStringList({ "cat.bmp", "cat.wav" }));
+}
+
 TEST_F(InstalledStarter, ReplacingWithoutAnInstalledGameIsRefused)
 {
     ASSERT_TRUE(QDir(path(QStringLiteral("Pikora"))).removeRecursively());

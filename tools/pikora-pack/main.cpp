@@ -22,8 +22,8 @@ QString helpText()
     return QStringLiteral(
                "Usage: pikora-pack [--lang LANG] [--force] [--dry-run] WORDLIST FOLDER\n"
                "       pikora-pack --check FOLDER\n"
-               "       pikora-pack --starter LANG [--force] FOLDER\n"
-               "       pikora-pack --starter LANG --replace-installed\n"
+               "       pikora-pack --starter LANG [--force] [--dry-run] FOLDER\n"
+               "       pikora-pack --starter LANG [--force] [--dry-run] --replace-installed\n"
                "\n"
                "Makes a picture folder for Pikora (the game's 'mymain' folder): for each word\n"
                "of WORDLIST a picture '<word>.bmp' (420 x 250, 24-bit, white background) and a\n"
@@ -105,8 +105,8 @@ int runBuild(const QString& listPath, const QString& folder, const PackOptions& 
     return reporter.count() == 0 ? 0 : 1;
 }
 
-int runStarter(const QString& code, const QStringList& arguments, bool replaceInstalled, bool force,
-    QTextStream& out, QTextStream& err)
+int runStarter(const QString& code, const QStringList& arguments, bool replaceInstalled,
+    const PackOptions& options, QTextStream& out, QTextStream& err)
 {
     if (code == QLatin1String("list")) {
         for (const StarterLanguage& language : starterLanguages()) {
@@ -135,8 +135,9 @@ int runStarter(const QString& code, const QStringList& arguments, bool replaceIn
         return kUsageError;
     }
     const QString list = QDir(lists).filePath(language->list);
-    const int status = runBuild(list, folder, { language->voice, force }, out, err);
-    if (!replaceInstalled) {
+    const int status
+        = runBuild(list, folder, { language->voice, options.force, options.dryRun }, out, err);
+    if (!replaceInstalled || options.dryRun) {
         return status;
     }
     if (status != 0) {
@@ -144,7 +145,8 @@ int runStarter(const QString& code, const QStringList& arguments, bool replaceIn
         return status;
     }
     QStringList changed;
-    const QStringList failed = removeEarlierSet(folder, fileNamesOfList(list), force, changed);
+    const QStringList failed
+        = removeEarlierSet(folder, fileNamesOfList(list), options.force, changed);
     for (const QString& name : changed) {
         err << "pikora-pack: kept " << name << ": it was changed since pikora-pack made it; "
             << "--force removes it" << Qt::endl;
@@ -185,19 +187,34 @@ int main(int argc, char** argv)
         out << helpText();
         return 0;
     }
+    // --starter and --check each choose a way of running, which takes only its own options.
+    const QCommandLineOption& mode = parser.isSet(starter) ? starter : check;
+    const QStringList allowed = parser.isSet(starter)
+        ? starter.names() + force.names() + dryRun.names() + replaceInstalled.names()
+        : parser.isSet(check) ? check.names()
+                              : lang.names() + force.names() + dryRun.names();
+    for (const QString& name : parser.optionNames()) {
+        if (!allowed.contains(name)) {
+            err << "pikora-pack: --" << name
+                << (parser.isSet(mode) ? QStringLiteral(" does not go with --") + mode.names()[0]
+                                       : QStringLiteral(" goes only with --starter"))
+                << "\n\n"
+                << helpText();
+            return kUsageError;
+        }
+    }
     const QStringList arguments = parser.positionalArguments();
-    if (parser.isSet(starter) && !parser.isSet(check) && !parser.isSet(lang)) {
-        return runStarter(parser.value(starter), arguments, parser.isSet(replaceInstalled),
-            parser.isSet(force), out, err);
+    const PackOptions options { parser.value(lang), parser.isSet(force), parser.isSet(dryRun) };
+    if (parser.isSet(starter)) {
+        return runStarter(
+            parser.value(starter), arguments, parser.isSet(replaceInstalled), options, out, err);
     }
     if (parser.isSet(check) && arguments.isEmpty()) {
         return runCheck(parser.value(check), out, err);
     }
-    if (parser.isSet(check) || parser.isSet(starter) || parser.isSet(replaceInstalled)
-        || arguments.size() != 2) {
+    if (parser.isSet(check) || arguments.size() != 2) {
         err << helpText();
         return kUsageError;
     }
-    return runBuild(arguments[0], arguments[1],
-        { parser.value(lang), parser.isSet(force), parser.isSet(dryRun) }, out, err);
+    return runBuild(arguments[0], arguments[1], options, out, err);
 }
