@@ -279,6 +279,9 @@ bool PackBuilder::putInPlace(const WordEntry& entry, const std::vector<FilePlan*
             names.append(plan->name);
         }
     }
+    for (const FilePlan* plan : plans) {
+        m_fileNames.append(plan->name);
+    }
     return true;
 }
 

@@ -56,6 +56,8 @@ public:
     bool open();
     void build(const std::vector<WordEntry>& entries);
     int madeCount() const { return m_made; }
+    // The files of the words made, by the names they have in the folder.
+    const QStringList& fileNames() const { return m_fileNames; }
 
 private:
     enum class Action
@@ -91,6 +93,7 @@ private:
     std::map<QString, QStringList> m_existing; // case key -> names in the folder
     std::map<QString, std::pair<int, QString>> m_claimed; // case key -> line and word
     int m_made = 0;
+    QStringList m_fileNames;
 };
 
 } // namespace pikora::pack

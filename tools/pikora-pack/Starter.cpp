@@ -2,7 +2,6 @@
 #include "Starter.h"
 
 #include "Manifest.h"
-#include "WordList.h"
 
 #include <QDir>
 #include <QFile>
@@ -67,21 +66,6 @@ QString installedPictureFolder(const QString& programFolder)
     const QString folder = QDir::cleanPath(
         QDir(programFolder).filePath(QStringLiteral(PIKORA_PICTURES_FROM_PROGRAM)));
     return QFileInfo(folder).isDir() ? folder : QString();
-}
-
-QStringList fileNamesOfList(const QString& listPath)
-{
-    QFile file(listPath);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    const WordList list
-        = parseWordList(QString::fromUtf8(file.readAll()), QFileInfo(listPath).absoluteDir());
-    QStringList names;
-    for (const WordEntry& entry : list.entries) {
-        names << entry.word + QStringLiteral(".bmp") << entry.word + QStringLiteral(".wav");
-    }
-    return names;
 }
 
 QStringList removeEarlierSet(

@@ -32,9 +32,6 @@ QString starterFolder(const QString& programFolder);
 // there is none.
 QString installedPictureFolder(const QString& programFolder);
 
-// The picture and voice files a word list makes ("Hund.bmp", "Hund.wav", ...).
-QStringList fileNamesOfList(const QString& listPath);
-
 // Removes the files that pikora-pack made in `folder` before and that are not `kept`, so a
 // starter set replaces the one made there earlier without touching pictures added by hand.
 // A file changed since it was made stays too, unless `force`, and is listed in `changed`.

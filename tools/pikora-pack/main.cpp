@@ -73,8 +73,10 @@ int runCheck(const QString& folder, QTextStream& out, QTextStream& err)
     return faults == 0 ? 0 : 1;
 }
 
+// `made`, when given, receives the names of the files that the word list's words have in the
+// folder now.
 int runBuild(const QString& listPath, const QString& folder, const PackOptions& options,
-    QTextStream& out, QTextStream& err)
+    QTextStream& out, QTextStream& err, QStringList* made = nullptr)
 {
     QFile file(listPath);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -97,6 +99,9 @@ int runBuild(const QString& listPath, const QString& folder, const PackOptions& 
         return 1;
     }
     builder.build(list.entries);
+    if (made != nullptr) {
+        *made = builder.fileNames();
+    }
     const auto total = list.entries.size() + list.problems.size();
     if (reporter.count() > 0) {
         err << "pikora-pack: made " << builder.madeCount() << " of " << total << " words in "
@@ -134,9 +139,9 @@ int runStarter(const QString& code, const QStringList& arguments, bool replaceIn
                                  : helpText());
         return kUsageError;
     }
-    const QString list = QDir(lists).filePath(language->list);
-    const int status
-        = runBuild(list, folder, { language->voice, options.force, options.dryRun }, out, err);
+    QStringList made;
+    const int status = runBuild(QDir(lists).filePath(language->list), folder,
+        { language->voice, options.force, options.dryRun }, out, err, &made);
     if (!replaceInstalled || options.dryRun) {
         return status;
     }
@@ -145,8 +150,7 @@ int runStarter(const QString& code, const QStringList& arguments, bool replaceIn
         return status;
     }
     QStringList changed;
-    const QStringList failed
-        = removeEarlierSet(folder, fileNamesOfList(list), options.force, changed);
+    const QStringList failed = removeEarlierSet(folder, made, options.force, changed);
     for (const QString& name : changed) {
         err << "pikora-pack: kept " << name << ": it was changed since pikora-pack made it; "
             << "--force removes it" << Qt::endl;
