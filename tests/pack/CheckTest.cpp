@@ -65,6 +65,11 @@ TEST_F(CheckTest, ReportsEveryFaultTheGameWouldStumbleOn)
         { "Fish.bmp", picture, "these pictures in play all show the word FISH" },
         { "FISH.BMP", picture, "" },
         { "fish.wav", voice, "" },
+        // Two names, one word on screen: ı is no i to a file name, but both show as I.
+        { "kedi.bmp", picture, "" },
+        { "kedi.wav", voice, "" },
+        { "kedı.bmp", picture, "show the word KEDI" },
+        { "kedı.wav", voice, "" },
         { "Bear.bmp", picture, "note: Bear.bmp: hidden (listed in .hidden): not in play" },
         { "bear.bmp", picture, "" },
         { "bear.wav", voice, "" },
@@ -130,7 +135,7 @@ TEST_F(CheckTest, ReportsEveryFaultTheGameWouldStumbleOn)
         QStringLiteral("fault: (Fish.bmp, FISH.BMP|FISH.BMP, Fish.bmp): these pictures"))));
     EXPECT_TRUE(run.out.contains(u"fault: dir.bmp: a folder, not a picture"));
     EXPECT_FALSE(run.out.contains(u"Bear.bmp, bear.bmp")) << "a hidden picture is not in play";
-    EXPECT_TRUE(run.out.contains(u"24 pictures (21 in play), 20 voices, 19 faults"))
+    EXPECT_TRUE(run.out.contains(u"26 pictures (23 in play), 22 voices, 20 faults"))
         << run.out.toStdString();
 }
 

@@ -197,16 +197,19 @@ TEST_F(PackToolTest, RefusesWordsTheGameCouldNotUseOrTellApart)
                                "a.b\n"
                                "x/y\n"
                                "ÉTÉ\n"
-                               "été\n");
+                               "été\n"
+                               "kedi\n"
+                               "kedı\n");
     EXPECT_EQ(run.exitCode, 1);
     for (const char* message : { "line 2: Cat: same name as 'cat' on line 1",
              "line 3: a.b: a word with '.' cannot name a picture", "line 4: x/y: a word with '/'",
-             "line 6: été: same name as 'ÉTÉ' on line 5" }) {
+             "line 6: été: same name as 'ÉTÉ' on line 5",
+             "line 8: kedı: the game shows it as KEDI, as it shows 'kedi' on line 7" }) {
         EXPECT_TRUE(run.err.contains(QString::fromUtf8(message))) << message << "\n"
                                                                   << run.err.toStdString();
     }
     EXPECT_EQ(QDir(path("out")).entryList(QDir::Files, QDir::Name),
-        QStringList({ "cat.bmp", "cat.wav", "ÉTÉ.bmp", "ÉTÉ.wav" }));
+        QStringList({ "cat.bmp", "cat.wav", "kedi.bmp", "kedi.wav", "ÉTÉ.bmp", "ÉTÉ.wav" }));
 }
 
 TEST_F(PackToolTest, ARerunKeepsWhatItDidNotMakeOrWhatWasChangedSinceUnlessForced)

@@ -5,7 +5,6 @@
 #include "game/PictureCatalog.h"
 #include "platform/FileSystem.h"
 #include "platform/FilesOnlyPlatform.h"
-#include "platform/LetterCase.h"
 #include "platform/QtBitmap.h"
 #include "platform/VoiceFile.h"
 
@@ -91,7 +90,7 @@ private:
 
     FolderReport& m_report;
     FolderPlatform m_platform;
-    std::map<std::string, std::vector<std::string>> m_words; // folded stem -> pictures in play
+    std::map<std::string, std::vector<std::string>> m_words; // word shown -> pictures in play
     std::set<std::string> m_voicesUsed; // what the voice paths of all pictures resolve to
     std::set<std::string> m_voicesJudged;
 };
@@ -156,7 +155,7 @@ const PictureEntry* Checker::leftOut(const FoundFile& file, const PictureEntry* 
 void Checker::checkPicture(const FoundFile& file, const PictureEntry& entry)
 {
     const std::string stem = stemOf(file.name);
-    m_words[foldCase(stem)].push_back(file.name);
+    m_words[entry.word].push_back(file.name);
     if (stem.size() + 4 != file.name.size()) {
         fault(file.name,
             QStringLiteral("the game cuts the name at its first '.': it shows %1 and looks for "
@@ -210,7 +209,7 @@ void Checker::checkVoice(const std::string& pictureName, const PictureEntry& ent
 
 void Checker::checkSameWords()
 {
-    for (const auto& [key, pictures] : m_words) {
+    for (const auto& [word, pictures] : m_words) {
         if (pictures.size() > 1) {
             QStringList names;
             for (const std::string& name : pictures) {
@@ -219,7 +218,7 @@ void Checker::checkSameWords()
             m_report.findings.push_back({ names.join(QStringLiteral(", ")),
                 QStringLiteral("these pictures in play all show the word %1: the game cannot "
                                "tell them apart")
-                    .arg(shown(toUpperWord(stemOf(pictures.front())))),
+                    .arg(shown(word)),
                 true });
         }
     }

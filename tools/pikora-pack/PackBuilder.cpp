@@ -2,6 +2,7 @@
 #include "PackBuilder.h"
 
 #include "PackNames.h"
+#include "platform/LetterCase.h"
 
 #include <cstdio>
 
@@ -94,7 +95,8 @@ void PackBuilder::build(const std::vector<WordEntry>& entries)
 }
 
 // Refuses a word that cannot be a file stem, or that the game could not tell from an
-// earlier word of the list.
+// earlier word of the list: the same file name without regard to letter case, or the same
+// word in capitals, as the game shows it (kedi and kedı both show KEDI).
 bool PackBuilder::claimWord(const WordEntry& entry)
 {
     const QString problem = stemProblem(entry.word);
@@ -102,16 +104,27 @@ bool PackBuilder::claimWord(const WordEntry& entry)
         m_reporter.problem(entry.line, entry.word, problem);
         return false;
     }
-    const auto [earlier, fresh]
-        = m_claimed.try_emplace(caseKey(entry.word), entry.line, entry.word);
-    if (!fresh) {
+    const QString key = caseKey(entry.word);
+    const std::string shown = upperCase(entry.word.toStdString());
+    const auto sameName = m_claimed.find(key);
+    const auto sameShown = m_shown.find(shown);
+    if (sameName != m_claimed.end()) {
         m_reporter.problem(entry.line, entry.word,
             QStringLiteral("same name as '%1' on line %2 when letter case is ignored, as the "
                            "game ignores it")
-                .arg(earlier->second.second)
-                .arg(earlier->second.first));
+                .arg(sameName->second.second)
+                .arg(sameName->second.first));
         return false;
     }
+    if (sameShown != m_shown.end()) {
+        m_reporter.problem(entry.line, entry.word,
+            QStringLiteral("the game shows it as %1, as it shows '%2' on line %3")
+                .arg(QString::fromStdString(shown), sameShown->second.second)
+                .arg(sameShown->second.first));
+        return false;
+    }
+    m_claimed.try_emplace(key, entry.line, entry.word);
+    m_shown.try_emplace(shown, entry.line, entry.word);
     return true;
 }
 

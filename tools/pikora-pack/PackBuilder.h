@@ -92,6 +92,7 @@ private:
     Speaker m_speaker;
     std::map<QString, QStringList> m_existing; // case key -> names in the folder
     std::map<QString, std::pair<int, QString>> m_claimed; // case key -> line and word
+    std::map<std::string, std::pair<int, QString>> m_shown; // word as shown -> line and word
     int m_made = 0;
     QStringList m_fileNames;
 };

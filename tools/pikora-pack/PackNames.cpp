@@ -1,6 +1,8 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 #include "PackNames.h"
 
+#include "platform/LetterCase.h"
+
 namespace pikora::pack {
 
 QString stemProblem(const QString& word)
@@ -35,15 +37,9 @@ QString stemProblem(const QString& word)
     return {};
 }
 
-QString gameStem(const QString& fileName)
-{
-    const qsizetype dot = fileName.indexOf(u'.');
-    return dot < 0 ? fileName : fileName.left(dot);
-}
-
 QString caseKey(const QString& name)
 {
-    return name.toCaseFolded();
+    return QString::fromStdString(foldCase(name.toStdString()));
 }
 
 } // namespace pikora::pack

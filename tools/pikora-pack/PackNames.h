@@ -23,11 +23,8 @@ inline constexpr char kManifestName[] = ".pikora-pack";
 // Why `word` cannot be the stem of a picture and voice file pair; empty when it can.
 QString stemProblem(const QString& word);
 
-// What the game makes of a file name: the text before the first '.'.
-QString gameStem(const QString& fileName);
-
-// Two names with the same key are one name to the game, which matches file names and shows
-// words without regard to letter case.
+// Two names with the same key are one name to the game, which matches file names without
+// regard to letter case.
 QString caseKey(const QString& name);
 
 } // namespace pikora::pack
