@@ -11,24 +11,17 @@ namespace pikora {
 
 void PictureCatalog::clear()
 {
-    // Release the storage too: a rebuild starts again from 500 entries.
+    // Release the storage too: a rebuild starts again from room for 500 entries.
     std::vector<PictureEntry>().swap(m_entries);
-    m_capacity = growthStep;
-    m_entries.reserve(m_capacity);
+    m_entries.reserve(initialRoom);
 }
 
 PictureEntry& PictureCatalog::add()
 {
-    if (m_capacity == 0) {
-        clear();
-    }
-    if (m_entries.size() + 1 >= m_capacity) {
-        m_capacity += growthStep;
-        // The catalogue's capacity follows its 500-entry steps, but the storage under it
-        // grows geometrically: copying every entry each 500 made large folders quadratic.
-        if (m_entries.capacity() < m_capacity) {
-            m_entries.reserve(std::max(m_capacity, 2 * m_entries.capacity()));
-        }
+    // Grow one entry early, and geometrically: copying every entry each 500 made large
+    // folders quadratic.
+    if (m_entries.size() + 1 >= m_entries.capacity()) {
+        m_entries.reserve(std::max(initialRoom, 2 * m_entries.capacity()));
     }
     return m_entries.emplace_back();
 }
@@ -41,11 +34,6 @@ bool isAddressablePictureName(const std::string& fileName)
 std::string stemOf(const std::string& fileName)
 {
     return fileName.substr(0, fileName.find('.'));
-}
-
-std::string toUpperWord(const std::string& text)
-{
-    return upperCase(text);
 }
 
 namespace {

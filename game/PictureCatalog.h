@@ -19,13 +19,11 @@ struct PictureEntry
     std::int32_t correctCount = 0;
 };
 
-// The pictures in play, in the order the folder lists them. Storage grows in steps of 500
-// entries, one entry early: adding the 500th entry already makes room for 1000.
+// The pictures in play, in the order the folder lists them. Storage is made for 500 entries
+// and doubles one entry early: adding the 500th entry already makes room for 1000.
 class PictureCatalog
 {
 public:
-    static constexpr std::size_t growthStep = 500;
-
     std::size_t count() const { return m_entries.size(); }
     PictureEntry& operator[](std::size_t index) { return m_entries[index]; }
     const PictureEntry& operator[](std::size_t index) const { return m_entries[index]; }
@@ -43,8 +41,8 @@ public:
     PictureEntry& add();
 
 private:
+    static constexpr std::size_t initialRoom = 500;
     std::vector<PictureEntry> m_entries;
-    std::size_t m_capacity = 0;
 };
 
 inline constexpr const char* pictureFolder = "mymain";
@@ -59,9 +57,6 @@ std::string stemOf(const std::string& fileName);
 // with '\' separators, so a name holding a '\' would be read as a path through other folders
 // (back\slash.bmp as mymain/back/slash.bmp, ..\x.bmp outside the picture folder).
 bool isAddressablePictureName(const std::string& fileName);
-
-// Upper case following Unicode when the text is valid UTF-8, ASCII rules otherwise.
-std::string toUpperWord(const std::string& text);
 
 // Rebuilds the catalogue from "mymain\*.bmp", in the folder's listing order, leaving out
 // files with the hidden mark, names the paths cannot address and names whose paths would

@@ -6,6 +6,7 @@
 #include "FuzzCheck.h"
 #include "game/PictureCatalog.h"
 #include "platform/FileSystem.h"
+#include "platform/LetterCase.h"
 #include "tests/support/FilesOnlyPlatform.h"
 
 #include <algorithm>
@@ -113,7 +114,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (char c : entry.word) {
             FUZZ_CHECK(c < 'a' || c > 'z'); // upper case throughout
         }
-        FUZZ_CHECK(toUpperWord(base.substr(base.rfind('\\') + 1)) == entry.word);
+        FUZZ_CHECK(upperCase(base.substr(base.rfind('\\') + 1)) == entry.word);
         found.push_back(entry.picturePath);
     }
     FUZZ_CHECK(found == expected);

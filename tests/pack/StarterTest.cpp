@@ -9,6 +9,7 @@
 #include "Wave.h"
 #include "WordList.h"
 #include "game/PictureCatalog.h"
+#include "platform/LetterCase.h"
 
 #include <set>
 
@@ -69,7 +70,7 @@ TEST(StarterLists, EveryLanguageShowsTheEnglishPicturesWithNamesTheGameCanUse)
             EXPECT_TRUE(isAddressablePictureName(word + ".bmp")) << code << " " << word;
             EXPECT_EQ(stemOf(word + ".bmp"), word) << code;
             // The game shows words in capitals: two that differ only in case would look alike.
-            EXPECT_TRUE(shown.insert(toUpperWord(word)).second) << code << " " << word;
+            EXPECT_TRUE(shown.insert(upperCase(word)).second) << code << " " << word;
         }
         EXPECT_EQ(speaker.languageProblem(language.voice), QString()) << code;
     }

@@ -1,6 +1,7 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 #include "FailingAllocation.h"
 #include "game/PictureCatalog.h"
+#include "platform/LetterCase.h"
 #include "support/FakePlatform.h"
 #include "support/TempDir.h"
 
@@ -221,7 +222,7 @@ TEST_F(CatalogTest, RunningOutOfStorageStopsTheBuildWithWholeEntries)
             const std::string stem = entry.picturePath.substr(7, entry.picturePath.size() - 11);
             ASSERT_EQ(entry.picturePath, "mymain\\" + stem + ".bmp") << allowed;
             ASSERT_EQ(entry.voicePath, "mymain\\" + stem + ".wav") << allowed;
-            ASSERT_EQ(entry.word, toUpperWord(stem)) << allowed;
+            ASSERT_EQ(entry.word, upperCase(stem)) << allowed;
         }
     }
     EXPECT_GT(failedMidway, 3) << "storage never ran out half-way through the pictures";
