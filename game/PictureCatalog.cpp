@@ -36,28 +36,22 @@ std::string stemOf(const std::string& fileName)
     return fileName.substr(0, fileName.find('.'));
 }
 
-namespace {
-
-    // The entry of one picture file, made whole before it joins the catalogue, so that
-    // running out of storage half-way leaves no entry without its paths or word.
-    void addPicture(PictureCatalog& catalog, const std::string& folder, const std::string& name)
-    {
-        // The paths are rebuilt from the name up to its first '.': a.b.bmp gives mymain\a.bmp.
-        const std::string_view stem = std::string_view(name).substr(0, name.find('.'));
-        const std::size_t baseSize = folder.size() + stem.size();
-        if (baseSize + 4 > pathBound) {
-            return; // its paths could not be formed within the bound
-        }
-        PictureEntry entry;
-        entry.picturePath.reserve(baseSize + 4);
-        entry.picturePath.append(folder).append(stem).append(".bmp");
-        entry.voicePath.reserve(baseSize + 4);
-        entry.voicePath.append(folder).append(stem).append(".wav");
-        entry.word = upperCase(stem);
-        catalog.add() = std::move(entry);
+std::optional<PictureEntry> pictureEntryOf(const std::string& fileName)
+{
+    const std::string_view folder = pictureFolder;
+    const std::string_view stem = std::string_view(fileName).substr(0, fileName.find('.'));
+    const std::size_t baseSize = folder.size() + 1 + stem.size();
+    if (baseSize + 4 > pathBound) {
+        return std::nullopt;
     }
-
-} // namespace
+    PictureEntry entry;
+    entry.picturePath.reserve(baseSize + 4);
+    entry.picturePath.append(folder).append("\\").append(stem).append(".bmp");
+    entry.voicePath.reserve(baseSize + 4);
+    entry.voicePath.append(folder).append("\\").append(stem).append(".wav");
+    entry.word = upperCase(stem);
+    return entry;
+}
 
 int BuildCatalog(PictureCatalog& catalog, PlatformServices& platform)
 {
@@ -72,8 +66,13 @@ int BuildCatalog(PictureCatalog& catalog, PlatformServices& platform)
         }
         for (const auto& file : files) {
             // A name holding '\' would be read as a path through other folders.
-            if (!file.hidden && isAddressablePictureName(file.name)) {
-                addPicture(catalog, folder, file.name);
+            if (file.hidden || !isAddressablePictureName(file.name)) {
+                continue;
+            }
+            // Each entry is made whole before it joins the catalogue, so that running out of
+            // storage half-way leaves no entry without its paths or word.
+            if (std::optional<PictureEntry> entry = pictureEntryOf(file.name)) {
+                catalog.add() = std::move(*entry);
             }
         }
         return 0;

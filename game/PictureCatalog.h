@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,11 @@ std::string stemOf(const std::string& fileName);
 // with '\' separators, so a name holding a '\' would be read as a path through other folders
 // (back\slash.bmp as mymain/back/slash.bmp, ..\x.bmp outside the picture folder).
 bool isAddressablePictureName(const std::string& fileName);
+
+// The entry of the picture file `fileName` of the picture folder; none when its paths would
+// not fit the path bound. Its paths are rebuilt from the name up to its first '.': a.b.bmp
+// gives mymain\a.bmp.
+std::optional<PictureEntry> pictureEntryOf(const std::string& fileName);
 
 // Rebuilds the catalogue from "mymain\*.bmp", in the folder's listing order, leaving out
 // files with the hidden mark, names the paths cannot address and names whose paths would

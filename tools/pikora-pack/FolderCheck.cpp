@@ -10,6 +10,7 @@
 
 #include <cstring>
 #include <map>
+#include <optional>
 #include <set>
 #include <sys/stat.h>
 
@@ -97,20 +98,12 @@ private:
 
 void Checker::run()
 {
-    // The listing and the catalogue the game makes of it, in the same order.
+    // The listing the game reads, and the catalogue entry it makes of each picture.
     const std::vector<FoundFile> files = m_platform.findFiles(kFolderPrefix + "*.bmp");
-    PictureCatalog catalog;
-    BuildCatalog(catalog, m_platform);
-    std::size_t next = 0;
     for (const FoundFile& file : files) {
-        const std::string stem = stemOf(file.name);
-        m_voicesUsed.insert(localPath(stem + ".wav"));
-        // A hidden picture is never catalogued; two names may give the same paths (a.x.bmp
-        // and a.y.bmp), so entries are matched in order.
-        const bool catalogued = !file.hidden && next < catalog.count()
-            && catalog[next].picturePath == kFolderPrefix + stem + ".bmp";
-        const PictureEntry* entry = leftOut(file, catalogued ? &catalog[next] : nullptr);
-        next += catalogued ? 1 : 0;
+        m_voicesUsed.insert(localPath(stemOf(file.name) + ".wav"));
+        const std::optional<PictureEntry> catalogued = pictureEntryOf(file.name);
+        const PictureEntry* entry = leftOut(file, catalogued ? &*catalogued : nullptr);
         if (entry != nullptr) {
             ++m_report.inPlay;
             checkPicture(file, *entry);
