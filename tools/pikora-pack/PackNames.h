@@ -1,6 +1,10 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "game/PictureCatalog.h"
+
+#include <string_view>
+
 #include <QString>
 
 namespace pikora::pack {
@@ -9,8 +13,9 @@ namespace pikora::pack {
 inline constexpr int kPictureWidth = 420;
 inline constexpr int kPictureHeight = 250;
 
-// The game builds "mymain\" + name into a path of at most 199 bytes.
-inline constexpr qsizetype kMaxFileNameBytes = 192;
+// The game builds "mymain\" + name into a path within its bound.
+inline constexpr qsizetype kMaxFileNameBytes
+    = qsizetype(pathBound - std::string_view(pictureFolder).size() - 1);
 
 // A voice shorter than this is over before a learner has heard it.
 inline constexpr double kMinVoiceSeconds = 0.2;
