@@ -23,8 +23,8 @@ std::string readAll(int fd)
 
 } // namespace
 
-std::optional<std::string> asOrdinaryUser(
-    const std::function<std::string()>& work, const std::filesystem::path& reachable)
+std::optional<std::string> asOrdinaryUser(const std::function<std::string()>& work,
+    const std::filesystem::path& reachable, const std::vector<gid_t>& groups)
 {
     if (::geteuid() != 0) {
         return work();
@@ -41,7 +41,8 @@ std::optional<std::string> asOrdinaryUser(
     if (child == 0) {
         ::close(channel[0]);
         // Supplementary groups first: root's group would otherwise stay.
-        if (::setgroups(0, nullptr) != 0 || ::setgid(nobody) != 0 || ::setuid(nobody) != 0) {
+        if (::setgroups(groups.size(), groups.data()) != 0 || ::setgid(nobody) != 0
+            || ::setuid(nobody) != 0) {
             ::_exit(2);
         }
         const std::string result = work();

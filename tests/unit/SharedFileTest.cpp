@@ -5,12 +5,10 @@
 #include "game/Settings.h"
 #include "platform/FileSystem.h"
 #include "platform/StoreFile.h"
+#include "support/OrdinaryUser.h"
 #include "support/TempDir.h"
 
-#include <functional>
-#include <grp.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -22,8 +20,6 @@ using testing::TempDir;
 namespace fs = std::filesystem;
 
 constexpr gid_t sharedGroup = 4242; // the group pikora of an installed system
-constexpr uid_t member = 65534;
-constexpr gid_t memberPrimaryGroup = 65534;
 const std::string head = "Windows Registry Editor Version 5.00\n\n[HKEY_LOCAL_MACHINE\\"
     + std::string(settingsKeyPath) + "]\n";
 
@@ -38,29 +34,6 @@ Owner ownerOf(const fs::path& path)
     struct stat st = {};
     ::stat(path.c_str(), &st);
     return { st.st_gid, st.st_mode & 07777 };
-}
-
-// Runs `work` in a child process as a member of the shared group whose own primary group
-// and umask would make a private file; gives its exit status, or -1 when that cannot be
-// arranged (not root).
-int runAsMember(const std::function<int()>& work)
-{
-    if (::geteuid() != 0) {
-        return -1;
-    }
-    const pid_t child = ::fork();
-    if (child == 0) {
-        const gid_t groups[] = { sharedGroup };
-        if (::setgroups(1, groups) != 0 || ::setgid(memberPrimaryGroup) != 0
-            || ::setuid(member) != 0) {
-            ::_exit(99);
-        }
-        ::umask(077);
-        ::_exit(work());
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) != 99 ? WEXITSTATUS(status) : -1;
 }
 
 // A folder as an installed system keeps its shared state: root:pikora, set-group-id.
@@ -90,21 +63,27 @@ TEST(SharedFiles, AMembersSavesKeepTheGroupAndModeOfTheState)
         ASSERT_EQ(::chown(path.c_str(), 0, sharedGroup), 0);
         ASSERT_EQ(::chmod(path.c_str(), 0664), 0);
     }
-    const int status = runAsMember([&] {
-        auto key = openStoreKey(store.string(), settingsKeyPath);
-        if (!key) {
-            return 1;
-        }
-        key->setValue("FIELD4", StoreFile::typeNumber, { 2, 0, 0, 0 });
-        FileSystem files;
-        auto appender = files.openTextAppend(report.string());
-        if (appender) {
-            appender->write("block\n");
-        }
-        return (key->close() == 0 ? 0 : 2)
-            | (files.writeHiddenMark(picture.string(), true) == 0 ? 0 : 4) | (appender ? 0 : 8);
-    });
-    ASSERT_EQ(status, 0) << "1: no key, 2: no store save, 4: no mark, 8: no report";
+    // A member of the shared group whose own primary group and umask would make a private
+    // file.
+    const auto status = testing::asOrdinaryUser(
+        [&] {
+            ::umask(077);
+            auto key = openStoreKey(store.string(), settingsKeyPath);
+            if (!key) {
+                return std::string("1");
+            }
+            key->setValue("FIELD4", StoreFile::typeNumber, { 2, 0, 0, 0 });
+            FileSystem files;
+            auto appender = files.openTextAppend(report.string());
+            if (appender) {
+                appender->write("block\n");
+            }
+            return std::to_string((key->close() == 0 ? 0 : 2)
+                | (files.writeHiddenMark(picture.string(), true) == 0 ? 0 : 4)
+                | (appender ? 0 : 8));
+        },
+        {}, { sharedGroup });
+    ASSERT_EQ(status, "0") << "1: no key, 2: no store save, 4: no mark, 8: no report";
     EXPECT_NE(dir.read("shared/machine.reg").find("\"FIELD4\"=dword:00000002"), std::string::npos);
     for (const auto& path : { store, folder / ".hidden", report }) {
         SCOPED_TRACE(path.filename().string());
