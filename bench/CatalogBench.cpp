@@ -5,12 +5,12 @@
 #include "PictureFolders.h"
 #include "game/PictureCatalog.h"
 #include "platform/FileSystem.h"
-#include "support/FilesOnlyPlatform.h"
+#include "platform/FilesOnlyPlatform.h"
 
 #include <algorithm>
-#include <ctime>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
@@ -82,7 +82,7 @@ void BM_BuildCatalog(benchmark::State& state)
     const auto& appFolder = folders.appFolder(pictures);
     const std::string folder = (appFolder / pictureFolder).string();
     std::filesystem::current_path(appFolder);
-    testing::FilesOnlyPlatform platform;
+    FilesOnlyPlatform platform;
     PictureCatalog catalog;
     double listing = 0;
     double building = 0;

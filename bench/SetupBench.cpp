@@ -4,7 +4,7 @@
 // filling keeps the time per picture level (items_per_second).
 #include "PictureFolders.h"
 #include "game/GameContext.h"
-#include "tests/support/FilesOnlyPlatform.h"
+#include "platform/FilesOnlyPlatform.h"
 #include "ui/Setup.h"
 #include "ui/SetupLogic.h"
 
@@ -23,7 +23,7 @@ void BM_OpenSetup(benchmark::State& state)
 {
     const auto pictures = static_cast<int>(state.range(0));
     std::filesystem::current_path(folders.appFolder(pictures));
-    testing::FilesOnlyPlatform platform;
+    FilesOnlyPlatform platform;
     GameContext context(platform);
     SetupFields fields;
     QWidget owner;

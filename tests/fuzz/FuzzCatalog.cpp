@@ -6,8 +6,8 @@
 #include "FuzzCheck.h"
 #include "game/PictureCatalog.h"
 #include "platform/FileSystem.h"
+#include "platform/FilesOnlyPlatform.h"
 #include "platform/LetterCase.h"
-#include "tests/support/FilesOnlyPlatform.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -89,7 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         start = end + 1;
     }
 
-    pikora::testing::FilesOnlyPlatform platform;
+    FilesOnlyPlatform platform;
     PictureCatalog catalog;
     const auto listed = platform.findFiles("mymain\\*.bmp");
     const int result = BuildCatalog(catalog, platform);

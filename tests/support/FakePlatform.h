@@ -70,11 +70,9 @@ public:
     std::string module = "/opt/games/Pikora/pikora";
     std::deque<int> scriptedRandom; // used first, then the generator
     std::int64_t syncSoundMs = 0; // how far the clock moves while a sync sound plays
-    bool createFails = false;
     std::function<void(Window)> onPush; // what a window does after its fields were pushed
 
     int count(const std::string& what) const;
-    int count(const std::string& what, Window window) const;
     void clearRecords();
 
     // What the windows show: the game's texts for them as they were at each window's last
