@@ -1,56 +1,23 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 // The access options in the store and the Access window's logic, on the fake platform.
 #include "game/AccessOptions.h"
-#include "game/GameContext.h"
-#include "platform/StoreFile.h"
-#include "support/FakePlatform.h"
-#include "support/TempDir.h"
+#include "support/SettingsStore.h"
 #include "ui/AccessLogic.h"
 
-#include <climits>
 #include <filesystem>
-#include <fstream>
 
 #include <gtest/gtest.h>
 
 namespace pikora {
 namespace {
 
-using testing::FakePlatform;
-using testing::TempDir;
-
-const std::string key = std::string("HKEY_LOCAL_MACHINE\\") + settingsKeyPath;
-
-class AccessTest : public ::testing::Test
+class AccessTest : public testing::SettingsStoreTest
 {
 protected:
-    void SetUp() override
-    {
-        storePath = (dir / "machine.reg").string();
-        ASSERT_EQ(ensureStoreKey(storePath, settingsKeyPath), 0);
-        std::filesystem::create_directories(dir / "Pikora");
-        platform.storePath = storePath;
-        platform.module = (dir / "Pikora" / "pikora").string();
-    }
-
-    void addLines(const std::string& lines)
-    {
-        std::ofstream(storePath, std::ios::app | std::ios::binary) << lines;
-    }
-
     std::optional<std::int32_t> stored(const char* name) const
     {
-        const auto value = StoreFile(dir.read("machine.reg")).value(key, name);
-        if (!value || value->type != StoreFile::typeNumber) {
-            return std::nullopt;
-        }
-        return boundedOptionFromBytes(value->bytes, INT32_MIN, INT32_MAX, 0);
+        return testing::storedNumber(dir.read("machine.reg"), name);
     }
-
-    TempDir dir;
-    std::string storePath;
-    FakePlatform platform;
-    GameContext context { platform };
 };
 
 struct StoredCase

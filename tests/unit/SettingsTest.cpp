@@ -1,14 +1,9 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/Settings.h"
 
-#include "game/GameContext.h"
-#include "platform/StoreFile.h"
-#include "support/FakePlatform.h"
-#include "support/TempDir.h"
+#include "support/SettingsStore.h"
 
-#include <climits>
 #include <filesystem>
-#include <fstream>
 
 #include <gtest/gtest.h>
 
@@ -19,7 +14,7 @@ using testing::FakePlatform;
 using testing::TempDir;
 using Bytes = std::vector<std::uint8_t>;
 
-const std::string key = std::string("HKEY_LOCAL_MACHINE\\") + settingsKeyPath;
+const std::string& key = testing::settingsKey;
 const char* const optionNames[]
     = { "FIELD4", "SPELL", "HIDEBUTTONS", "USE_TIMER", "USE_WORDS", "MAX_TIMER" };
 
@@ -28,33 +23,10 @@ std::vector<std::int32_t> optionsOf(const GameSettings& s)
     return { s.field4, s.spell, s.hideButtons, s.useTimer, s.useWords, s.maxTimer };
 }
 
-// A program installed in <temp>/games/Pikora with a store that holds the empty key.
-class SettingsTest : public ::testing::Test
+class SettingsTest : public testing::SettingsStoreTest
 {
 protected:
-    void SetUp() override
-    {
-        storePath = (dir / "machine.reg").string();
-        ASSERT_EQ(ensureStoreKey(storePath, settingsKeyPath), 0);
-        appFolder = (dir / "games" / "Pikora").string();
-        std::filesystem::create_directories(appFolder);
-        platform.storePath = storePath;
-        platform.module = appFolder + "/pikora";
-    }
-
-    // Adds value lines to the key, which is the last one of the file.
-    void addLines(const std::string& lines)
-    {
-        std::ofstream(storePath, std::ios::app | std::ios::binary) << lines;
-    }
-
     StoreFile stored() const { return StoreFile(dir.read("machine.reg")); }
-
-    TempDir dir; // first made, last gone: restores the current directory
-    std::string storePath;
-    std::string appFolder;
-    FakePlatform platform;
-    GameContext context { platform };
 };
 
 TEST_F(SettingsTest, EmptyKeyGivesDefaultsInTheApplicationFolderAndStoresAllSeven)

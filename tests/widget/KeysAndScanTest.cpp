@@ -3,6 +3,7 @@
 // and switches, full screen, and the Access window that sets them.
 #include "game/ControlIds.h"
 #include "support/GameWindows.h"
+#include "support/SettingsStore.h"
 #include "ui/AccessWindow.h"
 #include "ui/HighlightFrame.h"
 #include "ui/RichEdit.h"
@@ -125,12 +126,7 @@ protected:
 
     std::optional<std::int32_t> stored(const char* name) const
     {
-        const auto value = StoreFile(dir.read("machine.reg"))
-                               .value(std::string("HKEY_LOCAL_MACHINE\\") + settingsKeyPath, name);
-        if (!value) {
-            return std::nullopt;
-        }
-        return boundedOptionFromBytes(value->bytes, INT32_MIN, INT32_MAX, 0);
+        return testing::storedNumber(dir.read("machine.reg"), name);
     }
 };
 
