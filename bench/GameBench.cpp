@@ -2,6 +2,7 @@
 // The cost of drawing a round and of the score report. A round is measured twice: on the
 // fake platform (the logic and the file look-ups, the bitmaps only tokens) and with the
 // pictures really decoded through Qt, which is what the player waits for.
+#include "PictureFolder.h"
 #include "game/Rounds.h"
 #include "game/ScoreReport.h"
 #include "platform/FileSystem.h"
@@ -15,43 +16,14 @@
 #include <memory>
 #include <string>
 
-#include <QColor>
-#include <QGuiApplication>
-#include <QImage>
 #include <benchmark/benchmark.h>
 
 namespace pikora {
 namespace {
 
-using testing::CurrentTempDir;
+using bench::PictureFolder;
 using testing::FakePlatform;
 using testing::TempDir;
-
-constexpr int pictureWidth = 400;
-constexpr int pictureHeight = 260;
-
-// A picture folder of four 400 × 260 24-bit bitmaps, made the current directory while it
-// lives.
-class PictureFolder
-{
-public:
-    PictureFolder()
-    {
-        std::filesystem::create_directory(m_dir / "mymain");
-        for (int i = 0; i < 4; ++i) {
-            QImage image(pictureWidth, pictureHeight, QImage::Format_RGB888);
-            image.fill(QColor::fromHsv(i * 90, 200, 220));
-            const std::string path
-                = (m_dir / ("mymain/picture" + std::to_string(i) + ".bmp")).string();
-            if (!image.save(QString::fromStdString(path), "BMP")) {
-                std::fprintf(stderr, "cannot write %s\n", path.c_str());
-            }
-        }
-    }
-
-private:
-    CurrentTempDir m_dir;
-};
 
 // The fake platform with real decoding; buttons keep their image until the next replaces
 // it, as the window's buttons do.
@@ -150,19 +122,3 @@ BENCHMARK(BM_BuildScoreReport)->ArgName("file")->Arg(0)->Arg(1)->Unit(benchmark:
 
 } // namespace
 } // namespace pikora
-
-int main(int argc, char** argv)
-{
-    // Pixmaps need a GUI application; no display is needed for that.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -18,6 +18,8 @@
 //   usage: pikora_next_round_bench [RUNS]
 //   prints: result next_round_ms <median of round less sound alone> <median sound alone> ms
 //           result next_round_history_ms <median with history> <median without> ms
+#include "Measure.h"
+#include "PictureFolder.h"
 #include "app/HistoryRecorder.h"
 #include "game/ControlIds.h"
 #include "game/GameContext.h"
@@ -38,28 +40,16 @@
 #include <vector>
 
 #include <QApplication>
-#include <QColor>
 #include <QElapsedTimer>
-#include <QImage>
 #include <QTest>
 #include <SDL.h>
 
 namespace pikora {
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double msSince(Clock::time_point start)
-{
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
+using bench::Clock;
+using bench::median;
+using bench::msSince;
 
 double waveLengthMs(const std::string& path)
 {
@@ -120,14 +110,11 @@ private:
 
 int run(int runs)
 {
-    const testing::CurrentTempDir dir;
-    std::filesystem::create_directory(dir / "mymain");
+    const bench::PictureFolder pictures;
+    const auto& dir = pictures.dir();
     for (int i = 0; i < 4; ++i) {
-        QImage image(400, 260, QImage::Format_RGB888);
-        image.fill(QColor::fromHsv(i * 90, 200, 220));
-        const std::string stem = "mymain/picture" + std::to_string(i);
-        image.save(QString::fromStdString((dir / (stem + ".bmp")).string()), "BMP");
-        testing::writeWave((dir / (stem + ".wav")).string(), 22050 * 6 / 10, 22050, 1);
+        const std::string voice = "mymain/picture" + std::to_string(i) + ".wav";
+        testing::writeWave((dir / voice).string(), 22050 * 6 / 10, 22050, 1);
     }
     for (const char* file : { "correct.wav", "correct.bmp" }) {
         std::filesystem::copy_file(std::filesystem::path(PIKORA_MEDIA_DIR) / file, dir / file);

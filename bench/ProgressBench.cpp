@@ -5,6 +5,7 @@
 //
 //   usage: pikora_progress_bench [RUNS]
 //   prints: result progress_open_ms <median over 100,000 choices> <median over none> ms
+#include "Measure.h"
 #include "SampleHistory.h"
 #include "platform/HistoryDatabase.h"
 #include "platform/HistoryWriter.h"
@@ -23,23 +24,17 @@
 namespace pikora {
 namespace {
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
+using bench::median;
+using bench::msSince;
 
 double openMs(const HistoryLocation& history)
 {
-    const auto start = std::chrono::steady_clock::now();
+    const auto start = bench::Clock::now();
     ui::ProgressWindow window(history, currentLearner(), nullptr);
     window.refresh();
     window.show();
     window.grab(); // drawn once, charts and lists included
-    const double ms
-        = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-              .count();
+    const double ms = msSince(start);
     if (window.summary().choices == 0 && history.file.find("full") != std::string::npos) {
         std::fprintf(stderr, "progress bench: the window shows no choices\n");
         std::exit(1);

@@ -10,7 +10,7 @@
 
 #include <filesystem>
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QListView>
 #include <benchmark/benchmark.h>
 
@@ -49,18 +49,3 @@ BENCHMARK(BM_OpenSetup)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMi
 
 } // namespace
 } // namespace pikora
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -12,6 +12,7 @@
 //   usage: pikora_sound_bench [RUNS]      (SDL_AUDIODRIVER=dummy unless set)
 //   prints: result sound_start_ms <median ms> <baseline median ms> ms
 //           result play_return_ms <median ms, long voice> <median ms, short voice> ms
+#include "Measure.h"
 #include "platform/SdlSoundPlayer.h"
 #include "support/TempDir.h"
 #include "support/WaveFile.h"
@@ -30,7 +31,9 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using pikora::bench::Clock;
+using pikora::bench::median;
+using pikora::bench::msSince;
 
 // The device the player opened: the one open device whose queue holds samples soon after
 // a play call. SDL gives no other way to learn it without changing the player.
@@ -71,21 +74,14 @@ double untilFirstTaken(SDL_AudioDeviceID device, const std::function<void()>& st
             std::exit(1);
         }
     }
-    return std::chrono::duration<double, std::milli>(Clock::now() - begin).count();
+    return msSince(begin);
 }
 
 double millisecondsOf(const std::function<void()>& call)
 {
     const auto begin = Clock::now();
     call();
-    return std::chrono::duration<double, std::milli>(Clock::now() - begin).count();
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+    return msSince(begin);
 }
 
 } // namespace

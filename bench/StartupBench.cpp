@@ -17,6 +17,8 @@
 //   usage: pikora_startup_bench GAME BASELINE [RUNS] [MEMORY-RUNS] [SETTLE-MS]
 //   prints: result <name> <figure> <baseline> <unit>, for startup_ms, startup_cpu_ms,
 //   rss_kib and hwm_kib
+#include "Measure.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
@@ -39,7 +41,9 @@ extern char** environ;
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using pikora::bench::Clock;
+using pikora::bench::median;
+using pikora::bench::msSince;
 
 [[noreturn]] void fail(const std::string& what)
 {
@@ -145,7 +149,7 @@ StartUp timeToFirstPaint(const std::string& program)
         }
         line.append(buffer, static_cast<std::size_t>(got));
     }
-    const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    const double ms = msSince(start);
     return { ms, reap(child, false) };
 }
 
@@ -177,13 +181,6 @@ Memory memoryAfterStart(const std::string& program, int settleMs)
         fail(program + " was not running after " + std::to_string(settleMs) + " ms");
     }
     return memory;
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
 void report(const char* name, double figure, double baseline, const char* unit)
