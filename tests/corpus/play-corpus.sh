@@ -56,13 +56,7 @@ grep -q 'Pikora Report ' "$prefix/report.txt" || fail "no report in $prefix/repo
 # Some choices were judged: the report has a line of counts (text mode: CR CR LF at its end).
 grep -aqP '\t\t\d+\t\t\d+\t\t\d+\r\r$' "$prefix/report.txt" || fail "no choice was counted"
 
-focus_window "$report"
-key Return
-wait_exit "$pid" 20 || fail "the program did not end within 20 s of the report's OK"
-pid=
-((status == 0)) || fail "the program ended with status $status after the report's OK"
-if grep -E 'ERROR: (Address|Leak)Sanitizer|runtime error:' "$work/pikora.log"; then
-    fail "the sanitizers reported a fault"
-fi
+end_with_report "$report"
+no_sanitizer_report "the sanitizers reported a fault"
 [[ -p "$app/mymain/pipe.bmp" ]] || fail "the FIFO in the picture folder was replaced"
 echo "1 passed, 0 failed"

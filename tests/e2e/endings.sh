@@ -14,12 +14,7 @@ source "$here/xlib.sh"
 
 install_scratch endings "$build"
 
-rm -rf "$app/mymain"
-mkdir -p "$app/mymain"
-for word in red green; do
-    convert -size 40x30 "xc:$word" -type truecolor "BMP3:$app/mymain/$word.bmp"
-    sox -n -r 22050 -c 1 -b 16 "$app/mymain/$word.wav" synth 0.3 sine 440 2>/dev/null
-done
+make_pictures "$app/mymain" 40x30 red green
 cat >>"$PIKORA_MACHINE_STORE" <<'STORE'
 "USE_TIMER"=dword:00000000
 "USE_WORDS"=dword:00000000
@@ -35,26 +30,12 @@ start_game()
     read -r width height < <(window_size "$main")
 }
 
-# expect_end SECONDS WHAT: waits for the program to end; sets `status` to its exit status.
-expect_end()
-{
-    local deadline=$((SECONDS + $1))
-    while kill -0 "$pid" 2>/dev/null; do
-        ((SECONDS < deadline)) || fail "$2: the program is still running after $1 s"
-        sleep 0.1
-    done
-    status=0
-    wait "$pid" || status=$?
-    pid=
-}
-
 expect_clean_end()
 {
-    expect_end 20 "$1"
+    wait_exit "$pid" 20 || fail "$1: the program is still running after 20 s"
+    pid=
     ((status == 0)) || fail "$1: the program ended with status $status"
-    if grep -qE 'LeakSanitizer|AddressSanitizer|runtime error' "$work/pikora.log"; then
-        fail "$1: the sanitizers reported at the end"
-    fi
+    no_sanitizer_report "$1: the sanitizers reported at the end"
     echo "ok: $1"
 }
 
@@ -81,7 +62,8 @@ until [[ -s "$work/audio.raw" ]]; do
     sleep 0.1
 done
 kill -TERM "$pid"
-expect_end 5 "SIGTERM"
+wait_exit "$pid" 5 || fail "SIGTERM: the program is still running after 5 s"
+pid=
 ((status == 143 || status == 0)) || fail "SIGTERM: the program ended with status $status"
 echo "ok: SIGTERM (status $status)"
 

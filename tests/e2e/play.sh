@@ -15,14 +15,8 @@ source "$here/xlib.sh"
 
 install_scratch e2e "$build"
 
-# Three pictures of plain colours, so a screenshot tells which one a button shows.
-rm -rf "$app/mymain"
-mkdir -p "$app/mymain"
-declare -A colour=([red]="#ff0000" [green]="#00ff00" [blue]="#0000ff")
-for word in red green blue; do
-    convert -size 400x260 "xc:${colour[$word]}" -type truecolor "BMP3:$app/mymain/$word.bmp"
-    sox -n -r 22050 -c 1 -b 16 "$app/mymain/$word.wav" synth 0.3 sine 440 2>/dev/null
-done
+# Three pictures of plain colours.
+make_pictures "$app/mymain" 400x260 red green blue
 
 # A long game to begin with; Setup shortens it. Two pictures a round, picture mode.
 cat >>"$PIKORA_MACHINE_STORE" <<'EOF'
@@ -121,11 +115,7 @@ fi
 plugins=$(grep -o '[^/]*/imageformats/[^ ]*' "/proc/$pid/maps" | sort -u || true)
 [[ -z "$plugins" ]] || fail "image plugins loaded into the game: $plugins"
 
-focus_window "$report"
-key Return
-wait_exit "$pid" 20 || fail "the program did not end within 20 s of the report's OK"
-pid=
-((status == 0)) || fail "the program ended with status $status after the report's OK"
+end_with_report "$report"
 
 # The history of choices beside the report holds one row for each choice the report counts
 # (the last block of the report, the last game of the history: both outlive earlier runs).

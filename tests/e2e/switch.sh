@@ -14,13 +14,7 @@ source "$here/xlib.sh"
 
 install_scratch switch "$build"
 
-rm -rf "$app/mymain"
-mkdir -p "$app/mymain"
-declare -A colour=([red]="#ff0000" [green]="#00ff00")
-for word in red green; do
-    convert -size 400x260 "xc:${colour[$word]}" -type truecolor "BMP3:$app/mymain/$word.bmp"
-    sox -n -r 22050 -c 1 -b 16 "$app/mymain/$word.wav" synth 0.3 sine 440 2>/dev/null
-done
+make_pictures "$app/mymain" 400x260 red green
 
 # Two pictures a round, picture mode, a 12-second game.
 cat >>"$PIKORA_MACHINE_STORE" <<'EOF_STORE'
@@ -69,11 +63,7 @@ end_game()
 {
     local report
     report=$(wait_window '^Report$' 10) || fail "no Report window at time-up"
-    focus_window "$report"
-    key Return
-    wait_exit "$pid" 20 || fail "the program did not end within 20 s of the report's OK"
-    pid=
-    ((status == 0)) || fail "the program ended with status $status after the report's OK"
+    end_with_report "$report"
 }
 
 # The keys 1 and 2 alone; nothing of the access options reaches the store.

@@ -96,6 +96,26 @@ wait_exit()
     wait "$1" || status=$?
 }
 
+# end_with_report REPORT-WINDOW: confirms the Report window with Enter and expects the
+# program in `pid` to end with status 0 soon after.
+end_with_report()
+{
+    focus_window "$1"
+    key Return
+    wait_exit "$pid" 20 || fail "the program did not end within 20 s of the report's OK"
+    pid=
+    ((status == 0)) || fail "the program ended with status $status after the report's OK"
+}
+
+# no_sanitizer_report MESSAGE: fails with MESSAGE when the program's log in the scratch
+# folder holds a report of the sanitizers (in the sanitizer build), and shows it.
+no_sanitizer_report()
+{
+    if grep -E 'ERROR: (Address|Leak)Sanitizer|runtime error:' "$work/pikora.log" >&2; then
+        fail "$1"
+    fi
+}
+
 # There is no window manager: give the window the keyboard directly.
 focus_window()
 {
@@ -149,6 +169,22 @@ setup_game()
 pixel_at()
 {
     import -window "$1" -crop "1x1+$2+$3" -depth 8 txt:- 2>/dev/null | grep -oE '#[0-9A-F]{6}' | head -n 1
+}
+
+# make_pictures FOLDER SIZE WORD...: a fresh picture folder with a bitmap of SIZE pixels in
+# plain red, green or blue (so a screenshot tells which one a button shows) and a short
+# voice for each WORD.
+make_pictures()
+{
+    local folder=$1 size=$2 word
+    local -A colour=([red]="#ff0000" [green]="#00ff00" [blue]="#0000ff")
+    shift 2
+    rm -rf "$folder"
+    mkdir -p "$folder"
+    for word in "$@"; do
+        convert -size "$size" "xc:${colour[$word]}" -type truecolor "BMP3:$folder/$word.bmp"
+        sox -n -r 22050 -c 1 -b 16 "$folder/$word.wav" synth 0.3 sine 440 2>/dev/null
+    done
 }
 
 # install_scratch NAME BUILD-DIR: installs the built program into a scratch folder with its

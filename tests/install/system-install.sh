@@ -38,11 +38,7 @@ if [[ "${1:-}" == --learner-a ]]; then
     menu=$((height - 696))
     setup_game "$main" "$menu" 0:02 cat
     report_window=$(wait_window '^Report$' 30) || fail "no Report window at time-up"
-    focus_window "$report_window"
-    key Return
-    wait_exit "$pid" 20 || fail "the program did not end within 20 s of the report's OK"
-    ((status == 0)) || fail "the program ended with status $status"
-    pid=
+    end_with_report "$report_window"
     echo "learner A: played to the report"
     exit 0
 fi
