@@ -9,6 +9,7 @@
 #include "game/PictureCatalog.h"
 #include "platform/HistoryReader.h"
 #include "support/FakePlatform.h"
+#include "support/FourPictures.h"
 #include "support/OrdinaryUser.h"
 #include "support/TempDir.h"
 
@@ -103,14 +104,10 @@ protected:
 
 TEST_P(HistoryStore, AGameIsRecordedAsTheReportCountsIt)
 {
-    std::filesystem::current_path(dir.path());
-    for (const char* word : { "cat", "dog", "sun", "fox" }) {
-        dir.write(std::string("mymain/") + word + ".bmp");
-    }
+    const testing::CurrentTempDir pictures;
     testing::FakePlatform platform;
     GameContext context(platform);
-    context.settings = { 1, 1, 0, 1, 0, 300, dir.str(), (dir / "report.txt").string() };
-    BuildCatalog(context.catalog, platform);
+    testing::startFourPictureGame(context, pictures);
     Lines lines;
     HistoryRecorder recorder(location, lines.reporter());
     context.recorder = &recorder;

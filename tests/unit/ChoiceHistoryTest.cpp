@@ -6,9 +6,9 @@
 #include "game/ProgressSummary.h"
 #include "platform/HistoryLocation.h"
 #include "support/FakePlatform.h"
+#include "support/FourPictures.h"
 #include "support/TempDir.h"
 
-#include <filesystem>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -28,12 +28,7 @@ class ChoiceHistoryTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        std::filesystem::current_path(dir.path());
-        for (const char* word : { "cat", "dog", "sun", "fox" }) {
-            dir.write(std::string("mymain/") + word + ".bmp");
-        }
-        BuildCatalog(context.catalog, platform);
-        context.settings = { 1, 1, 0, 1, 0, 300, dir.str(), (dir / "report.txt").string() };
+        testing::startFourPictureGame(context, dir);
         context.recorder = &recorder;
         platform.calendar = 1772719629; // 2026-03-05 14:07:09 UTC
         round(0, 10000);
@@ -44,7 +39,7 @@ protected:
         context.round = { { 0, 1, 2, 3 }, target, 0, start };
     }
 
-    testing::TempDir dir;
+    testing::CurrentTempDir dir;
     testing::FakePlatform platform;
     GameContext context { platform };
     ListRecorder recorder;
