@@ -10,19 +10,6 @@ namespace pikora {
 
 namespace {
 
-// The counts of the catalogue start at 0 with every game (start-up and each confirmed
-// Setup), and each judged choice adds one: their sum is the number of choices the game
-// has had so far.
-long long choicesSoFar(const PictureCatalog& catalog)
-{
-    long long sum = 0;
-    for (std::size_t i = 0; i < catalog.count(); ++i) {
-        const auto& entry = catalog.at(static_cast<std::int32_t>(i));
-        sum += static_cast<long long>(entry.correctCount) + entry.wrongCount;
-    }
-    return sum;
-}
-
 GameOptionsRow optionsOf(const GameSettings& settings)
 {
     return { settings.field4, settings.spell, settings.hideButtons, settings.useTimer,
@@ -63,7 +50,7 @@ void RecordChoice(GameContext& context, int slot, std::int64_t now)
     row.responseMs = responseMs;
     row.mode = context.settings.useWords != 0 ? "word" : "picture";
     row.choices = context.settings.field4 != 0 ? 4 : 2;
-    row.firstOfGame = choicesSoFar(catalog) == 0;
+    row.firstOfGame = catalog.judgedChoices() == 0;
     row.options = optionsOf(context.settings);
     context.recorder->record(row);
 }

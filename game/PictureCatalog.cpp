@@ -11,6 +11,7 @@ namespace pikora {
 
 void PictureCatalog::clear()
 {
+    m_judgedChoices = 0;
     // Release the storage too: a rebuild starts again from room for 500 entries.
     std::vector<PictureEntry>().swap(m_entries);
     m_entries.reserve(initialRoom);

@@ -41,8 +41,13 @@ public:
     void clear();
     PictureEntry& add();
 
+    // Choices judged since the catalogue was built: 0 before the first choice of a game.
+    long long judgedChoices() const { return m_judgedChoices; }
+    void countJudgedChoice() { ++m_judgedChoices; }
+
 private:
     static constexpr std::size_t initialRoom = 500;
+    long long m_judgedChoices = 0;
     std::vector<PictureEntry> m_entries;
 };
 
