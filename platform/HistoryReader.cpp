@@ -80,20 +80,27 @@ std::unique_ptr<HistoryReader> HistoryReader::open(
     return std::unique_ptr<HistoryReader>(new HistoryReader(std::move(impl)));
 }
 
-std::vector<std::string> HistoryReader::learners()
+bool HistoryReader::select(const QString& sql, const std::vector<QVariant>& values,
+    const std::function<void(const QSqlQuery&)>& onRow)
 {
-    std::vector<std::string> names;
     auto& connection = m_impl->connection;
     QSqlQuery query(connection.database());
     query.setForwardOnly(true);
-    if (!connection.run(
-            query, QStringLiteral("SELECT DISTINCT learner FROM games ORDER BY learner"))) {
+    if (!connection.run(query, sql, values)) {
         m_error = connection.error();
-        return names;
+        return false;
     }
     while (query.next()) {
-        names.push_back(text(query.value(0)));
+        onRow(query);
     }
+    return true;
+}
+
+std::vector<std::string> HistoryReader::learners()
+{
+    std::vector<std::string> names;
+    select(QStringLiteral("SELECT DISTINCT learner FROM games ORDER BY learner"), {},
+        [&](const QSqlQuery& row) { names.push_back(text(row.value(0))); });
     return names;
 }
 
@@ -101,13 +108,10 @@ std::string HistoryReader::firstDay(const std::string& learner, const std::strin
 {
     std::vector<QVariant> values;
     const QString where = filter("day", learner, since, values);
-    auto& connection = m_impl->connection;
-    QSqlQuery query(connection.database());
-    if (!connection.run(query, QStringLiteral("SELECT MIN(day) FROM word_days") + where, values)) {
-        m_error = connection.error();
-        return {};
-    }
-    return query.next() ? text(query.value(0)) : std::string();
+    std::string day;
+    select(QStringLiteral("SELECT MIN(day) FROM word_days") + where, values,
+        [&](const QSqlQuery& row) { day = text(row.value(0)); });
+    return day;
 }
 
 std::vector<WordTally> HistoryReader::wordTallies(
@@ -116,22 +120,14 @@ std::vector<WordTally> HistoryReader::wordTallies(
     std::vector<QVariant> values;
     const QString where = filter("day", learner, since, values);
     const QString period = byMonth ? QStringLiteral("substr(day, 1, 7)") : QStringLiteral("day");
-    auto& connection = m_impl->connection;
-    QSqlQuery query(connection.database());
-    query.setForwardOnly(true);
     std::vector<WordTally> tallies;
-    if (!connection.run(query,
-            QStringLiteral("SELECT word, %1, SUM(tries), SUM(rights) FROM word_days%2"
-                           " GROUP BY word, %1 ORDER BY word, %1")
-                .arg(period, where),
-            values)) {
-        m_error = connection.error();
-        return tallies;
-    }
-    while (query.next()) {
-        tallies.push_back({ text(query.value(0)), text(query.value(1)), query.value(2).toInt(),
-            query.value(3).toInt() });
-    }
+    select(QStringLiteral("SELECT word, %1, SUM(tries), SUM(rights) FROM word_days%2"
+                          " GROUP BY word, %1 ORDER BY word, %1")
+               .arg(period, where),
+        values, [&](const QSqlQuery& row) {
+            tallies.push_back({ text(row.value(0)), text(row.value(1)), row.value(2).toInt(),
+                row.value(3).toInt() });
+        });
     return tallies;
 }
 
@@ -140,21 +136,13 @@ std::vector<ConfusionTally> HistoryReader::confusions(
 {
     std::vector<QVariant> values;
     const QString where = filter("day", learner, since, values);
-    auto& connection = m_impl->connection;
-    QSqlQuery query(connection.database());
-    query.setForwardOnly(true);
     std::vector<ConfusionTally> tallies;
-    if (!connection.run(query,
-            QStringLiteral("SELECT word, chosen, SUM(times) FROM confusion_days%1"
-                           " GROUP BY word, chosen")
-                .arg(where),
-            values)) {
-        m_error = connection.error();
-        return tallies;
-    }
-    while (query.next()) {
-        tallies.push_back({ text(query.value(0)), text(query.value(1)), query.value(2).toInt() });
-    }
+    select(QStringLiteral("SELECT word, chosen, SUM(times) FROM confusion_days%1"
+                          " GROUP BY word, chosen")
+               .arg(where),
+        values, [&](const QSqlQuery& row) {
+            tallies.push_back({ text(row.value(0)), text(row.value(1)), row.value(2).toInt() });
+        });
     return tallies;
 }
 
@@ -162,22 +150,14 @@ std::vector<GameTally> HistoryReader::games(const std::string& learner, const st
 {
     std::vector<QVariant> values;
     const QString where = filter("started_at", learner, since, values);
-    auto& connection = m_impl->connection;
-    QSqlQuery query(connection.database());
-    query.setForwardOnly(true);
     std::vector<GameTally> games;
-    if (!connection.run(query,
-            QStringLiteral("SELECT id, started_at, choices_made, rights, median_ms FROM games%1"
-                           " AND choices_made > 0 ORDER BY started_at")
-                .arg(where),
-            values)) {
-        m_error = connection.error();
-        return games;
-    }
-    while (query.next()) {
-        games.push_back({ text(query.value(0)), text(query.value(1)), query.value(2).toInt(),
-            query.value(3).toInt(), query.value(4).toInt() });
-    }
+    select(QStringLiteral("SELECT id, started_at, choices_made, rights, median_ms FROM games%1"
+                          " AND choices_made > 0 ORDER BY started_at")
+               .arg(where),
+        values, [&](const QSqlQuery& row) {
+            games.push_back({ text(row.value(0)), text(row.value(1)), row.value(2).toInt(),
+                row.value(3).toInt(), row.value(4).toInt() });
+        });
     return games;
 }
 
@@ -186,23 +166,15 @@ bool HistoryReader::forEachChoice(const std::string& learner, const std::string&
 {
     std::vector<QVariant> values;
     const QString where = filter("played_at", learner, since, values);
-    auto& connection = m_impl->connection;
-    QSqlQuery query(connection.database());
-    query.setForwardOnly(true);
-    if (!connection.run(query,
-            QStringLiteral("SELECT played_at, learner, machine, game, word, chosen, correct,"
-                           " response_ms, mode, choices FROM choices%1 ORDER BY played_at, learner")
-                .arg(where),
-            values)) {
-        m_error = connection.error();
-        return false;
-    }
-    while (query.next()) {
-        visit({ text(query.value(0)), text(query.value(1)), text(query.value(2)),
-            text(query.value(3)), text(query.value(4)), text(query.value(5)), text(query.value(6)),
-            text(query.value(7)), text(query.value(8)), text(query.value(9)) });
-    }
-    return true;
+    return select(
+        QStringLiteral("SELECT played_at, learner, machine, game, word, chosen, correct,"
+                       " response_ms, mode, choices FROM choices%1 ORDER BY played_at, learner")
+            .arg(where),
+        values, [&](const QSqlQuery& row) {
+            visit({ text(row.value(0)), text(row.value(1)), text(row.value(2)), text(row.value(3)),
+                text(row.value(4)), text(row.value(5)), text(row.value(6)), text(row.value(7)),
+                text(row.value(8)), text(row.value(9)) });
+        });
 }
 
 } // namespace pikora

@@ -9,6 +9,10 @@
 #include <string>
 #include <vector>
 
+class QSqlQuery;
+class QString;
+class QVariant;
+
 namespace pikora {
 
 // Reads the history of choices and never writes to it: an SQLite file is opened read-only,
@@ -37,12 +41,17 @@ public:
     bool forEachChoice(const std::string& learner, const std::string& since,
         const std::function<void(const StoredChoice&)>& visit);
 
-    // Why the last query gave nothing, or empty.
+    // Why the last failed query gave nothing, or empty when none failed since the reader was
+    // opened or the error cleared: a run of queries is checked once at its end.
     const std::string& error() const { return m_error; }
+    void clearError() { m_error.clear(); }
 
 private:
     struct Impl;
     explicit HistoryReader(std::unique_ptr<Impl> impl);
+    // Runs one query and hands each row to onRow; on failure sets m_error and returns false.
+    bool select(const QString& sql, const std::vector<QVariant>& values,
+        const std::function<void(const QSqlQuery&)>& onRow);
     std::unique_ptr<Impl> m_impl;
     std::string m_error;
 };

@@ -142,6 +142,8 @@ ProgressWindow::ProgressWindow(HistoryLocation location, std::string learner, QW
     onButton(2, [this] { reject(); });
 }
 
+ProgressWindow::~ProgressWindow() = default;
+
 std::string ProgressWindow::since() const
 {
     const int days = m_periods->currentData().toInt();
@@ -153,11 +155,11 @@ void ProgressWindow::refresh()
     if (!m_learners) {
         return;
     }
-    // One opening for both: a server that does not answer keeps the window waiting once.
-    std::string error;
-    auto reader = HistoryReader::open(m_location, error);
-    fillLearners(reader ? reader->learners() : std::vector<std::string> {});
-    showProgress(reader.get(), error);
+    // Opened here once and kept for the picks of a learner or period: a server that does
+    // not answer keeps the window waiting once, not at every pick.
+    m_reader = HistoryReader::open(m_location, m_openError);
+    fillLearners(m_reader ? m_reader->learners() : std::vector<std::string> {});
+    showProgress();
 }
 
 void ProgressWindow::fillLearners(const std::vector<std::string>& learners)
@@ -186,19 +188,14 @@ void ProgressWindow::showError(const QString& text)
 
 void ProgressWindow::showProgress()
 {
-    std::string error;
-    const auto reader = HistoryReader::open(m_location, error);
-    showProgress(reader.get(), error);
-}
-
-void ProgressWindow::showProgress(HistoryReader* reader, const std::string& error)
-{
+    HistoryReader* reader = m_reader.get();
     if (reader == nullptr) {
         showError(m_location.kind == HistoryLocation::Kind::None
                 ? tr("No history of choices is kept: the game has no report file.")
-                : tr("The history cannot be read: %1").arg(QString::fromStdString(error)));
+                : tr("The history cannot be read: %1").arg(QString::fromStdString(m_openError)));
         return;
     }
+    reader->clearError(); // a failure of an earlier pick does not stand for this one
     const std::string from = since();
     const std::string first = reader->firstDay(m_learner, from);
     const int span

@@ -5,6 +5,8 @@
 #include "platform/HistoryLocation.h"
 #include "ui/TemplateWindow.h"
 
+#include <memory>
+
 #include <QDate>
 
 class QChart;
@@ -31,8 +33,9 @@ public:
 
     // `learner` is picked at first: the one playing now.
     ProgressWindow(HistoryLocation location, std::string learner, QWidget* owner);
+    ~ProgressWindow() override;
 
-    // Reads the history afresh: the learners, then the picked learner's progress.
+    // Opens the history afresh: the learners, then the picked learner's progress.
     void refresh();
 
     QComboBox* learnerBox() const { return m_learners; }
@@ -50,12 +53,13 @@ public:
 private:
     void fillLearners(const std::vector<std::string>& learners);
     void showProgress();
-    void showProgress(HistoryReader* reader, const std::string& error); // reader may be null
     void showSummary(bool byMonth);
     void showError(const QString& text);
     std::string since() const;
 
     HistoryLocation m_location;
+    std::unique_ptr<HistoryReader> m_reader; // null when the history cannot be read
+    std::string m_openError; // why m_reader is null
     std::string m_learner;
     ProgressSummary m_summary;
     QComboBox* m_learners = nullptr;
