@@ -9,6 +9,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QDate>
 #include <QDateTimeAxis>
 #include <QGraphicsLayout>
 #include <QHeaderView>
@@ -144,7 +145,7 @@ ProgressWindow::ProgressWindow(HistoryLocation location, std::string learner, QW
 
 ProgressWindow::~ProgressWindow() = default;
 
-std::string ProgressWindow::since() const
+std::string ProgressWindow::since(const QDate& today) const
 {
     const int days = m_periods->currentData().toInt();
     return days > 0 ? today.addDays(-days + 1).toString(Qt::ISODate).toStdString() : std::string();
@@ -196,7 +197,9 @@ void ProgressWindow::showProgress()
         return;
     }
     reader->clearError(); // a failure of an earlier pick does not stand for this one
-    const std::string from = since();
+    // Read when shown: the window lives as long as the game, across midnight too.
+    const QDate today = QDate::currentDate();
+    const std::string from = since(today);
     const std::string first = reader->firstDay(m_learner, from);
     const int span
         = first.empty() ? 0 : daysBetween(first, today.toString(Qt::ISODate).toStdString());

@@ -7,11 +7,10 @@
 
 #include <memory>
 
-#include <QDate>
-
 class QChart;
 class QChartView;
 class QComboBox;
+class QDate;
 class QLabel;
 class QTreeWidget;
 
@@ -47,15 +46,13 @@ public:
     QTreeWidget* confusionList() const { return m_confusions; }
     const ProgressSummary& summary() const { return m_summary; }
 
-    // Periods are counted back from this day.
-    QDate today = QDate::currentDate();
-
 private:
     void fillLearners(const std::vector<std::string>& learners);
     void showProgress();
     void showSummary(bool byMonth);
     void showError(const QString& text);
-    std::string since() const;
+    // The first day of the picked period counted back from today, or empty for all time.
+    std::string since(const QDate& today) const;
 
     HistoryLocation m_location;
     std::unique_ptr<HistoryReader> m_reader; // null when the history cannot be read
