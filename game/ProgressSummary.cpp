@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <map>
 #include <optional>
@@ -95,6 +96,20 @@ ProgressSummary summarizeProgress(std::vector<WordTally> tallies,
     summary.confusions = std::move(confusions);
     summary.games = std::move(games);
     return summary;
+}
+
+int ProgressSummary::slowestMedianSeconds() const
+{
+    double slowest = 1;
+    for (const GameTally& game : games) {
+        slowest = std::max(slowest, game.medianMs / 1000.0);
+    }
+    return static_cast<int>(std::ceil(slowest));
+}
+
+bool drawnByMonth(const std::string& firstDay, const std::string& today)
+{
+    return !firstDay.empty() && daysBetween(firstDay, today) > maxDaysDrawn;
 }
 
 int daysBetween(const std::string& from, const std::string& to)

@@ -28,7 +28,8 @@ struct PracticeWord
     int recentTries = 0; // the word's latest tries (at least practiceWindow when it has them)
     int recentRights = 0;
     int tries = 0; // all tries in the period
-    double recentShare() const { return recentTries > 0 ? double(recentRights) / recentTries : 0; }
+    // The recent share of right choices in whole percent, rounded down.
+    int recentPercent() const { return recentTries > 0 ? recentRights * 100 / recentTries : 0; }
 };
 
 // What the Progress window and the printed page show for one learner and period.
@@ -41,6 +42,12 @@ struct ProgressSummary
     std::vector<WordSeries> series; // the words most in need, in the same order
     std::vector<ConfusionTally> confusions; // most frequent first
     std::vector<GameTally> games; // as played
+
+    // The share of right choices in whole percent, rounded down.
+    int rightPercent() const { return choices > 0 ? rights * 100 / choices : 0; }
+    // The slowest game's median response time in whole seconds, rounded up, at least 1: the
+    // top of the response time chart.
+    int slowestMedianSeconds() const;
 };
 
 // Recent means the word's latest periods that together hold at least this many tries.
@@ -61,6 +68,9 @@ ProgressSummary summarizeProgress(std::vector<WordTally> tallies,
 
 // Periods by month once the days would be too many to draw: more than this many days.
 inline constexpr int maxDaysDrawn = 62;
+// Whether a period from `firstDay` (the first day with a choice, or empty) to `today`, both
+// "YYYY-MM-DD", is drawn by month rather than by day.
+bool drawnByMonth(const std::string& firstDay, const std::string& today);
 // Whole days from one "YYYY-MM-DD" to another (later) one; -1 when either is not a date.
 int daysBetween(const std::string& from, const std::string& to);
 

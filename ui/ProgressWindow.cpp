@@ -3,7 +3,6 @@
 
 #include "platform/HistoryReader.h"
 
-#include <cmath>
 #include <limits>
 
 #include <QChart>
@@ -200,10 +199,8 @@ void ProgressWindow::showProgress()
     // Read when shown: the window lives as long as the game, across midnight too.
     const QDate today = QDate::currentDate();
     const std::string from = since(today);
-    const std::string first = reader->firstDay(m_learner, from);
-    const int span
-        = first.empty() ? 0 : daysBetween(first, today.toString(Qt::ISODate).toStdString());
-    const bool byMonth = span > maxDaysDrawn;
+    const bool byMonth = drawnByMonth(
+        reader->firstDay(m_learner, from), today.toString(Qt::ISODate).toStdString());
     m_summary = summarizeProgress(reader->wordTallies(m_learner, from, byMonth),
         reader->confusions(m_learner, from), reader->games(m_learner, from));
     if (!reader->error().empty()) {
@@ -217,10 +214,9 @@ void ProgressWindow::showProgress()
 void ProgressWindow::showSummary(bool byMonth)
 {
     const auto& summary = m_summary;
-    m_status->setText(summary.choices == 0 ? tr("No choices recorded in this period.")
-                                           : tr("%1 choices, %2% right")
-                                                 .arg(summary.choices)
-                                                 .arg(summary.rights * 100 / summary.choices));
+    m_status->setText(summary.choices == 0
+            ? tr("No choices recorded in this period.")
+            : tr("%1 choices, %2% right").arg(summary.choices).arg(summary.rightPercent()));
 
     clearChart(m_shareChart);
     for (const WordSeries& word : summary.series) {
@@ -239,21 +235,18 @@ void ProgressWindow::showSummary(bool byMonth)
     auto* medians = new QLineSeries;
     medians->setName(tr("Median response time"));
     medians->setPointsVisible(true);
-    double slowest = 1;
     for (const GameTally& game : summary.games) {
         medians->append(msOf(game.startedAt), game.medianMs / 1000.0);
-        slowest = std::max(slowest, game.medianMs / 1000.0);
     }
     m_responseChart->addSeries(medians);
     m_responseChart->legend()->hide();
-    addAxes(m_responseChart, QStringLiteral("d MMM"), std::ceil(slowest), tr("seconds"));
+    addAxes(
+        m_responseChart, QStringLiteral("d MMM"), summary.slowestMedianSeconds(), tr("seconds"));
 
     m_practice->clear();
     for (const PracticeWord& word : summary.practice) {
         m_practice->addTopLevelItem(new QTreeWidgetItem({ QString::fromStdString(word.word),
-            tr("%1% of %2")
-                .arg(word.recentRights * 100 / std::max(word.recentTries, 1))
-                .arg(word.recentTries),
+            tr("%1% of %2").arg(word.recentPercent()).arg(word.recentTries),
             QString::number(word.tries) }));
     }
     m_confusions->clear();

@@ -2,7 +2,6 @@
 #include "ProgressPage.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <string_view>
 
@@ -85,13 +84,11 @@ std::string responseChart(const ProgressSummary& summary)
 {
     std::vector<std::string> columns;
     ChartLine line { "Median response time", {} };
-    double slowest = 1;
     for (const GameTally& game : summary.games) {
         line.points.emplace_back(columns.size(), game.medianMs / 1000.0);
         columns.push_back(game.startedAt.substr(0, 10));
-        slowest = std::max(slowest, game.medianMs / 1000.0);
     }
-    return lineChartSvg(columns, { line }, std::ceil(slowest), "seconds");
+    return lineChartSvg(columns, { line }, summary.slowestMedianSeconds(), "seconds");
 }
 
 std::string section(const LearnerProgress& progress)
@@ -100,7 +97,7 @@ std::string section(const LearnerProgress& progress)
     std::string html = "<section>\n<h2>" + escapeHtml(progress.learner) + "</h2>\n<p>"
         + std::to_string(summary.choices) + " choices";
     if (summary.choices > 0) {
-        html += ", " + std::to_string(summary.rights * 100 / summary.choices) + "% right, in "
+        html += ", " + std::to_string(summary.rightPercent()) + "% right, in "
             + std::to_string(summary.games.size()) + " games";
     }
     html += ".</p>\n<h3>Share of right choices over time</h3>\n" + shareChart(summary)
@@ -108,8 +105,7 @@ std::string section(const LearnerProgress& progress)
     std::vector<std::vector<std::string>> practice;
     for (const PracticeWord& word : summary.practice) {
         practice.push_back({ word.word,
-            std::to_string(word.recentRights * 100 / std::max(word.recentTries, 1)) + "% of "
-                + std::to_string(word.recentTries),
+            std::to_string(word.recentPercent()) + "% of " + std::to_string(word.recentTries),
             std::to_string(word.tries) });
     }
     std::vector<std::vector<std::string>> confusions;

@@ -89,7 +89,7 @@ std::string pageFor(HistoryReader& reader, const Options& options)
                                                : std::vector<std::string> { options.learner };
     for (const std::string& name : names) {
         const std::string first = reader.firstDay(name, options.since);
-        const bool byMonth = !first.empty() && daysBetween(first, today) > maxDaysDrawn;
+        const bool byMonth = drawnByMonth(first, today);
         learners.push_back({ name,
             summarizeProgress(reader.wordTallies(name, options.since, byMonth),
                 reader.confusions(name, options.since), reader.games(name, options.since)) });
