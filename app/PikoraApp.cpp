@@ -45,8 +45,7 @@ bool CPikoraApp::InitInstance(int& argc, char** argv)
     const ui::Translation translation(ui::languageOfEnvironment());
     GameContext context(platform);
 
-    LoadSettings(context);
-    LoadAccessOptions(context); // beside the game's options, which it leaves alone
+    LoadSettings(context); // the access options too, from the same key
     // The history is opened on its writer's thread with the first choice, so it costs
     // start-up nothing; it outlives the windows and writes what is left when they are gone.
     const HistoryLocation history = historyLocation(context.settings);

@@ -2,6 +2,7 @@
 #include "AccessOptions.h"
 
 #include "game/GameContext.h"
+#include "game/Settings.h"
 
 namespace pikora {
 
@@ -10,14 +11,6 @@ namespace {
 constexpr const char* scanName = "SCAN";
 constexpr const char* scanMsName = "SCAN_MS";
 constexpr const char* fullScreenName = "FULL_SCREEN";
-constexpr int typeNumber = 4;
-
-std::vector<std::uint8_t> numberBytes(std::int32_t number)
-{
-    const auto value = static_cast<std::uint32_t>(number);
-    return { static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
-        static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24) };
-}
 
 } // namespace
 
@@ -29,12 +22,16 @@ std::int32_t boundedOptionFromBytes(const std::optional<std::vector<std::uint8_t
     if (!bytes || bytes->size() != 4) {
         return fallback;
     }
-    std::uint32_t value = 0;
-    for (std::size_t i = 0; i < 4; ++i) {
-        value |= static_cast<std::uint32_t>((*bytes)[i]) << (8 * i);
-    }
-    const auto number = static_cast<std::int32_t>(value);
+    const std::int32_t number = optionFromBytes(bytes, fallback);
     return number >= low && number <= high ? number : fallback;
+}
+
+void readAccessOptions(const SettingsKey& key, AccessOptions& access)
+{
+    access.scan = static_cast<ScanMode>(boundedOptionFromBytes(key.queryValue(scanName), 0, 2, 0));
+    access.scanMs
+        = boundedOptionFromBytes(key.queryValue(scanMsName), scanMsMin, scanMsMax, scanMsDefault);
+    access.fullScreen = boundedOptionFromBytes(key.queryValue(fullScreenName), 0, 1, 0) == 1;
 }
 
 int LoadAccessOptions(GameContext& context)
@@ -43,11 +40,7 @@ int LoadAccessOptions(GameContext& context)
     if (!key) {
         return -1;
     }
-    AccessOptions& access = context.access;
-    access.scan = static_cast<ScanMode>(boundedOptionFromBytes(key->queryValue(scanName), 0, 2, 0));
-    access.scanMs
-        = boundedOptionFromBytes(key->queryValue(scanMsName), scanMsMin, scanMsMax, scanMsDefault);
-    access.fullScreen = boundedOptionFromBytes(key->queryValue(fullScreenName), 0, 1, 0) == 1;
+    readAccessOptions(*key, context.access);
     key->close();
     return 0;
 }
@@ -59,9 +52,9 @@ int SaveAccessOptions(const GameContext& context)
         return -1;
     }
     const AccessOptions& access = context.access;
-    key->setValue(scanName, typeNumber, numberBytes(static_cast<std::int32_t>(access.scan)));
-    key->setValue(scanMsName, typeNumber, numberBytes(access.scanMs));
-    key->setValue(fullScreenName, typeNumber, numberBytes(access.fullScreen ? 1 : 0));
+    key->setValue(scanName, valueTypeNumber, numberBytes(static_cast<std::int32_t>(access.scan)));
+    key->setValue(scanMsName, valueTypeNumber, numberBytes(access.scanMs));
+    key->setValue(fullScreenName, valueTypeNumber, numberBytes(access.fullScreen ? 1 : 0));
     return key->close() == 0 ? 0 : -1;
 }
 

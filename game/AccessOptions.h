@@ -8,6 +8,7 @@
 namespace pikora {
 
 struct GameContext;
+class SettingsKey;
 
 // How a learner who cannot use a mouse plays: by one or two switches that scan the choices.
 enum class ScanMode : std::int32_t
@@ -36,6 +37,9 @@ struct AccessOptions
 std::int32_t boundedOptionFromBytes(const std::optional<std::vector<std::uint8_t>>& bytes,
     std::int32_t low, std::int32_t high, std::int32_t fallback);
 
+// Reads the access options from an open settings key; every bad or missing value takes its
+// default. LoadSettings reads them with the game's options.
+void readAccessOptions(const SettingsKey& key, AccessOptions& access);
 // Reads the access options into context.access; every bad or missing value takes its
 // default. 0, or -1 when the settings key cannot be opened (the defaults then stay). Writes
 // nothing, so a store that never had them keeps its form.

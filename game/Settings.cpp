@@ -25,9 +25,24 @@ constexpr OptionSlot options[] = {
 };
 
 constexpr int typeString = 1;
-constexpr int typeNumber = 4;
+
+void writeSettings(SettingsKey& key, const GameSettings& settings)
+{
+    const std::string& folder = settings.appFolder;
+    key.setValue("APP_FOLDER", typeString, std::vector<std::uint8_t>(folder.begin(), folder.end()));
+    for (const auto& option : options) {
+        key.setValue(option.name, valueTypeNumber, numberBytes(settings.*option.field));
+    }
+}
 
 } // namespace
+
+std::vector<std::uint8_t> numberBytes(std::int32_t number)
+{
+    const auto value = static_cast<std::uint32_t>(number);
+    return { static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
+        static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24) };
+}
 
 std::int32_t optionFromBytes(
     const std::optional<std::vector<std::uint8_t>>& bytes, std::int32_t fallback)
@@ -80,9 +95,11 @@ int LoadSettings(GameContext& context)
     for (const auto& option : options) {
         settings.*option.field = optionFromBytes(key->queryValue(option.name), option.fallback);
     }
+    readAccessOptions(*key, context.access);
     context.clock.remainingSeconds = settings.maxTimer;
+    // The options are written back as numbers, with the folder, on the key just read.
+    writeSettings(*key, settings);
     key->close();
-    SaveSettings(context);
     return 0;
 }
 
@@ -92,15 +109,7 @@ int SaveSettings(GameContext& context)
     if (!key) {
         return -1;
     }
-    const std::string& folder = context.settings.appFolder;
-    key->setValue(
-        "APP_FOLDER", typeString, std::vector<std::uint8_t>(folder.begin(), folder.end()));
-    for (const auto& option : options) {
-        const auto value = static_cast<std::uint32_t>(context.settings.*option.field);
-        key->setValue(option.name, typeNumber,
-            { static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
-                static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24) });
-    }
+    writeSettings(*key, context.settings);
     key->close();
     return 0;
 }

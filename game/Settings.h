@@ -27,6 +27,11 @@ struct GameSettings
 inline constexpr const char* settingsKeyPath = "SOFTWARE\\VELMAR\\PIKORA";
 inline constexpr std::size_t reportPathBound = 255;
 
+// Stored values are of type 1 (a string) or 4 (a 32-bit number).
+inline constexpr int valueTypeNumber = 4;
+// A 32-bit number as it is stored: four bytes, lowest-order first.
+std::vector<std::uint8_t> numberBytes(std::int32_t number);
+
 // Reads an option from its stored bytes: at most four bytes, lowest-order first, the missing
 // high bytes 0, whatever the value's type, so a store edited by hand (a one-character string
 // gives that character's code) still starts the game. A missing value or one of more than
@@ -41,7 +46,8 @@ std::string appFolderOf(const std::string& modulePath);
 // without one, its last '\'), then "\report.txt". Empty when it would not fit its bound.
 std::string reportPathFor(const std::string& appFolder);
 
-// 0, or -1 when the settings key cannot be opened (then nothing at all changes).
+// Reads the game's options and the access options, and writes the game's options back
+// as numbers. 0, or -1 when the settings key cannot be opened (then nothing at all changes).
 int LoadSettings(GameContext& context);
 // 0, or -1 when the key cannot be opened; a failed write of the file is not reported.
 int SaveSettings(GameContext& context);
