@@ -16,6 +16,9 @@ namespace control {
 } // namespace control
 
 inline constexpr int gameTimerId = 101;
+// A timer that must stay quiet is put off this long (the game timer after time-up); its
+// ticks are ignored meanwhile.
+inline constexpr int quietTimerMs = 1000000;
 
 // Slot of a choice control, or -1 for any other control.
 constexpr int slotOfControl(int id)

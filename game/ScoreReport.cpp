@@ -103,7 +103,7 @@ void BuildScoreReport(GameContext& context, std::string& windowText)
 void TimeUp(GameContext& context)
 {
     auto& platform = context.platform;
-    platform.setTimer(Window::Main, gameTimerId, 1000000);
+    platform.setTimer(Window::Main, gameTimerId, quietTimerMs);
     context.mainFields.countdownText = "00:00:00";
     platform.pushFields(Window::Main);
     platform.playSound("applause.wav", SoundMode::Async);

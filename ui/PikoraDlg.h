@@ -74,7 +74,7 @@ public:
     bool isChoiceShown(int control) const override;
     void showHighlight(int control) override;
     // False after time-up: the window still shows and ticks, but takes no more input.
-    bool takesInput() const override { return m_takesInput; }
+    bool takesInput() const { return m_takesInput; }
 
     const Scanner& scanner() const { return m_scanner; }
     HighlightFrame* highlightFrame() const { return m_highlight; }

@@ -1,6 +1,7 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 #include "ScanLogic.h"
 
+#include "game/ControlIds.h"
 #include "game/GameClock.h"
 #include "game/GameContext.h"
 
@@ -10,14 +11,12 @@ namespace pikora {
 
 namespace {
 
-// Where the template puts the choices: picture buttons 1001 top left, 1000 top right, 1003
-// bottom left, 1002 bottom right; word boxes 1026 to 1029 left to right, top to bottom.
-constexpr int picturesInReadingOrder[] = { 1001, 1000, 1003, 1002 };
-constexpr int wordsInReadingOrder[] = { 1026, 1027, 1028, 1029 };
-
-// A timer that must stay quiet is put off this long, as the game timer is after time-up;
-// its ticks are ignored meanwhile.
-constexpr int quietMs = 1000000;
+// Where the template puts the choices: picture buttons of slots 1 and 0 on top (left to
+// right), then 3 and 2; word boxes of slots 0 to 3 left to right, top to bottom.
+constexpr int picturesInReadingOrder[] = { control::firstPictureButton + 1,
+    control::firstPictureButton, control::firstPictureButton + 3, control::firstPictureButton + 2 };
+constexpr int wordsInReadingOrder[] = { control::firstWordBox, control::firstWordBox + 1,
+    control::firstWordBox + 2, control::firstWordBox + 3 };
 
 } // namespace
 
@@ -30,7 +29,7 @@ std::vector<int> choicesInReadingOrder(const GameSettings& settings)
 bool ChooseByNumber(GameContext& context, const ChoiceView& view, int number)
 {
     const auto order = choicesInReadingOrder(context.settings);
-    if (!view.takesInput() || number < 1 || number > static_cast<int>(order.size())) {
+    if (context.clock.timeIsUp || number < 1 || number > static_cast<int>(order.size())) {
         return false;
     }
     const int control = order[number - 1];
@@ -64,7 +63,7 @@ bool Scanner::onSwitch(SwitchKey key)
     if (m_mode == ScanMode::Off) {
         return false;
     }
-    if (!m_view.takesInput()) {
+    if (m_context.clock.timeIsUp) { // the finished game takes no more choices
         return true;
     }
     refresh();
@@ -78,7 +77,7 @@ bool Scanner::onSwitch(SwitchKey key)
 
 void Scanner::OnScanTick()
 {
-    if (m_mode != ScanMode::OneSwitch || !m_view.takesInput()) {
+    if (m_mode != ScanMode::OneSwitch || m_context.clock.timeIsUp) {
         return;
     }
     if (newRound()) {
@@ -143,7 +142,7 @@ void Scanner::restartStep()
         platform.setTimer(Window::Main, scanTimerId, m_context.access.scanMs);
         m_timerSet = true;
     } else if (m_timerSet) {
-        platform.setTimer(Window::Main, scanTimerId, quietMs);
+        platform.setTimer(Window::Main, scanTimerId, quietTimerMs);
         m_timerSet = false;
     }
 }

@@ -27,8 +27,6 @@ public:
     virtual bool isChoiceShown(int control) const = 0;
     // Frames the control; -1 takes the frame away.
     virtual void showHighlight(int control) = 0;
-    // False after time-up: the window takes no more choices.
-    virtual bool takesInput() const = 0;
 };
 
 // Number key 1 to 4: the choice at that place in reading order, through the same path as a

@@ -32,11 +32,6 @@ public:
         return found != m_platform.visible.end() && found->second;
     }
     void showHighlight(int control) override { highlights.push_back({ m_platform.now, control }); }
-    bool takesInput() const override
-    {
-        const auto found = m_platform.windowEnabled.find(Window::Main);
-        return found == m_platform.windowEnabled.end() || found->second;
-    }
 
     std::vector<std::pair<std::int64_t, int>> highlights; // (clock, control) of each change
 
@@ -224,7 +219,7 @@ TEST_F(ScanTest, TurnedOffOrAfterTimeUpTheSwitchesChooseNothing)
     context.access.scan = ScanMode::OneSwitch;
     scanner.applyOptions();
     knownRound({ 0, 1, 2, 3 }, 1);
-    platform.enableWindow(Window::Main, false);
+    context.clock.timeIsUp = true;
     runFor(2000);
     EXPECT_EQ(scanner.highlighted(), 1001);
     EXPECT_TRUE(scanner.onSwitch(SwitchKey::Space)); // taken, but chooses nothing
