@@ -53,9 +53,6 @@ void setup::OnInitDialog()
     }
     m_pictures = new PictureListModel(this);
     if (auto* list = pictureList()) {
-        list->setViewMode(QListView::ListMode);
-        list->setFlow(QListView::TopToBottom);
-        list->setWrapping(true);
         list->setUniformItemSizes(true);
         list->setModel(m_pictures);
         m_pictures->setItemSize(QSize(listColumnWidth, list->fontMetrics().height() + 4));
