@@ -95,7 +95,8 @@ QString chooseLanguage(
             break;
         }
     }
-    if (locale == QLatin1String("C") || locale == QLatin1String("POSIX")) {
+    // No locale at all is the C locale, where LANGUAGE is ignored too.
+    if (locale.isEmpty() || locale == QLatin1String("C") || locale == QLatin1String("POSIX")) {
         return {};
     }
     QStringList entries = variable("LANGUAGE").split(u':', Qt::SkipEmptyParts);

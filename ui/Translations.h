@@ -20,9 +20,9 @@ namespace pikora::ui {
 QStringList translatedLanguages();
 
 // The language to show, as gettext chooses one: the colon list LANGUAGE first, then the
-// locale of messages (LC_ALL, else LC_MESSAGES, else LANG); a locale of "C" or "POSIX" asks
-// for the untranslated texts and turns LANGUAGE off. The first entry that names English or
-// one of `available` decides ("de_AT.UTF-8" is served by "de", "zh" and "zh_SG" by
+// locale of messages (LC_ALL, else LC_MESSAGES, else LANG); a locale of "C" or "POSIX", or
+// none at all, asks for the untranslated texts and turns LANGUAGE off. The first entry that names
+// English or one of `available` decides ("de_AT.UTF-8" is served by "de", "zh" and "zh_SG" by
 // "zh_CN"); empty for English, also when nothing matches.
 QString chooseLanguage(
     const std::function<QString(const char* name)>& variable, const QStringList& available);
