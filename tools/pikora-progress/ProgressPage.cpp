@@ -25,6 +25,95 @@ std::string number(double value)
     return text;
 }
 
+// Text for an HTML page: & < > " ' escaped.
+std::string escapeHtml(const std::string& text)
+{
+    std::string escaped;
+    for (char c : text) {
+        switch (c) {
+        case '&':
+            escaped += "&amp;";
+            break;
+        case '<':
+            escaped += "&lt;";
+            break;
+        case '>':
+            escaped += "&gt;";
+            break;
+        case '"':
+            escaped += "&quot;";
+            break;
+        case '\'':
+            escaped += "&#39;";
+            break;
+        default:
+            escaped += c;
+        }
+    }
+    return escaped;
+}
+
+// A line chart in SVG: one polyline (with its points) for each series over evenly spaced
+// columns labelled `columns`; values from 0 to `top`.
+struct ChartLine
+{
+    std::string name;
+    std::vector<std::pair<std::size_t, double>> points; // column, value
+};
+
+std::string lineChartSvg(const std::vector<std::string>& columns,
+    const std::vector<ChartLine>& lines, double topValue, const std::string& valueTitle)
+{
+    const double plotWidth = width - left - right;
+    const double plotHeight = height - top - bottom;
+    const auto x = [&](std::size_t column) {
+        return left
+            + (columns.size() < 2 ? plotWidth / 2 : plotWidth * column / (columns.size() - 1));
+    };
+    const auto y = [&](double value) { return top + plotHeight * (1 - value / topValue); };
+    std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 "
+        + std::to_string(width) + " " + std::to_string(height)
+        + "\" role=\"img\">\n<g class=\"axes\">";
+    for (int step = 0; step <= 4; ++step) {
+        const double value = topValue * step / 4;
+        svg += "<line x1=\"" + std::to_string(left) + "\" x2=\"" + std::to_string(width - right)
+            + "\" y1=\"" + number(y(value)) + "\" y2=\"" + number(y(value)) + "\"/>" + "<text x=\""
+            + std::to_string(left - 6) + "\" y=\"" + number(y(value) + 4)
+            + "\" text-anchor=\"end\">" + number(value) + "</text>";
+    }
+    svg += "<text x=\"12\" y=\"" + number(top + plotHeight / 2) + "\" transform=\"rotate(-90 12 "
+        + number(top + plotHeight / 2) + ")\" text-anchor=\"middle\">" + escapeHtml(valueTitle)
+        + "</text>";
+    // At most eight column labels, evenly picked.
+    const std::size_t every = std::max<std::size_t>(1, (columns.size() + 7) / 8);
+    for (std::size_t column = 0; column < columns.size(); column += every) {
+        svg += "<text x=\"" + number(x(column)) + "\" y=\"" + std::to_string(height - bottom + 16)
+            + "\" text-anchor=\"middle\">" + escapeHtml(columns[column]) + "</text>";
+    }
+    svg += "</g>\n";
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string colour = colours[i % std::size(colours)];
+        std::string points;
+        std::string dots;
+        for (const auto& [column, value] : lines[i].points) {
+            points += number(x(column)) + "," + number(y(value)) + " ";
+            dots += "<circle cx=\"" + number(x(column)) + "\" cy=\"" + number(y(value))
+                + "\" r=\"3\"/>";
+        }
+        svg += "<g class=\"line\" stroke=\"" + colour + "\" fill=\"" + colour + "\"><title>"
+            + escapeHtml(lines[i].name) + "</title><polyline fill=\"none\" points=\"" + points
+            + "\"/>" + dots + "</g>\n";
+        if (lines.size() > 1) {
+            const int legendX = left + static_cast<int>(i) * 100;
+            svg += "<g class=\"legend\"><rect x=\"" + std::to_string(legendX) + "\" y=\""
+                + std::to_string(height - 14) + "\" width=\"10\" height=\"10\" fill=\"" + colour
+                + "\"/><text x=\"" + std::to_string(legendX + 14) + "\" y=\""
+                + std::to_string(height - 5) + "\">" + escapeHtml(lines[i].name) + "</text></g>\n";
+        }
+    }
+    return svg + "</svg>\n";
+}
+
 // A field as a spreadsheet reads it back: text, never a formula. A word comes from a file
 // name and a learner from a login, so a field that starts as a formula would ("=", "+",
 // "-", "@", a tab or a carriage return) gets an apostrophe in front, as spreadsheets
@@ -121,87 +210,6 @@ std::string section(const LearnerProgress& progress)
 }
 
 } // namespace
-
-std::string escapeHtml(const std::string& text)
-{
-    std::string escaped;
-    for (char c : text) {
-        switch (c) {
-        case '&':
-            escaped += "&amp;";
-            break;
-        case '<':
-            escaped += "&lt;";
-            break;
-        case '>':
-            escaped += "&gt;";
-            break;
-        case '"':
-            escaped += "&quot;";
-            break;
-        case '\'':
-            escaped += "&#39;";
-            break;
-        default:
-            escaped += c;
-        }
-    }
-    return escaped;
-}
-
-std::string lineChartSvg(const std::vector<std::string>& columns,
-    const std::vector<ChartLine>& lines, double topValue, const std::string& valueTitle)
-{
-    const double plotWidth = width - left - right;
-    const double plotHeight = height - top - bottom;
-    const auto x = [&](std::size_t column) {
-        return left
-            + (columns.size() < 2 ? plotWidth / 2 : plotWidth * column / (columns.size() - 1));
-    };
-    const auto y = [&](double value) { return top + plotHeight * (1 - value / topValue); };
-    std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 "
-        + std::to_string(width) + " " + std::to_string(height)
-        + "\" role=\"img\">\n<g class=\"axes\">";
-    for (int step = 0; step <= 4; ++step) {
-        const double value = topValue * step / 4;
-        svg += "<line x1=\"" + std::to_string(left) + "\" x2=\"" + std::to_string(width - right)
-            + "\" y1=\"" + number(y(value)) + "\" y2=\"" + number(y(value)) + "\"/>" + "<text x=\""
-            + std::to_string(left - 6) + "\" y=\"" + number(y(value) + 4)
-            + "\" text-anchor=\"end\">" + number(value) + "</text>";
-    }
-    svg += "<text x=\"12\" y=\"" + number(top + plotHeight / 2) + "\" transform=\"rotate(-90 12 "
-        + number(top + plotHeight / 2) + ")\" text-anchor=\"middle\">" + escapeHtml(valueTitle)
-        + "</text>";
-    // At most eight column labels, evenly picked.
-    const std::size_t every = std::max<std::size_t>(1, (columns.size() + 7) / 8);
-    for (std::size_t column = 0; column < columns.size(); column += every) {
-        svg += "<text x=\"" + number(x(column)) + "\" y=\"" + std::to_string(height - bottom + 16)
-            + "\" text-anchor=\"middle\">" + escapeHtml(columns[column]) + "</text>";
-    }
-    svg += "</g>\n";
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const std::string colour = colours[i % std::size(colours)];
-        std::string points;
-        std::string dots;
-        for (const auto& [column, value] : lines[i].points) {
-            points += number(x(column)) + "," + number(y(value)) + " ";
-            dots += "<circle cx=\"" + number(x(column)) + "\" cy=\"" + number(y(value))
-                + "\" r=\"3\"/>";
-        }
-        svg += "<g class=\"line\" stroke=\"" + colour + "\" fill=\"" + colour + "\"><title>"
-            + escapeHtml(lines[i].name) + "</title><polyline fill=\"none\" points=\"" + points
-            + "\"/>" + dots + "</g>\n";
-        if (lines.size() > 1) {
-            const int legendX = left + static_cast<int>(i) * 100;
-            svg += "<g class=\"legend\"><rect x=\"" + std::to_string(legendX) + "\" y=\""
-                + std::to_string(height - 14) + "\" width=\"10\" height=\"10\" fill=\"" + colour
-                + "\"/><text x=\"" + std::to_string(legendX + 14) + "\" y=\""
-                + std::to_string(height - 5) + "\">" + escapeHtml(lines[i].name) + "</text></g>\n";
-        }
-    }
-    return svg + "</svg>\n";
-}
-
 std::string progressPage(const std::vector<LearnerProgress>& learners, const std::string& period)
 {
     std::string html = R"(<!DOCTYPE html>

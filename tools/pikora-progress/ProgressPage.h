@@ -19,19 +19,6 @@ struct LearnerProgress
 // scripts, nothing fetched from elsewhere. `period` says what the page covers.
 std::string progressPage(const std::vector<LearnerProgress>& learners, const std::string& period);
 
-// Text for an HTML page: & < > " ' escaped.
-std::string escapeHtml(const std::string& text);
-
-// A line chart in SVG: one polyline (with its points) for each series over evenly spaced
-// columns labelled `columns`; values from 0 to `top`.
-struct ChartLine
-{
-    std::string name;
-    std::vector<std::pair<std::size_t, double>> points; // column, value
-};
-std::string lineChartSvg(const std::vector<std::string>& columns,
-    const std::vector<ChartLine>& lines, double top, const std::string& valueTitle);
-
 // The header line and one line per choice, as RFC 4180 asks: CR LF, fields quoted when they
 // hold a comma, a quote or a line break.
 std::string csvHeader();
