@@ -69,7 +69,7 @@ std::string formatReportDate(const std::tm& time)
 
 std::string windowReportText(const ScoreReport& report)
 {
-    std::string text = reportTableHeading;
+    std::string text;
     for (const auto& line : report) {
         text += formatScoreLine(line);
     }

@@ -24,8 +24,8 @@ using ScoreReport = std::vector<ScoreLine>;
 
 inline constexpr std::size_t reportLineBound = 199;
 
-// The column titles that head the table in the window and in the file. The file keeps them
-// in English whatever the language of the windows, since other programs read it.
+// The column titles that head the table in the file: in English whatever the language of the
+// windows, since other programs read it. The window puts its own, translated, in front.
 inline constexpr const char* reportTableHeading
     = "Word\t\tCorrect\t\tWrong\t\tPercent Correct\r\n\r\n";
 
@@ -38,6 +38,7 @@ std::string formatScoreLine(const ScoreLine& line);
 // "Www Mmm DD hh:mm:ss YYYY\n", English names, two-digit fields with leading zeros.
 std::string formatReportDate(const std::tm& time);
 
+// The table's lines for the Report window, without the heading.
 std::string windowReportText(const ScoreReport& report);
 // The block appended to the report file, before the file's text-mode line-feed conversion.
 std::string fileReportBlock(const ScoreReport& report, const std::tm& time);

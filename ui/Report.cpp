@@ -36,16 +36,10 @@ void Report::pushFields()
     if (m_textBox == nullptr) {
         return;
     }
-    // The report's lines end in CR LF; the box breaks lines at LF alone.
-    QString shown
-        = QString::fromStdString(m_text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    // The column titles in the learner's language; the report file keeps the English ones.
-    const QString heading = QString::fromLatin1(reportTableHeading)
-                                .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    if (shown.startsWith(heading)) {
-        shown.replace(0, heading.size(), shownTableHeading());
-    }
-    m_textBox->setPlainText(shown);
+    // The column titles in the learner's language (the report file keeps the English ones)
+    // over the table's lines, which end in CR LF where the box breaks lines at LF alone.
+    m_textBox->setPlainText(shownTableHeading()
+        + QString::fromStdString(m_text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
 void Report::pullFields()
