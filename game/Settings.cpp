@@ -3,6 +3,10 @@
 
 #include "GameContext.h"
 
+#ifndef PIKORA_REPORT_FILE
+#define PIKORA_REPORT_FILE ""
+#endif
+
 namespace pikora {
 
 namespace {
@@ -91,7 +95,9 @@ int LoadSettings(GameContext& context)
     GameSettings& settings = context.settings;
     settings.appFolder = appFolderOf(context.platform.modulePath());
     context.platform.changeDirectory(settings.appFolder);
-    settings.reportPath = reportPathFor(settings.appFolder);
+    // A package that keeps the shared state apart from the program names its report.
+    const std::string builtInReport = PIKORA_REPORT_FILE;
+    settings.reportPath = builtInReport.empty() ? reportPathFor(settings.appFolder) : builtInReport;
     for (const auto& option : options) {
         settings.*option.field = optionFromBytes(key->queryValue(option.name), option.fallback);
     }

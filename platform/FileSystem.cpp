@@ -260,7 +260,7 @@ std::vector<FoundFile> FileSystem::findFiles(const std::string& pattern)
         return found;
     }
     std::string hiddenContent;
-    readWholeFile(hiddenListPath(folder), hiddenContent);
+    readWholeFile(hiddenListPath(folder), hiddenContent, sharedFileLimit);
     std::unordered_set<std::string_view> hiddenNames;
     for (auto line : hiddenLines(hiddenContent)) {
         hiddenNames.insert(line);
@@ -303,7 +303,7 @@ int FileSystem::readHiddenMark(const std::string& path, bool& hidden)
         return error;
     }
     std::string content;
-    readWholeFile(hiddenListPath(folder), content);
+    readWholeFile(hiddenListPath(folder), content, sharedFileLimit);
     hidden = listsName(content, name);
     return 0;
 }
@@ -318,7 +318,7 @@ int FileSystem::writeHiddenMark(const std::string& path, bool hidden)
         // Read first without the lock: a name that is not listed needs neither the lock nor
         // a list made for it.
         std::string content;
-        readWholeFile(hiddenListPath(folder), content);
+        readWholeFile(hiddenListPath(folder), content, sharedFileLimit);
         if (!listsName(content, name)) {
             return 0;
         }
@@ -385,7 +385,8 @@ std::unique_ptr<TextAppender> FileSystem::openTextAppend(const std::string& path
     if (path.empty()) {
         return nullptr;
     }
-    const int fd = openCreating(localPath(path), O_WRONLY | O_APPEND);
+    // The report holds the learners' records: the group's alone in a shared folder.
+    const int fd = openSharedAppend(localPath(path), 0660);
     if (fd < 0) {
         return nullptr;
     }

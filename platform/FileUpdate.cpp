@@ -5,16 +5,20 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
-#include <optional>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace pikora {
 
 namespace {
 
-int readAll(int fd, std::string& content)
+// Every open of a shared name: no symlink followed, no wait for a FIFO's other end, no
+// terminal taken over, nothing inherited by a program started later.
+constexpr int sharedOpen = O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+
+int readAll(int fd, std::string& content, std::size_t limit)
 {
     content.clear();
     char buffer[65536];
@@ -28,6 +32,10 @@ int readAll(int fd, std::string& content)
         }
         if (got == 0) {
             return 0;
+        }
+        if (static_cast<std::size_t>(got) > limit - content.size()) {
+            content.clear();
+            return EFBIG;
         }
         content.append(buffer, static_cast<std::size_t>(got));
         at += got;
@@ -50,81 +58,59 @@ int writeAll(int fd, const std::string& content)
     return 0;
 }
 
-// Opens the file for the lock. A file made here gets its mode whatever the umask.
-int openForLock(const std::string& path, FileUpdate::Access access)
+// 0 for a regular file, else EISDIR or EINVAL (or fstat's errno).
+int checkRegular(int fd, struct stat& st)
 {
-    if (access == FileUpdate::Access::ReadWrite) {
-        return ::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (::fstat(fd, &st) != 0) {
+        return errno;
     }
-    return openCreating(path, O_RDONLY | O_NONBLOCK);
+    if (S_ISREG(st.st_mode)) {
+        return 0;
+    }
+    return S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
 }
 
-// A fresh temporary: whatever a killed save (or anyone else) left under its name goes.
-int createTemporary(const std::string& temp)
+// Opens (making it when missing) the lock file of a shared file and takes its lock, waiting
+// at most lockWaitLimit. Returns the locked descriptor, or -1 with the errno code in `error`.
+int takeLock(const std::string& lockPath, int& error)
 {
-    if (::unlink(temp.c_str()) != 0 && errno != ENOENT) {
+    const mode_t mode = modeIn(splitFolder(lockPath).first, 0660) & 0660;
+    int fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_EXCL | sharedOpen, mode);
+    if (fd >= 0) {
+        ::fchmod(fd, mode); // whatever the umask
+    } else if (errno == EEXIST) {
+        fd = ::open(lockPath.c_str(), O_RDWR | sharedOpen);
+    }
+    struct stat st = {};
+    if (fd < 0 || (error = checkRegular(fd, st)) != 0) {
+        error = fd < 0 ? errno : error;
+        if (fd >= 0) {
+            ::close(fd);
+        }
         return -1;
     }
-    return ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-}
-
-// Locks a regular file: 0, or an errno code.
-int lockRegular(int fd)
-{
-    struct stat st = {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        return S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
-    }
-    while (::flock(fd, LOCK_EX) != 0) {
-        if (errno != EINTR) {
-            return errno;
+    const auto deadline = std::chrono::steady_clock::now() + lockWaitLimit;
+    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        if (errno == EINTR) {
+            continue;
         }
-    }
-    return 0;
-}
-
-bool nameLeadsTo(const std::string& path, int fd)
-{
-    struct stat named = {};
-    struct stat opened = {};
-    return ::stat(path.c_str(), &named) == 0 && ::fstat(fd, &opened) == 0
-        && named.st_dev == opened.st_dev && named.st_ino == opened.st_ino;
-}
-
-// Locks the file that the name leads to. A save that replaced the file while we waited for
-// its lock made the name lead to the new file, which is the one to lock then.
-int lockCurrent(const std::string& path, FileUpdate::Access access, int& lockedFd)
-{
-    for (;;) {
-        const int fd = openForLock(path, access);
-        if (fd < 0) {
-            return errno;
-        }
-        if (const int error = lockRegular(fd); error != 0) {
+        if (errno != EWOULDBLOCK || std::chrono::steady_clock::now() >= deadline) {
+            error = errno;
             ::close(fd);
-            return error;
+            return -1;
         }
-        if (nameLeadsTo(path, fd)) {
-            lockedFd = fd;
-            return 0;
-        }
-        ::close(fd);
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
+    return fd;
 }
 
-// Writes the new content and gives the file its mode and, when given, its group: the group
-// first, since changing it may clear a set-group-id bit that the mode then sets. A user
-// outside a replaced file's group cannot give it that group; the save goes on without.
-int fillTemporary(int fd, const std::string& content, mode_t mode, std::optional<gid_t> group)
+// Writes the new content and gives the file its mode.
+int fillTemporary(int fd, const std::string& content, mode_t mode)
 {
     if (const int error = writeAll(fd, content); error != 0) {
         return error;
     }
-    struct stat made = {};
-    if (group && ::fstat(fd, &made) == 0 && made.st_gid != *group) {
-        (void)::fchown(fd, static_cast<uid_t>(-1), *group);
-    }
-    if (::fchmod(fd, mode & 07777) != 0 || ::fsync(fd) != 0) {
+    if (::fchmod(fd, mode) != 0 || ::fsync(fd) != 0) {
         return errno;
     }
     return 0;
@@ -154,41 +140,86 @@ FileUpdate::~FileUpdate()
 
 void FileUpdate::release()
 {
-    if (m_fd >= 0) {
-        ::close(m_fd); // drops the lock
-        m_fd = -1;
+    if (m_lockFd >= 0) {
+        ::close(m_lockFd); // drops the lock
+        m_lockFd = -1;
     }
 }
+
+namespace {
+
+// Opens a shared file to read: a descriptor, or -1 with `error` set (0 for a missing file
+// that `access` lets read as empty).
+int openShared(const std::string& path, FileUpdate::Access access, int& error)
+{
+    const int flags = access == FileUpdate::Access::ReadWrite ? O_RDWR : O_RDONLY;
+    const int fd = ::open(path.c_str(), flags | sharedOpen);
+    if (fd < 0) {
+        error = access == FileUpdate::Access::CreateRead && errno == ENOENT ? 0 : errno;
+        return -1;
+    }
+    struct stat st = {};
+    error = checkRegular(fd, st);
+    if (error == 0 && static_cast<std::size_t>(st.st_size) > sharedFileLimit) {
+        error = EFBIG;
+    }
+    if (error != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+} // namespace
 
 int FileUpdate::begin(const std::string& path, Access access)
 {
     release();
     m_path = path;
-    if (const int error = lockCurrent(path, access, m_fd); error != 0) {
-        return error;
+    m_content.clear();
+    int error = 0;
+    // A file that cannot be had makes no lock file; one that can is opened again under the
+    // lock, since a save may have replaced it meanwhile.
+    if (access == Access::ReadWrite) {
+        const int fd = openShared(path, access, error);
+        if (fd < 0) {
+            return error;
+        }
+        ::close(fd);
     }
-    if (const int error = readAll(m_fd, m_content); error != 0) {
+    // Without the lock the file is still read: a program outside the group, or one that
+    // waited too long, goes on with what is there and cannot save.
+    m_lockFd = takeLock(lockPath(path), m_lockError);
+    const int fd = openShared(path, access, error);
+    if (fd >= 0) {
+        error = readAll(fd, m_content, sharedFileLimit);
+        ::close(fd);
+    }
+    if (error != 0) {
         release();
-        return error;
     }
-    return 0;
+    return error;
 }
 
 int FileUpdate::commit(const std::string& content)
 {
-    if (m_fd < 0) {
-        return EBADF;
+    if (m_lockFd < 0) {
+        return m_lockError != 0 ? m_lockError : EBADF;
     }
-    struct stat old = {};
+    // Whatever a killed save, or anyone else, left under the temporary's name goes; the new
+    // one is made exclusively, so nothing planted there is written through.
     const std::string temp = temporaryPath(m_path);
-    const int fd = ::fstat(m_fd, &old) == 0 ? createTemporary(temp) : -1;
+    int fd = -1;
+    if (::unlink(temp.c_str()) == 0 || errno == ENOENT) {
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | sharedOpen, 0600);
+    }
     if (fd < 0) {
         const int error = errno;
         release();
         return error;
     }
-    const int error = replaceWithTemporary(
-        fd, temp, m_path, fillTemporary(fd, content, old.st_mode, old.st_gid));
+    const mode_t mode = modeIn(splitFolder(m_path).first, 0664);
+    const int error = replaceWithTemporary(fd, temp, m_path, fillTemporary(fd, content, mode));
     release();
     return error;
 }
@@ -210,10 +241,12 @@ int writeFileAtomically(const std::string& path, const std::string& content)
     if (fd < 0) {
         return errno;
     }
-    const int error = replacing
-        ? fillTemporary(fd, content, old.st_mode, old.st_gid)
-        : fillTemporary(fd, content, newFileMode(splitFolder(path).first), std::nullopt);
-    return replaceWithTemporary(fd, temp, path, error);
+    if (replacing) {
+        // A user outside the old file's group cannot give it that group; the save goes on.
+        (void)::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+    }
+    const mode_t mode = replacing ? (old.st_mode & 0666) : modeIn(splitFolder(path).first, 0664);
+    return replaceWithTemporary(fd, temp, path, fillTemporary(fd, content, mode));
 }
 
 int openRegularFile(const std::string& path, const char* what, std::string& problem)
@@ -228,8 +261,7 @@ int openRegularFile(const std::string& path, const char* what, std::string& prob
         return -1;
     }
     struct stat st = {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        const int error = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+    if (const int error = checkRegular(fd, st); error != 0) {
         problem = error == EISDIR ? std::string("a folder, not ") + what : "not a regular file";
         ::close(fd);
         errno = error;
@@ -238,30 +270,41 @@ int openRegularFile(const std::string& path, const char* what, std::string& prob
     return fd;
 }
 
-int readWholeFile(const std::string& path, std::string& content)
+int readWholeFile(const std::string& path, std::string& content, std::size_t limit)
 {
     std::string problem;
     const int fd = openRegularFile(path, "a file", problem);
     if (fd < 0) {
         return errno;
     }
-    const int error = readAll(fd, content);
+    const int error = readAll(fd, content, limit);
     ::close(fd);
     return error;
 }
 
-int openCreating(const std::string& path, int flags)
+int openSharedAppend(const std::string& path, mode_t sharedMode)
 {
-    const mode_t mode = newFileMode(splitFolder(path).first);
-    const int fd = ::open(path.c_str(), flags | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+    const mode_t mode = modeIn(splitFolder(path).first, sharedMode);
+    int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_EXCL | sharedOpen, mode);
     if (fd >= 0) {
-        ::fchmod(fd, mode);
+        ::fchmod(fd, mode); // whatever the umask
         return fd;
     }
-    if (errno != EEXIST) {
+    if (errno != EEXIST || (fd = ::open(path.c_str(), O_WRONLY | O_APPEND | sharedOpen)) < 0) {
+        errno = errno;
         return -1;
     }
-    return ::open(path.c_str(), flags | O_CLOEXEC | O_NOCTTY);
+    struct stat st = {};
+    int error = checkRegular(fd, st);
+    if (error == 0 && st.st_nlink != 1) {
+        error = EINVAL; // another name for it may lead anywhere
+    }
+    if (error != 0) {
+        ::close(fd);
+        errno = error;
+        return -1;
+    }
+    return fd;
 }
 
 std::pair<std::string, std::string> splitFolder(const std::string& path)
@@ -273,12 +316,16 @@ std::pair<std::string, std::string> splitFolder(const std::string& path)
     return { slash == 0 ? std::string("/") : path.substr(0, slash), path.substr(slash + 1) };
 }
 
-mode_t newFileMode(const std::string& folder)
+bool isSharedFolder(const std::string& folder)
 {
     struct stat st = {};
-    const bool shared = ::stat(folder.empty() ? "." : folder.c_str(), &st) == 0
-        && (st.st_mode & S_ISGID) != 0 && (st.st_mode & S_IWGRP) != 0;
-    return shared ? 0664 : 0644;
+    return ::stat(folder.empty() ? "." : folder.c_str(), &st) == 0 && (st.st_mode & S_ISGID) != 0
+        && (st.st_mode & S_IWGRP) != 0;
+}
+
+mode_t modeIn(const std::string& folder, mode_t sharedMode)
+{
+    return isSharedFolder(folder) ? sharedMode : 0644;
 }
 
 } // namespace pikora

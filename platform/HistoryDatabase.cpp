@@ -1,8 +1,15 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 #include "HistoryDatabase.h"
 
+#include "FileUpdate.h"
+
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QSqlError>
 #include <QStringList>
@@ -12,6 +19,32 @@ namespace pikora::history {
 namespace {
 
 std::atomic<int> connectionCount { 0 };
+
+// Makes a missing history file, with the records' mode of a shared folder, so that every
+// member of its group may write it whoever made it (SQLite would make it with the maker's
+// umask), and its journal, which SQLite gives the database's mode, too. An existing name
+// must be a regular file of one name: "" when it is, else why not.
+std::string prepareHistoryFile(const std::string& path)
+{
+    const mode_t mode = modeIn(splitFolder(path).first, 0660);
+    const int flags = O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+    int fd = ::open(path.c_str(), flags | O_CREAT | O_EXCL, mode);
+    if (fd >= 0) {
+        ::fchmod(fd, mode); // whatever the umask
+        ::close(fd);
+        return std::string();
+    }
+    if (errno == EEXIST) {
+        fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    }
+    if (fd < 0) {
+        return errno == ELOOP ? "a symbolic link, not a database file" : std::strerror(errno);
+    }
+    struct stat st = {};
+    const bool plain = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_nlink == 1;
+    ::close(fd);
+    return plain ? std::string() : "not a plain database file";
+}
 
 std::string describe(const QSqlError& error)
 {
@@ -130,6 +163,12 @@ Connection::Connection(const HistoryLocation& location, bool readOnly)
         return;
     }
     if (sqlite) {
+        if (!readOnly) {
+            if (const std::string problem = prepareHistoryFile(location.file); !problem.empty()) {
+                m_error = problem;
+                return;
+            }
+        }
         m_database.setDatabaseName(text(location.file));
         // A writer waits this long for a reader (the Progress window) or another writer.
         m_database.setConnectOptions(readOnly
@@ -150,10 +189,8 @@ Connection::Connection(const HistoryLocation& location, bool readOnly)
     m_open = true;
     if (sqlite && !readOnly) {
         // The journal stays, emptied, between transactions rather than being made and
-        // deleted by each writer. In the shared installation's sticky folder only its owner
-        // could delete one left behind by a crash, and every other learner's writes would
-        // fail on it; kept, it has the database file's group and mode (SQLite copies them)
-        // and any learner of the group can roll it back and empty it.
+        // deleted by each writer; kept, it has the database file's group and mode (SQLite
+        // copies them), and any learner of the group can roll it back and empty it.
         m_open = exec(QStringLiteral("PRAGMA journal_mode = TRUNCATE"));
     }
     if (!sqlite && readOnly) {

@@ -198,10 +198,16 @@ std::vector<std::string> physicalLines(const std::string& text)
     return lines;
 }
 
-bool continues(const std::string& line)
+// Whether a physical line ends with the '\\' that continues a value on the next one. Only
+// the line's end is looked at, so a long run of continued lines is read in one pass.
+bool continues(std::string_view line)
 {
-    const auto body = trim(line);
-    return !body.empty() && body.back() == '\\';
+    while (!line.empty()
+        && (line.back() == ' ' || line.back() == '\t' || line.back() == '\r'
+            || line.back() == '\n')) {
+        line.remove_suffix(1);
+    }
+    return !line.empty() && line.back() == '\\';
 }
 
 // A continuation goes on with more hex bytes; a line that opens a key or a value ends it, so
@@ -226,7 +232,7 @@ StoreFile::StoreFile(std::string text)
             continue;
         }
         Entry entry { lines[i], std::nullopt, std::nullopt };
-        while (continues(entry.raw) && i + 1 < lines.size() && !opensEntry(lines[i + 1])) {
+        while (continues(lines[i]) && i + 1 < lines.size() && !opensEntry(lines[i + 1])) {
             entry.raw += lines[++i];
         }
         std::size_t used = 0;
@@ -409,6 +415,11 @@ public:
     void setValue(
         const std::string& name, int type, const std::vector<std::uint8_t>& bytes) override
     {
+        // A value that is already stored as it stands needs no save.
+        const auto stored = m_file.value(m_key, name);
+        if (stored && stored->type == type && stored->bytes == bytes) {
+            return;
+        }
         m_dirty = m_file.setValue(m_key, name, StoreFile::Value { type, bytes }) || m_dirty;
     }
 

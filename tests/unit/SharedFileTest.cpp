@@ -1,13 +1,18 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
-// Files that several users share through a group: a save keeps the file's group and mode,
-// a file made by a save is writable by the group of a shared folder whatever the umask,
-// and what a killed save left beside a file is gone after the next save.
+// Files that several users share through a group: a save gives the file the program's own
+// mode, never the one someone else left on it, writable by the group of a shared folder
+// whatever the umask; nothing planted at a shared name (a link, a FIFO, a huge file, a held
+// lock) makes a save write elsewhere or wait without end; what a killed save left beside a
+// file is gone after the next save.
 #include "game/Settings.h"
 #include "platform/FileSystem.h"
 #include "platform/StoreFile.h"
 #include "support/OrdinaryUser.h"
 #include "support/TempDir.h"
 
+#include <chrono>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -47,7 +52,7 @@ fs::path sharedFolder(const TempDir& dir)
     return folder;
 }
 
-TEST(SharedFiles, AMembersSavesKeepTheGroupAndModeOfTheState)
+TEST(SharedFiles, AMembersSavesGiveTheStateItsOwnModes)
 {
     if (::geteuid() != 0) {
         GTEST_SKIP() << "needs root to make a group's folder";
@@ -61,8 +66,11 @@ TEST(SharedFiles, AMembersSavesKeepTheGroupAndModeOfTheState)
     for (const auto& [path, content] : state) {
         dir.write(fs::relative(path, dir.path()).string(), content);
         ASSERT_EQ(::chown(path.c_str(), 0, sharedGroup), 0);
-        ASSERT_EQ(::chmod(path.c_str(), 0664), 0);
+        // As another member may leave it: a program of theirs, set-user-id.
+        ASSERT_EQ(::chmod(path.c_str(), 04775), 0);
     }
+    dir.write("shared/.hidden", "");
+    ASSERT_EQ(::chmod((folder / ".hidden").c_str(), 04775), 0);
     // A member of the shared group whose own primary group and umask would make a private
     // file.
     const auto status = testing::asOrdinaryUser(
@@ -85,21 +93,23 @@ TEST(SharedFiles, AMembersSavesKeepTheGroupAndModeOfTheState)
         {}, { sharedGroup });
     ASSERT_EQ(status, "0") << "1: no key, 2: no store save, 4: no mark, 8: no report";
     EXPECT_NE(dir.read("shared/machine.reg").find("\"FIELD4\"=dword:00000002"), std::string::npos);
-    for (const auto& path : { store, folder / ".hidden", report }) {
+    const std::pair<fs::path, mode_t> modes[] = { { store, 0664 }, { folder / ".hidden", 0664 },
+        { report, 0660 }, { folder / "machine.reg.lock", 0660 } };
+    for (const auto& [path, mode] : modes) {
         SCOPED_TRACE(path.filename().string());
         const Owner owner = ownerOf(path);
         EXPECT_EQ(owner.group, sharedGroup);
-        EXPECT_EQ(owner.mode, 0664u);
+        EXPECT_EQ(owner.mode, mode);
     }
 }
 
-TEST(SharedFiles, ASaveKeepsTheGroupAndModeOutsideASharedFolder)
+TEST(SharedFiles, AnOwnFileKeepsItsGroupAndPermissionsButNoSetIdBit)
 {
     TempDir dir;
     const auto path = dir.write("list", "old");
     const gid_t group = ::geteuid() == 0 ? sharedGroup : ::getegid();
     ASSERT_EQ(::chown(path.c_str(), static_cast<uid_t>(-1), group), 0);
-    ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
+    ASSERT_EQ(::chmod(path.c_str(), 06750), 0);
     ASSERT_EQ(writeFileAtomically(path.string(), "new"), 0);
     EXPECT_EQ(dir.read("list"), "new");
     EXPECT_EQ(ownerOf(path).group, group);
@@ -126,6 +136,66 @@ TEST(SharedFiles, TheNextSaveRemovesWhatAKilledSaveLeftAndFollowsNoLink)
     EXPECT_FALSE(fs::exists(fs::symlink_status(dir / "mymain" / ".hidden.saving")));
     EXPECT_EQ(dir.read("victim"), "keep");
     EXPECT_EQ(dir.read("mymain/.hidden"), "cat.bmp\n");
+}
+
+// What another account may plant at a shared name is refused at once and left as it is.
+TEST(SharedFiles, APlantedLinkFifoOrHugeFileIsRefusedWithoutWaiting)
+{
+    TempDir dir;
+    dir.write("victim", "keep");
+    FileSystem files;
+    fs::create_symlink(dir / "victim", dir / "linked.txt");
+    ASSERT_EQ(::link((dir / "victim").c_str(), (dir / "hardlinked.txt").c_str()), 0);
+    ASSERT_EQ(::mkfifo((dir / "fifo.txt").c_str(), 0664), 0);
+    for (const char* report : { "linked.txt", "hardlinked.txt", "fifo.txt" }) {
+        SCOPED_TRACE(report);
+        EXPECT_EQ(files.openTextAppend((dir / report).string()), nullptr);
+    }
+    fs::create_symlink(dir / "victim", dir / "linked.reg");
+    EXPECT_EQ(openStoreKey((dir / "linked.reg").string(), settingsKeyPath), nullptr);
+    EXPECT_EQ(dir.read("victim"), "keep");
+
+    // A store far larger than any real one counts as unreadable and is not rewritten.
+    const std::string huge = head + std::string(sharedFileLimit, ' ') + "\n";
+    dir.write("huge.reg", huge);
+    EXPECT_EQ(openStoreKey((dir / "huge.reg").string(), settingsKeyPath), nullptr);
+    EXPECT_EQ(dir.read("huge.reg"), huge);
+}
+
+// Another program that holds the lock too long makes a save fail, never the window wait
+// for it; reading goes on.
+TEST(SharedFiles, ALockHeldElsewhereFailsTheSaveAfterASecond)
+{
+    TempDir dir;
+    const auto store = dir.write("machine.reg", head + "\"FIELD4\"=dword:00000001\n");
+    const auto picture = dir.write("mymain/cat.bmp");
+    FileSystem files;
+    ASSERT_EQ(files.writeHiddenMark(picture.string(), true), 0); // makes the lists' lock files
+    ASSERT_EQ(files.writeHiddenMark(picture.string(), false), 0);
+    auto key = openStoreKey(store.string(), settingsKeyPath);
+    ASSERT_NE(key, nullptr);
+    key->close();
+    int holders[2] = {};
+    const fs::path locks[2] = { dir / "machine.reg.lock", dir / "mymain" / ".hidden.lock" };
+    for (int i = 0; i < 2; ++i) {
+        holders[i] = ::open(locks[i].c_str(), O_RDWR | O_CLOEXEC);
+        ASSERT_EQ(::flock(holders[i], LOCK_EX), 0);
+    }
+    const auto start = std::chrono::steady_clock::now();
+    key = openStoreKey(store.string(), settingsKeyPath);
+    ASSERT_NE(key, nullptr);
+    EXPECT_EQ(key->queryValue("FIELD4"), (std::vector<std::uint8_t> { 1, 0, 0, 0 }));
+    key->setValue("FIELD4", StoreFile::typeNumber, { 0, 0, 0, 0 });
+    EXPECT_EQ(key->close(), EWOULDBLOCK);
+    EXPECT_EQ(files.writeHiddenMark(picture.string(), true), EWOULDBLOCK);
+    const auto waited = std::chrono::steady_clock::now() - start;
+    EXPECT_GE(waited, 2 * lockWaitLimit);
+    EXPECT_LT(waited, 10 * lockWaitLimit) << "waited for a lock without end";
+    EXPECT_NE(dir.read("machine.reg").find("dword:00000001"), std::string::npos);
+    EXPECT_EQ(dir.read("mymain/.hidden"), "");
+    for (int holder : holders) {
+        ::close(holder);
+    }
 }
 
 } // namespace

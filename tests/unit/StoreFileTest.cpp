@@ -8,6 +8,7 @@
 #include <csignal>
 #include <filesystem>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -258,13 +259,13 @@ TEST(StoreKey, OpenFailsOnAStoreThatCannotBeWritten)
     EXPECT_EQ(*faults, "");
 }
 
-TEST(StoreKey, CloseWritesChangesAndKeepsTheFileMode)
+TEST(StoreKey, CloseWritesChangesWithTheProgramsOwnMode)
 {
     TempDir dir;
     const auto path = dir.write("machine.reg", head + "\"FIELD4\"=dword:00000001\n");
-    std::filesystem::permissions(path,
-        std::filesystem::perms::owner_read | std::filesystem::perms::owner_write
-            | std::filesystem::perms::group_read);
+    // Whoever made the file chose its mode; a save never copies it (a set-user-id bit above
+    // all).
+    ASSERT_EQ(::chmod(path.c_str(), 04750), 0);
     auto opened = openStoreKey(path.string(), keyPath);
     ASSERT_NE(opened, nullptr);
     EXPECT_EQ(opened->queryValue("field4"), (Bytes { 1, 0, 0, 0 }));
@@ -276,8 +277,9 @@ TEST(StoreKey, CloseWritesChangesAndKeepsTheFileMode)
         dir.read("machine.reg"), head + "\"FIELD4\"=dword:00000000\n\"SPELL\"=dword:00000002\n");
     EXPECT_EQ(std::filesystem::status(path).permissions(),
         std::filesystem::perms::owner_read | std::filesystem::perms::owner_write
-            | std::filesystem::perms::group_read);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+            | std::filesystem::perms::group_read | std::filesystem::perms::others_read);
+    // The store and its lock file, no temporary.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
 }
 
 // Lowers the file size limit for the process while it lives: every write past it fails,
@@ -319,8 +321,8 @@ TEST(StoreKey, FailedSaveLeavesTheOldFileWhole)
     }
     EXPECT_EQ(error, EFBIG);
     EXPECT_EQ(dir.read("machine.reg"), old);
-    // No temporary file is left beside it.
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+    // No temporary file is left beside it and its lock file.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
 }
 
 } // namespace
