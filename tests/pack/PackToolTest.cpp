@@ -6,6 +6,8 @@
 #include "platform/VoiceFile.h"
 
 #include <filesystem>
+#include <sys/file.h>
+#include <sys/stat.h>
 
 #include <QColor>
 #include <QDir>
@@ -261,6 +263,70 @@ TEST_F(PackToolTest, ARerunKeepsWhatItDidNotMakeOrWhatWasChangedSinceUnlessForce
         << manifest.toStdString();
     EXPECT_FALSE(manifest.contains(u".pikora-pack\n"));
     EXPECT_FALSE(manifest.contains(u"DOG.wav"));
+}
+
+// A shared folder: any member may have put links or a pipe at the names a run uses.
+TEST_F(PackToolTest, LinksAndPipesAtItsNamesAreNeitherFollowedNorWaitedOn)
+{
+    write("theirs", "another's file");
+    ASSERT_TRUE(QDir().mkpath(path("out")));
+    for (const char* name :
+        { ".pikora-pack-new.bmp", ".pikora-pack-new.wav", ".pikora-pack-new.speech.wav" }) {
+        ASSERT_TRUE(QFile::link(path("theirs"), path("out/") + name)) << name;
+    }
+    RunResult run = pack("cat | emoji:🐱\n");
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(bmpDepth(read("out/cat.bmp")), 24);
+    ASSERT_TRUE(QFile::remove(path("out/.pikora-pack")));
+    ASSERT_TRUE(QFile::link(path("theirs"), path("out/.pikora-pack")));
+    run = pack("cat | emoji:🐱\n", { QStringLiteral("--force") });
+    EXPECT_TRUE(run.err.contains(u".pikora-pack is a symbolic link")) << run.err.toStdString();
+    EXPECT_EQ(read("theirs"), "another's file");
+    ASSERT_TRUE(QFile::remove(path("out/.pikora-pack")));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path("out/.pikora-pack")).constData(), 0600), 0);
+    run = pack("cat | emoji:🐱\n", { QStringLiteral("--force") });
+    EXPECT_TRUE(run.err.contains(u".pikora-pack is not a plain file")) << run.err.toStdString();
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(QDir(path("out"))
+                    .entryList({ ".pikora-pack-??????" }, QDir::AllEntries | QDir::Hidden)
+                    .isEmpty())
+        << "the work folder goes on every way out";
+}
+
+TEST_F(PackToolTest, AReadOnlyListOfAnothersStopsNoRunAndFilesGetTheFolderMode)
+{
+    write("out/.pikora-pack", "# made by someone else\n");
+    ASSERT_EQ(::chmod(QFile::encodeName(path("out/.pikora-pack")).constData(), 0444), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(path("out")).constData(), 02775), 0) << "group-shared";
+    const mode_t umask = ::umask(077);
+    const RunResult run = pack("cat | emoji:🐱\n");
+    ::umask(umask);
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(read("out/.pikora-pack").contains("  cat.wav\n"));
+    for (const char* name : { "out/cat.bmp", "out/cat.wav", "out/.pikora-pack" }) {
+        struct stat st = {};
+        ASSERT_EQ(::stat(QFile::encodeName(path(name)).constData(), &st), 0) << name;
+        EXPECT_EQ(st.st_mode & 07777, 0664u) << name << ": the group may make it again";
+    }
+}
+
+// The other run is waited for (10 s) before the second gives up.
+TEST_F(PackToolTest, ARunRefusesAFolderThatAnotherRunIsMaking)
+{
+    write("out/.pikora-pack.lock", "");
+    QFile lock(path("out/.pikora-pack.lock"));
+    ASSERT_TRUE(lock.open(QIODevice::ReadOnly));
+    ASSERT_EQ(::flock(lock.handle(), LOCK_EX), 0);
+    RunResult run = pack("cat | emoji:🐱\n", { QStringLiteral("--dry-run") });
+    EXPECT_TRUE(run.out.contains(u"make cat.bmp")) << "a dry run takes no lock";
+    run = pack("cat | emoji:🐱\n");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("pikora-pack: another pikora-pack is making %1; "
+                                                "try again when it has finished")
+                                     .arg(path("out"))))
+        << run.err.toStdString();
+    EXPECT_EQ(QDir(path("out")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+        QStringList({ ".pikora-pack.lock" }));
 }
 
 TEST(PackHelpTest, HelpShowsTheUsageAndTheWordListSyntax)

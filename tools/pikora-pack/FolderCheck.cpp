@@ -39,13 +39,18 @@ std::string local(const std::string& gamePath)
     return localPath(inFolder(gamePath));
 }
 
-// The game's file services over the folder being checked.
+// The game's file services over the folder being checked. What the tool and the game keep
+// beside the pictures (the list, the locks, a run's work folder) is neither a picture nor a
+// voice, whatever a pattern matches.
 class FolderPlatform : public FilesOnlyPlatform
 {
 public:
     std::vector<FoundFile> findFiles(const std::string& pattern) override
     {
-        return FilesOnlyPlatform::findFiles(inFolder(pattern));
+        std::vector<FoundFile> found = FilesOnlyPlatform::findFiles(inFolder(pattern));
+        std::erase_if(
+            found, [](const FoundFile& file) { return isHousekeepingName(shown(file.name)); });
+        return found;
     }
 };
 

@@ -1,14 +1,14 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 #include "Manifest.h"
 
+#include "FolderAccess.h"
 #include "PackNames.h"
 
 #include <algorithm>
+#include <cerrno>
 
 #include <QCryptographicHash>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace pikora::pack {
 
@@ -36,15 +36,25 @@ Manifest::Manifest(const QDir& folder)
 
 bool Manifest::load(QString& problem)
 {
-    QFile file(m_folder.filePath(QString::fromLatin1(kManifestName)));
-    if (!file.exists()) {
+    const QString path = m_folder.filePath(QString::fromLatin1(kManifestName));
+    QByteArray content;
+    const int error = readFolderFile(path, content);
+    if (error == ENOENT) {
         return true;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        problem = QStringLiteral("%1 cannot be read: %2").arg(file.fileName(), file.errorString());
+    if (error != 0) {
+        problem = error == ELOOP
+            ? QStringLiteral("%1 is a symbolic link; pikora-pack reads its list of files only "
+                             "from a plain file and does not follow links")
+                  .arg(path)
+            : error == EINVAL || error == EISDIR
+            ? QStringLiteral("%1 is not a plain file; it must be the list of files pikora-pack "
+                             "made")
+                  .arg(path)
+            : QStringLiteral("%1 cannot be read: %2").arg(path, qt_error_string(error));
         return false;
     }
-    for (const QByteArray& line : file.readAll().split('\n')) {
+    for (const QByteArray& line : content.split('\n')) {
         if (line.isEmpty() || line.startsWith('#')) {
             continue;
         }
@@ -60,22 +70,26 @@ bool Manifest::load(QString& problem)
     return true;
 }
 
-bool Manifest::save(QString& problem)
+bool Manifest::save(const WorkFolder& work, QString& problem)
 {
-    QSaveFile file(m_folder.filePath(QString::fromLatin1(kManifestName)));
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write("# Files made by pikora-pack and their SHA-256 (sha256sum -c checks them).\n"
-                   "# It replaces only these, and only while unchanged (others with --force).\n");
-        for (const auto& [name, checksum] : m_files) {
-            file.write(
-                (checksum.isEmpty() ? QByteArray() : checksum + "  ") + name.toUtf8() + '\n');
-        }
-        if (file.commit()) {
-            return true;
-        }
+    QByteArray content
+        = "# Files made by pikora-pack and their SHA-256 (sha256sum -c checks them).\n"
+          "# It replaces only these, and only while unchanged (others with --force).\n";
+    for (const auto& [name, checksum] : m_files) {
+        content += (checksum.isEmpty() ? QByteArray() : checksum + "  ") + name.toUtf8() + '\n';
     }
-    problem = QStringLiteral("%1 cannot be written: %2").arg(file.fileName(), file.errorString());
-    return false;
+    const QString temp = QStringLiteral("list");
+    const QString name = QString::fromLatin1(kManifestName);
+    int error = work.write(temp, content);
+    if (error == 0) {
+        error = work.putInPlace(temp, name);
+    }
+    if (error != 0) {
+        work.remove(temp);
+        problem = QStringLiteral("%1 cannot be written: %2")
+                      .arg(m_folder.filePath(name), qt_error_string(error));
+    }
+    return error == 0;
 }
 
 Manifest::Standing Manifest::standing(const QString& name) const
@@ -84,11 +98,12 @@ Manifest::Standing Manifest::standing(const QString& name) const
     if (found == m_files.end()) {
         return Standing::Foreign;
     }
-    QFile file(m_folder.filePath(name));
-    if (found->second.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+    // A link or a pipe put in the place of a file is not read: no longer as it was made.
+    QByteArray bytes;
+    if (found->second.isEmpty() || readFolderFile(m_folder.filePath(name), bytes) != 0) {
         return Standing::Edited;
     }
-    return checksumOf(file.readAll()) == found->second ? Standing::Unchanged : Standing::Edited;
+    return checksumOf(bytes) == found->second ? Standing::Unchanged : Standing::Edited;
 }
 
 std::set<QString> Manifest::names() const

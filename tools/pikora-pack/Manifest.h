@@ -10,6 +10,8 @@
 
 namespace pikora::pack {
 
+class WorkFolder;
+
 // The files this tool made in a picture folder, each with a checksum of what it wrote, kept
 // in the folder: a later run replaces its own files as long as nobody changed them.
 // One line a file, "<SHA-256>  <name>", as sha256sum writes and checks them.
@@ -26,10 +28,12 @@ public:
     explicit Manifest(const QDir& folder);
 
     // Reads the list, dropping names whose files are gone; a folder without a list has
-    // nothing of ours. False when the list is unreadable.
+    // nothing of ours. False when the list is unreadable, or a link or pipe in its place.
     bool load(QString& problem);
-    // Writes the list atomically. Files are listed before they are put in place.
-    bool save(QString& problem);
+    // Writes the list in the work folder and renames it over the old one, which may be
+    // another's and read-only: the folder is written, not the file. Files are listed before
+    // they are put in place.
+    bool save(const WorkFolder& work, QString& problem);
 
     Standing standing(const QString& name) const;
     std::set<QString> names() const;

@@ -4,28 +4,10 @@
 #include "PackNames.h"
 #include "platform/LetterCase.h"
 
-#include <cstdio>
-
 #include <QFile>
 #include <QFileInfo>
 
 namespace pikora::pack {
-
-namespace {
-
-// Moves `from` over `to`, replacing a file there in one step.
-bool replaceFile(const QString& from, const QString& to)
-{
-    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
-}
-
-} // namespace
 
 void Reporter::problem(const QString& text)
 {
@@ -66,13 +48,34 @@ bool PackBuilder::open()
         return false;
     }
     QString problem;
+    if (!m_options.dryRun) {
+        // Two runs on one folder would each take the other's files for someone else's.
+        switch (m_lock.lock(m_folder.path(), kFolderLockWaitMs, problem)) {
+        case FolderLock::Result::Locked:
+            break;
+        case FolderLock::Result::Busy:
+            m_reporter.problem(QStringLiteral("another pikora-pack is making %1; try again when "
+                                              "it has finished")
+                                   .arg(m_folder.path()));
+            return false;
+        case FolderLock::Result::Failed:
+            m_reporter.problem(problem);
+            return false;
+        }
+        if (!m_work.make(m_folder.path(), problem)) {
+            m_reporter.problem(problem);
+            return false;
+        }
+    }
     if (existed && !m_manifest.load(problem)) {
         m_reporter.problem(problem);
         return false;
     }
     const auto filter = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
     for (const QString& name : existed ? m_folder.entryList(filter) : QStringList()) {
-        m_existing[caseKey(name)].append(name);
+        if (!isHousekeepingName(name)) {
+            m_existing[caseKey(name)].append(name);
+        }
     }
     const QString fontProblem = m_pictures.emoji().fontProblem();
     if (!fontProblem.isEmpty()) {
@@ -187,13 +190,13 @@ QString PackBuilder::makeVoice(const WordEntry& entry, const QString& out, QStri
     }
     const QString language = entry.language.isEmpty() ? m_options.language : entry.language;
     const QString text = entry.spoken.isEmpty() ? entry.word : entry.spoken;
-    const QString speech = tempPath(QStringLiteral("speech.wav"));
-    QString problem = m_speaker.speak(text, language, speech);
+    const QString speech = QStringLiteral("speech.wav");
+    QString problem = m_speaker.speak(text, language, m_work.path(speech));
     if (problem.isEmpty()) {
-        problem = convertVoice(
-            speech, QStringLiteral("the speech of '%1' (%2)").arg(text, language), out, warning);
+        problem = convertVoice(m_work.path(speech),
+            QStringLiteral("the speech of '%1' (%2)").arg(text, language), out, warning);
     }
-    QFile::remove(speech);
+    m_work.remove(speech);
     return problem;
 }
 
@@ -231,7 +234,7 @@ bool PackBuilder::makeEntry(const WordEntry& entry)
     }
     for (const QString& temp : { bmp.temp, wav.temp }) {
         if (!temp.isEmpty()) {
-            QFile::remove(temp);
+            m_work.remove(temp);
         }
     }
     return false;
@@ -247,14 +250,14 @@ QString PackBuilder::makeFiles(
         if (picture.isNull()) {
             return problem;
         }
-        bmp.temp = tempPath(QStringLiteral("bmp"));
-        if (!writeFile(bmp.temp, encodeBmp24(picture))) {
-            return QStringLiteral("%1 cannot be written").arg(bmp.temp);
+        bmp.temp = QStringLiteral("picture.bmp");
+        if (const int error = m_work.write(bmp.temp, encodeBmp24(picture)); error != 0) {
+            return QStringLiteral("%1 cannot be made: %2").arg(bmp.name, qt_error_string(error));
         }
     }
     if (wav.action != Action::Keep) {
-        wav.temp = tempPath(QStringLiteral("wav"));
-        return makeVoice(entry, wav.temp, warning);
+        wav.temp = QStringLiteral("voice.wav");
+        return makeVoice(entry, m_work.path(wav.temp), warning);
     }
     return {};
 }
@@ -262,13 +265,19 @@ QString PackBuilder::makeFiles(
 bool PackBuilder::putInPlace(const WordEntry& entry, const std::vector<FilePlan*>& plans)
 {
     for (const FilePlan* plan : plans) {
-        QFile made(plan->temp);
-        if (plan->action != Action::Keep && made.open(QIODevice::ReadOnly)) {
-            m_manifest.add(plan->name, checksumOf(made.readAll()));
+        if (plan->action == Action::Keep) {
+            continue;
         }
+        QByteArray made;
+        if (const int error = m_work.finish(plan->temp, made); error != 0) {
+            m_reporter.problem(entry.line, entry.word,
+                QStringLiteral("%1 cannot be made: %2").arg(plan->name, qt_error_string(error)));
+            return false;
+        }
+        m_manifest.add(plan->name, checksumOf(made));
     }
     QString problem;
-    if (!m_manifest.save(problem)) {
+    if (!m_manifest.save(m_work, problem)) {
         m_reporter.problem(entry.line, entry.word, problem);
         return false;
     }
@@ -276,9 +285,10 @@ bool PackBuilder::putInPlace(const WordEntry& entry, const std::vector<FilePlan*
         if (plan->action == Action::Keep) {
             continue;
         }
-        if (!replaceFile(plan->temp, m_folder.filePath(plan->name))) {
+        if (const int error = m_work.putInPlace(plan->temp, plan->name); error != 0) {
             m_reporter.problem(entry.line, entry.word,
-                QStringLiteral("cannot be put in place: %1").arg(qt_error_string(errno)));
+                QStringLiteral("%1 cannot be put in place: %2")
+                    .arg(plan->name, qt_error_string(error)));
             return false;
         }
         // A spelling in another letter case would show the same word twice.
@@ -296,11 +306,6 @@ bool PackBuilder::putInPlace(const WordEntry& entry, const std::vector<FilePlan*
         m_fileNames.append(plan->name);
     }
     return true;
-}
-
-QString PackBuilder::tempPath(const QString& suffix) const
-{
-    return m_folder.filePath(QStringLiteral(".pikora-pack-new.") + suffix);
 }
 
 } // namespace pikora::pack

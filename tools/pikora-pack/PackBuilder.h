@@ -1,6 +1,7 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "FolderAccess.h"
 #include "Manifest.h"
 #include "Pictures.h"
 #include "Voices.h"
@@ -52,12 +53,16 @@ class PackBuilder
 public:
     PackBuilder(const QString& folder, const PackOptions& options, Reporter& reporter);
 
-    // Creates the folder when needed and reads what is in it; false when that fails.
+    // Creates the folder when needed, locks it and reads what is in it; false when that
+    // fails, or when another run is making the folder and does not finish in time. A dry
+    // run neither locks nor makes anything.
     bool open();
     void build(const std::vector<WordEntry>& entries);
     int madeCount() const { return m_made; }
     // The files of the words made, by the names they have in the folder.
     const QStringList& fileNames() const { return m_fileNames; }
+    // Where this run makes its files: the files of the folder are replaced through it.
+    const WorkFolder& workFolder() const { return m_work; }
 
 private:
     enum class Action
@@ -72,7 +77,7 @@ private:
         QString name;
         Action action = Action::Make;
         QStringList otherSpellings; // the same name in another letter case, to be removed
-        QString temp; // where the new file is made
+        QString temp; // the new file's name in the work folder
     };
 
     bool claimWord(const WordEntry& entry);
@@ -82,9 +87,10 @@ private:
     bool makeEntry(const WordEntry& entry);
     QString makeFiles(const WordEntry& entry, FilePlan& bmp, FilePlan& wav, QString& warning);
     bool putInPlace(const WordEntry& entry, const std::vector<FilePlan*>& plans);
-    QString tempPath(const QString& suffix) const;
 
     QDir m_folder;
+    FolderLock m_lock;
+    WorkFolder m_work; // goes before the lock is let go
     PackOptions m_options;
     Reporter& m_reporter;
     Manifest m_manifest;

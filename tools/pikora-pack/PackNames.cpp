@@ -3,6 +3,10 @@
 
 #include "platform/LetterCase.h"
 
+#include <algorithm>
+
+#include <QStringList>
+
 namespace pikora::pack {
 
 QString stemProblem(const QString& word)
@@ -35,6 +39,19 @@ QString stemProblem(const QString& word)
             .arg(kMaxFileNameBytes);
     }
     return {};
+}
+
+bool isHousekeepingName(const QString& name)
+{
+    static const QStringList fixed = { QString::fromLatin1(kManifestName),
+        QString::fromLatin1(kLockName), QStringLiteral(".hidden"), QStringLiteral(".hidden.lock") };
+    if (fixed.contains(name)) {
+        return true;
+    }
+    const QLatin1String prefix(kWorkFolderPrefix);
+    return name.size() == prefix.size() + kWorkFolderRandomLength && name.startsWith(prefix)
+        && std::all_of(name.begin() + prefix.size(), name.end(),
+            [](QChar c) { return c.isDigit() || (c.unicode() < 0x80 && c.isLetter()); });
 }
 
 QString caseKey(const QString& name)

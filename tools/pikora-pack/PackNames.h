@@ -24,6 +24,16 @@ inline constexpr int kSilentPeak = 328;
 
 // The list of files this tool made in a picture folder; not a picture (it ends in no .bmp).
 inline constexpr char kManifestName[] = ".pikora-pack";
+// The lock a run holds on a picture folder, and its work folder there: the prefix, then
+// random letters and digits.
+inline constexpr char kLockName[] = ".pikora-pack.lock";
+inline constexpr char kWorkFolderPrefix[] = ".pikora-pack-";
+inline constexpr int kWorkFolderRandomLength = 6;
+
+// Whether a name in a picture folder is one of the files that this tool and the game keep
+// beside the pictures (the list above, the lock, a work folder, the game's .hidden list and
+// its lock), not a picture or a voice of anyone's.
+bool isHousekeepingName(const QString& name);
 
 // Why `word` cannot be the stem of a picture and voice file pair; empty when it can.
 QString stemProblem(const QString& word);

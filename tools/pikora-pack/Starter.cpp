@@ -68,8 +68,8 @@ QString installedPictureFolder(const QString& programFolder)
     return QFileInfo(folder).isDir() ? folder : QString();
 }
 
-QStringList removeEarlierSet(
-    const QString& folder, const QStringList& kept, bool force, QStringList& changed)
+QStringList removeEarlierSet(const QString& folder, const WorkFolder& work, const QStringList& kept,
+    bool force, QStringList& changed)
 {
     const QDir dir(folder);
     Manifest manifest(dir);
@@ -95,7 +95,7 @@ QStringList removeEarlierSet(
             failed.append(name);
         }
     }
-    if (!manifest.save(problem)) {
+    if (!manifest.save(work, problem)) {
         failed.append(problem);
     }
     return failed;

@@ -8,6 +8,8 @@
 
 namespace pikora::pack {
 
+class WorkFolder;
+
 // A starter set: the same pictures in every language, the words of one language (a list
 // in the starter folder), spoken by that language's espeak-ng voice.
 struct StarterLanguage
@@ -35,8 +37,9 @@ QString installedPictureFolder(const QString& programFolder);
 // Removes the files that pikora-pack made in `folder` before and that are not `kept`, so a
 // starter set replaces the one made there earlier without touching pictures added by hand.
 // A file changed since it was made stays too, unless `force`, and is listed in `changed`.
+// The list is saved through `work`, the work folder of the run that holds the folder.
 // Returns the names of the files that could not be removed.
-QStringList removeEarlierSet(
-    const QString& folder, const QStringList& kept, bool force, QStringList& changed);
+QStringList removeEarlierSet(const QString& folder, const WorkFolder& work, const QStringList& kept,
+    bool force, QStringList& changed);
 
 } // namespace pikora::pack

@@ -5,6 +5,8 @@
 #include "Starter.h"
 #include "WordList.h"
 
+#include <functional>
+
 #include <QCommandLineParser>
 #include <QFile>
 #include <QFileInfo>
@@ -73,10 +75,12 @@ int runCheck(const QString& folder, QTextStream& out, QTextStream& err)
     return faults == 0 ? 0 : 1;
 }
 
-// `made`, when given, receives the names of the files that the word list's words have in the
-// folder now.
+// What a run does once the words are made, while it still holds the folder: given the
+// status so far and the builder, it gives the status.
+using AfterBuild = std::function<int(int status, const PackBuilder& builder)>;
+
 int runBuild(const QString& listPath, const QString& folder, const PackOptions& options,
-    QTextStream& out, QTextStream& err, QStringList* made = nullptr)
+    QTextStream& out, QTextStream& err, const AfterBuild& after = {})
 {
     QFile file(listPath);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -99,15 +103,13 @@ int runBuild(const QString& listPath, const QString& folder, const PackOptions& 
         return 1;
     }
     builder.build(list.entries);
-    if (made != nullptr) {
-        *made = builder.fileNames();
-    }
     const auto total = list.entries.size() + list.problems.size();
     if (reporter.count() > 0) {
         err << "pikora-pack: made " << builder.madeCount() << " of " << total << " words in "
             << folder << "; see the problems above" << Qt::endl;
     }
-    return reporter.count() == 0 ? 0 : 1;
+    const int status = reporter.count() == 0 ? 0 : 1;
+    return after ? after(status, builder) : status;
 }
 
 int runStarter(const QString& code, const QStringList& arguments, bool replaceInstalled,
@@ -139,26 +141,33 @@ int runStarter(const QString& code, const QStringList& arguments, bool replaceIn
                                  : helpText());
         return kUsageError;
     }
-    QStringList made;
+    // The earlier set goes in the same run, so that no other run comes in between.
+    bool removing = false;
+    const auto removeEarlier = [&](int status, const PackBuilder& builder) {
+        removing = status == 0;
+        if (!removing) {
+            return status;
+        }
+        QStringList changed;
+        const QStringList failed = removeEarlierSet(
+            folder, builder.workFolder(), builder.fileNames(), options.force, changed);
+        for (const QString& name : changed) {
+            err << "pikora-pack: kept " << name << ": it was changed since pikora-pack made it; "
+                << "--force removes it" << Qt::endl;
+        }
+        for (const QString& name : failed) {
+            err << "pikora-pack: " << name << " cannot be removed" << Qt::endl;
+        }
+        return failed.isEmpty() ? 0 : 1;
+    };
+    const bool replacing = replaceInstalled && !options.dryRun;
     const int status = runBuild(QDir(lists).filePath(language->list), folder,
-        { language->voice, options.force, options.dryRun }, out, err, &made);
-    if (!replaceInstalled || options.dryRun) {
-        return status;
-    }
-    if (status != 0) {
+        { language->voice, options.force, options.dryRun }, out, err,
+        replacing ? AfterBuild(removeEarlier) : AfterBuild());
+    if (replacing && !removing && status != 0) {
         err << "pikora-pack: the pictures made before in " << folder << " were kept" << Qt::endl;
-        return status;
     }
-    QStringList changed;
-    const QStringList failed = removeEarlierSet(folder, made, options.force, changed);
-    for (const QString& name : changed) {
-        err << "pikora-pack: kept " << name << ": it was changed since pikora-pack made it; "
-            << "--force removes it" << Qt::endl;
-    }
-    for (const QString& name : failed) {
-        err << "pikora-pack: " << name << " cannot be removed" << Qt::endl;
-    }
-    return failed.isEmpty() ? 0 : 1;
+    return status;
 }
 
 } // namespace
