@@ -1,16 +1,27 @@
 # The Debian package, made with CPack (scripts/package sets the layout): the application
-# folder in ${CMAKE_INSTALL_PREFIX}/Pikora, the report beside it, the desktop files in
-# ${CMAKE_INSTALL_DATADIR}, the store at PIKORA_STORE_FILE made by postinst.
+# folder in ${CMAKE_INSTALL_PREFIX}/Pikora, root's alone; the desktop files in
+# ${CMAKE_INSTALL_DATADIR}; the store, the report and the history in the folder of
+# PIKORA_STORE_FILE, which postinst makes and gives to the group pikora.
 
 set(debianScripts ${CMAKE_CURRENT_BINARY_DIR}/debian)
+get_filename_component(STORE_DIR "${PIKORA_STORE_FILE}" DIRECTORY)
+if(PIKORA_REPORT_FILE)
+    get_filename_component(reportFolder "${PIKORA_REPORT_FILE}" DIRECTORY)
+    if(NOT reportFolder STREQUAL STORE_DIR)
+        message(WARNING "The package keeps its shared state in one folder: PIKORA_REPORT_FILE "
+            "should be in ${STORE_DIR}, the folder of PIKORA_STORE_FILE")
+    endif()
+endif()
 set(PREFIX ${configuredPrefix})
 set(APP_DIR ${configuredPrefix}/Pikora)
-set(REPORT ${configuredPrefix}/report.txt)
-set(HISTORY ${configuredPrefix}/history.sqlite)
+set(REPORT ${STORE_DIR}/report.txt)
+set(HISTORY ${STORE_DIR}/history.sqlite)
+# Where packages before 1.0.0-2 kept them, in the application's own folder.
+set(OLD_REPORT ${configuredPrefix}/report.txt)
+set(OLD_HISTORY ${configuredPrefix}/history.sqlite)
 set(STORE ${PIKORA_STORE_FILE})
-get_filename_component(STORE_DIR "${PIKORA_STORE_FILE}" DIRECTORY)
 set(STORE_TOOL ${CMAKE_INSTALL_FULL_LIBEXECDIR}/pikora/pikora-store)
-foreach(script postinst postrm)
+foreach(script preinst postinst postrm)
     configure_file(debian/${script}.in ${debianScripts}/${script} @ONLY)
 endforeach()
 
@@ -43,7 +54,7 @@ set(CPACK_INSTALL_PREFIX ${configuredPrefix})
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+set(CPACK_DEBIAN_PACKAGE_RELEASE 2)
 
 # The package's documents: the copyright in Debian's machine-readable form and the changelog,
 # compressed as Debian wants it (no name or time in the gzip header); and the lintian
@@ -75,7 +86,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-2.0-0, fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "espeak-ng, sox, fonts-noto-color-emoji, fonts-noto-core, \
 fonts-noto-cjk, qt6-translations-l10n, qt6-image-formats-plugins")
-set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${debianScripts}/postinst ${debianScripts}/postrm)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
+    ${debianScripts}/preinst ${debianScripts}/postinst ${debianScripts}/postrm)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

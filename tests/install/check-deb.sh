@@ -3,8 +3,8 @@
 # Checks the Debian package without installing it: its control data and maintainer scripts,
 # its file list and modes (dpkg-deb), lintian, then its files unpacked into a scratch root
 # (dpkg -x): every library the programs load declared, desktop files, the store path
-# compiled into the programs, the store tool's key making, and the packaged program started
-# once from the unpacked application folder until it writes a score report. What postinst
+# and report paths compiled into the programs, the store tool's key making, and the packaged
+# program started once from the unpacked application folder until it writes a score report. What postinst
 # does as root (group, rights, two users) is tried by system-install.sh.
 #   usage: check-deb.sh [PACKAGE.deb]   (default: the one scripts/package made)
 # Exit status 77 (skipped) when there is no package.
@@ -30,6 +30,7 @@ echo "package $deb"
 
 prefix=/opt/pikora
 store=/var/lib/pikora/machine.reg
+report=/var/lib/pikora/report.txt
 work=$(mktemp -d /tmp/pikora-deb-XXXXXX)
 pid=
 cleanup()
@@ -64,20 +65,29 @@ control_data()
 
     dpkg-deb -e "$deb" "$work/control"
     local script
-    for script in postinst postrm; do
+    for script in preinst postinst postrm; do
         check "$script missing or not executable" test -x "$work/control/$script"
         check "$script: sh cannot read it" sh -n "$work/control/$script"
+    done
+    for script in postinst postrm; do
         check "$script does not use the store $store" grep -qF "store=$store" "$work/control/$script"
     done
-    check "postinst does not make the key with the packaged tool" \
-        grep -qF "$prefix/libexec/pikora/pikora-store ensure-key" "$work/control/postinst"
+    check "postinst does not make the state with the packaged tool and the group's rights" \
+        grep -qF "tool=$prefix/libexec/pikora/pikora-store" "$work/control/postinst"
+    check "postinst runs the tool with more than the group's rights" \
+        grep -qF 'setpriv --reuid=nobody --regid="$group" --clear-groups -- "$tool" "$@"' \
+        "$work/control/postinst"
+    check "postinst runs the store tool other than through asGroup" \
+        test -z "$(grep -E '"\$tool"' "$work/control/postinst" | grep -v setpriv)"
     # The only set-id modes the scripts give are the set-group-id bits of the shared folders;
-    # the program's override of earlier packages is looked for only to be removed.
+    # the overrides of earlier packages are looked for only to be removed.
     local setid
-    setid=$(grep -hE '\b[2-7][0-7]{3}\b' "$work/control/postinst" "$work/control/postrm" \
+    setid=$(grep -hE '\b[2-7][0-7]{3}\b' "$work/control/preinst" "$work/control/postinst" \
+        "$work/control/postrm" \
         | grep -vE '^\s*#' \
-        | grep -vE '(override root "\$group" [23]775 "\$(pictures|prefix)"|chmod 2775 "\$storeDir")$' \
-        | grep -vF '= "root $group 2755 $program" ]; then' || true)
+        | grep -vE '(override root "\$group" 2775 "\$pictures"|chmod 2775 "\$storeDir")$' \
+        | grep -vF -e '= "root $group 2755 $program" ]; then' \
+            -e '= "root $group 3775 $prefix" ]; then' || true)
     check "a maintainer script gives a set-id mode to something but a shared folder: $setid" \
         test -z "$setid"
 }
@@ -214,17 +224,23 @@ store_tool()
 }
 
 # The packaged program in its unpacked folder, with a store for a one-second game: at start it
-# saves its settings, at the first tick the game is over and the report is written beside
-# the application folder.
+# saves its settings, at the first tick the game is over and the report is written at the
+# path built in. A private mount namespace puts a scratch folder at /var/lib for it alone.
 packaged_program_runs()
 {
-    local app="$work/root$prefix/Pikora" state="$work/run.reg"
+    local app="$work/root$prefix/Pikora" state="$work/run.reg" varlib="$work/varlib"
     printf 'Windows Registry Editor Version 5.00\n\n%s\n"USE_TIMER"=dword:00000001\n"MAX_TIMER"=dword:00000001\n' \
         "$key" >"$state"
+    mkdir -p "$varlib/pikora"
+    local as_root=()
+    ((EUID == 0)) || as_root=(--map-root-user)
+    # shellcheck disable=SC2016 # expanded by the inner shell
     PIKORA_MACHINE_STORE="$state" QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
-        "$app/pikora" >"$work/pikora.log" 2>&1 &
+        unshare --mount "${as_root[@]}" sh -c 'mount --bind "$1" /var/lib && exec "$2"' \
+        sh "$varlib" "$app/pikora" >"$work/pikora.log" 2>&1 &
     pid=$!
-    local report="$work/root$prefix/report.txt"
+    # The report at the path built in proves that path.
+    local report="$varlib/${report#/var/lib/}"
     for _ in $(seq 150); do
         [[ -s "$report" ]] && break
         kill -0 "$pid" 2>/dev/null || break
