@@ -6,6 +6,7 @@
 #include "game/PictureCatalog.h"
 #include "platform/FileSystem.h"
 #include "platform/FilesOnlyPlatform.h"
+#include "platform/StoreFile.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -109,6 +110,32 @@ void BM_BuildCatalog(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * pictures);
 }
 
+// Reading a settings store of `bytes` bytes in the worst shape a member could give it: the
+// key, then one value whose first line starts with a long run of blanks and that goes on
+// over many continued lines. The "ns_per_byte" counter of the largest store may be at most
+// ten times that of a store as small as a real one.
+void BM_ReadStore(benchmark::State& state)
+{
+    const auto bytes = static_cast<std::size_t>(state.range(0));
+    std::string text = std::string(StoreFile::header) + "\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\X]\n";
+    text += "\"V\"=hex:" + std::string(bytes * 6 / 10, ' ') + "00,\\\n";
+    while (text.size() + 5 < bytes) {
+        text += "00,\\\n";
+    }
+    text += "00\n";
+    double seconds = 0;
+    for (auto _ : state) {
+        const std::clock_t start = std::clock();
+        StoreFile store(text);
+        benchmark::DoNotOptimize(store.value("HKEY_LOCAL_MACHINE\\SOFTWARE\\X", "V"));
+        seconds += static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
+    }
+    state.counters["ns_per_byte"]
+        = seconds * 1e9 / static_cast<double>(state.iterations()) / static_cast<double>(text.size());
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
+}
+
+BENCHMARK(BM_ReadStore)->Arg(1024)->Arg(1024 * 1024)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SortedListing)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FindFiles)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BuildCatalog)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
