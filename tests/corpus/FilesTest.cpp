@@ -143,7 +143,8 @@ TEST_F(CorpusFiles, ConfirmingSetupUnchangedKeepsTheBinaryListByteForByte)
 TEST_F(CorpusFiles, MarksWrittenIntoTheBinaryListKeepEveryOtherByte)
 {
     const std::string before = dir.read("mymain/.hidden");
-    const auto files = namesIn(dir / "mymain");
+    auto files = namesIn(dir / "mymain");
+    files.insert(std::lower_bound(files.begin(), files.end(), ".hidden.lock"), ".hidden.lock");
     FillPictureList(platform, setupFields);
     listed("good")->checked = false;
     listed("caf\xe9")->checked = false;
@@ -168,7 +169,7 @@ TEST_F(CorpusFiles, MarksWrittenIntoTheBinaryListKeepEveryOtherByte)
     EXPECT_EQ(words.count("GOOD"), 0u);
     EXPECT_EQ(words.count("CAF\xe9"), 0u);
     EXPECT_EQ(words.count("HIDDEN"), 1u);
-    EXPECT_EQ(namesIn(dir / "mymain"), files); // no temporary file left behind
+    EXPECT_EQ(namesIn(dir / "mymain"), files); // the list's lock file, no temporary
 }
 
 // `.hidden` holds one name a line, so a name with a line feed cannot be listed: written
@@ -204,7 +205,7 @@ TEST_F(CorpusFiles, AHiddenListThatCannotBeReadIsNeverReplaced)
         { "a folder", [](const fs::path& at) { fs::create_directory(at); }, EISDIR },
         { "a FIFO", [](const fs::path& at) { ::mkfifo(at.c_str(), 0644); }, EINVAL },
         { "a link to /dev/zero", [](const fs::path& at) { fs::create_symlink("/dev/zero", at); },
-            EINVAL },
+            ELOOP },
         { "a file without read rights",
             [](const fs::path& at) {
                 corpus::writeFile(at, "good.bmp\n");
@@ -369,11 +370,14 @@ TEST_F(CorpusStore, AStoreWithoutTheKeyIsLeftAsItIs)
         EXPECT_EQ(saved, -1);
         EXPECT_EQ(options(), std::vector<std::int32_t>(6, 0));
         EXPECT_TRUE(dir.read("machine.reg") == row.content) << "the store was changed";
-        EXPECT_EQ(namesIn(dir.path()), (std::vector<std::string> { "Pikora", "machine.reg" }));
+        EXPECT_EQ(namesIn(dir.path()),
+            (std::vector<std::string> { "Pikora", "machine.reg", "machine.reg.lock" }));
     }
 }
 
-TEST_F(CorpusStore, TenMegabytesOfOtherKeysAreKeptAndReadInBoundedTime)
+// Far larger than any real store (a member could make one to stall everyone's game): it
+// counts as unreadable, is read no further than its limit and is never written back.
+TEST_F(CorpusStore, TenMegabytesOfOtherKeysMakeTheStoreUnreadableAndLeaveItAsItIs)
 {
     std::string text = std::string(StoreFile::header) + "\r\n\r\n";
     for (int k = 0; text.size() < 10'000'000; ++k) {
@@ -386,13 +390,10 @@ TEST_F(CorpusStore, TenMegabytesOfOtherKeysAreKeptAndReadInBoundedTime)
     text += "[" + key + "]\r\n\"MAX_TIMER\"=dword:0000003c\r\n";
     corpus::writeFile(storePath, text);
     EXPECT_LT(loadAndSave(), 30.0);
-    EXPECT_EQ(loaded, 0);
-    EXPECT_EQ(options(), (std::vector<std::int32_t> { 1, 1, 0, 1, 1, 60 }));
-    const std::string after = dir.read("machine.reg");
-    EXPECT_EQ(after.substr(0, text.size()), text);
-    const StoreFile file(after);
-    ASSERT_TRUE(file.value(key, "USE_WORDS"));
-    EXPECT_EQ(file.value(key, "USE_WORDS")->bytes, (std::vector<std::uint8_t> { 1, 0, 0, 0 }));
+    EXPECT_EQ(loaded, -1);
+    EXPECT_EQ(saved, -1);
+    EXPECT_EQ(options(), std::vector<std::int32_t>(6, 0));
+    EXPECT_TRUE(dir.read("machine.reg") == text) << "the store was changed";
 }
 
 TEST_F(CorpusStore, TheFirstOfTwoKeysIsUsedAndTheSecondKeptUnchanged)
