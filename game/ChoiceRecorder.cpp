@@ -3,6 +3,7 @@
 
 #include "game/GameContext.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -42,8 +43,12 @@ void RecordChoice(GameContext& context, int slot, std::int64_t now)
     const std::time_t calendar = platform.calendarTime();
     ChoiceRow row;
     row.playedAt = isoLocalTime(platform.localTime(calendar));
-    row.roundStartedAt = isoLocalTime(
-        platform.localTime(calendar - static_cast<std::time_t>((responseMs + 500) / 1000)));
+    const auto before = [&](std::int64_t ms) {
+        return isoLocalTime(
+            platform.localTime(calendar - static_cast<std::time_t>((ms + 500) / 1000)));
+    };
+    row.roundStartedAt = before(responseMs);
+    row.gameStartedAt = before(std::max<std::int64_t>(now - catalog.builtAtMs(), responseMs));
     row.word = catalog.at(round.target).word;
     row.chosen = catalog.at(round.slotPicture[slot]).word;
     row.correct = round.slotPicture[slot] == round.target;

@@ -60,6 +60,7 @@ int BuildCatalog(PictureCatalog& catalog, PlatformServices& platform)
     // and keeps the entries made so far, each of them whole.
     try {
         catalog.clear();
+        catalog.setBuiltAtMs(platform.elapsedMs());
         const std::string folder = std::string(pictureFolder) + "\\";
         const auto files = platform.findFiles(folder + "*.bmp");
         if (files.empty()) {

@@ -44,10 +44,14 @@ public:
     // Choices judged since the catalogue was built: 0 before the first choice of a game.
     long long judgedChoices() const { return m_judgedChoices; }
     void countJudgedChoice() { ++m_judgedChoices; }
+    // When the catalogue was built, and so the game began (elapsed ms of the platform).
+    std::int64_t builtAtMs() const { return m_builtAtMs; }
+    void setBuiltAtMs(std::int64_t ms) { m_builtAtMs = ms; }
 
 private:
     static constexpr std::size_t initialRoom = 500;
     long long m_judgedChoices = 0;
+    std::int64_t m_builtAtMs = 0;
     std::vector<PictureEntry> m_entries;
 };
 

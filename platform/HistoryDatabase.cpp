@@ -180,7 +180,11 @@ Connection::Connection(const HistoryLocation& location, bool readOnly)
         m_database.setDatabaseName(text(location.database));
         m_database.setUserName(text(location.user));
         m_database.setPassword(text(location.password));
-        m_database.setConnectOptions(QStringLiteral("connect_timeout=5"));
+        // Nothing waits long for a server: connecting, a silent network (keepalives, and
+        // unacknowledged data) and, once connected, a statement or a lock it waits for.
+        m_database.setConnectOptions(
+            QStringLiteral("connect_timeout=2;keepalives=1;keepalives_idle=1;keepalives_interval=1;"
+                           "keepalives_count=2;tcp_user_timeout=2000"));
     }
     if (!m_database.open()) {
         fail(QStringLiteral("cannot open it"));
@@ -193,7 +197,11 @@ Connection::Connection(const HistoryLocation& location, bool readOnly)
         // copies them), and any learner of the group can roll it back and empty it.
         m_open = exec(QStringLiteral("PRAGMA journal_mode = TRUNCATE"));
     }
-    if (!sqlite && readOnly) {
+    if (!sqlite) {
+        m_open = exec(QStringLiteral("SET statement_timeout = %1").arg(readOnly ? 10000 : 2000))
+            && exec(QStringLiteral("SET lock_timeout = 1500"));
+    }
+    if (!sqlite && readOnly && m_open) {
         m_open = exec(QStringLiteral("SET SESSION CHARACTERISTICS AS TRANSACTION READ ONLY"));
     }
 }
@@ -240,24 +248,32 @@ std::optional<int> readSchemaVersion(Connection& connection, bool& foreign)
 {
     foreign = false;
     QSqlDatabase& database = connection.database();
-    // Listing the tables hides errors, so the file is read first: a file that is no
-    // database, or a server that went away, fails here.
     const bool sqlite = database.driverName() == QLatin1String("QSQLITE");
-    if (!connection.exec(sqlite ? QStringLiteral("SELECT COUNT(*) FROM sqlite_master")
-                                : QStringLiteral("SELECT 1"))) {
+    // The tables are looked up where the connection's own statements find them (PostgreSQL's
+    // search path, so a schema of the user's own works), and the query fails on a file that
+    // is no database or a server that went away.
+    QSqlQuery query(database);
+    const QString tables = sqlite
+        ? QStringLiteral("SELECT COUNT(*), SUM(name = 'pikora_schema') FROM sqlite_master"
+                         " WHERE type = 'table'")
+        : QStringLiteral("SELECT (SELECT COUNT(*) FROM pg_catalog.pg_tables"
+                         " WHERE schemaname = current_schema()),"
+                         " CASE WHEN to_regclass('pikora_schema') IS NULL THEN 0 ELSE 1 END");
+    if (!connection.run(query, tables) || !query.next()) {
         return std::nullopt;
     }
-    const QStringList tables = database.tables();
-    if (!tables.contains(QStringLiteral("pikora_schema"))) {
-        foreign = tables.contains(QStringLiteral("choices"))
-            || tables.contains(QStringLiteral("games"));
-        if (foreign) {
-            connection.setError("it holds tables named games or choices that are not Pikora's");
+    const int count = query.value(0).toInt();
+    if (query.value(1).toInt() == 0) {
+        // Pikora's tables go only into a database of their own, never beside another
+        // program's.
+        if (count > 0) {
+            foreign = true;
+            connection.setError("it holds other tables and none of Pikora's");
             return std::nullopt;
         }
         return 0;
     }
-    QSqlQuery query(database);
+    query.finish();
     if (!connection.run(query, QStringLiteral("SELECT MAX(version) FROM pikora_schema"))
         || !query.next()) {
         return std::nullopt;

@@ -55,9 +55,10 @@ private:
     std::string m_error;
 };
 
-// The version of the schema; 0 when the database holds none of Pikora's tables, nothing on
-// an error (a corrupt file, a lost server) and on a database whose tables are not Pikora's
-// (`foreign` set then); error() says why.
+// The version of the schema; 0 for an empty database, nothing on an error (a corrupt file,
+// a lost server) and on a database that holds other tables but none of Pikora's (`foreign`
+// set then); error() says why. Tables are found where the connection's search path finds
+// them.
 std::optional<int> readSchemaVersion(Connection& connection, bool& foreign);
 
 // Brings the schema up to schemaVersion, each step in a transaction of its own. Another

@@ -23,6 +23,7 @@ struct ChoiceRow
 {
     std::string playedAt; // ISO 8601 local time with its UTC offset
     std::string roundStartedAt; // the same form: when the round of this choice began
+    std::string gameStartedAt; // the same form: when the game of this choice began
     std::string word; // the target's word as shown
     std::string chosen; // the word of the picture chosen
     bool correct = false;

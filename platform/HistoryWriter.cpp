@@ -20,41 +20,54 @@ namespace pikora {
 
 using history::text;
 
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// A choice waiting to be written, with the game it belongs to (given when it was queued, so
+// that a game keeps its id however its rows are written).
+struct Pending
+{
+    ChoiceRow row;
+    std::string game;
+};
+
+} // namespace
+
 struct HistoryWriter::State
 {
     HistoryLocation location;
     std::string learner;
     std::string machine;
     Reporter report;
-    std::chrono::seconds retry;
 
     std::mutex mutex;
     std::condition_variable wake;
     std::condition_variable idle;
-    std::deque<ChoiceRow> queue;
+    std::deque<Pending> queue;
+    std::string currentGame;
     bool busy = false;
+    // The last try failed and nothing was queued since: flush() need not wait for the next.
+    bool waitingToRetry = false;
     bool stopping = false;
-    // Past it, choices still queued at the end are dropped: a slow server must not keep a
+    // Past it, choices still queued at the end are given up: a slow server must not keep a
     // finished program running for long.
-    std::chrono::steady_clock::time_point stopDeadline;
+    Clock::time_point stopDeadline;
     bool overflowReported = false;
-    // A dropped row began a game: the next row taken begins it instead.
-    bool nextStartsGame = false;
 
     // Writer thread only.
     std::optional<history::Connection> connection;
-    std::optional<std::chrono::steady_clock::time_point> lastOpenAttempt;
     bool failing = false;
-    std::string gameId;
     // A Qt thread rather than a std::thread: Qt releases what it keeps for the thread's
     // database connections only for threads of its own.
     std::unique_ptr<QThread> thread;
 
     void run();
     bool ensureOpen();
-    bool writeRow(const ChoiceRow& row);
-    bool insertGame(QSqlQuery& query, const ChoiceRow& row);
-    bool updateTallies(QSqlQuery& query, const ChoiceRow& row);
+    bool writeBatch(const std::vector<Pending>& batch);
+    bool writeRow(QSqlQuery& query, const Pending& pending);
+    bool insertGame(QSqlQuery& query, const Pending& pending);
+    bool updateTallies(QSqlQuery& query, const Pending& pending);
     void failed(const std::string& why);
 };
 
@@ -67,15 +80,14 @@ void toStandardError(const std::string& line)
 
 } // namespace
 
-HistoryWriter::HistoryWriter(HistoryLocation location, std::string learner, std::string machine,
-    Reporter report, int retrySeconds)
+HistoryWriter::HistoryWriter(
+    HistoryLocation location, std::string learner, std::string machine, Reporter report)
     : m_state(std::make_unique<State>())
 {
     m_state->location = std::move(location);
     m_state->learner = std::move(learner);
     m_state->machine = std::move(machine);
     m_state->report = report ? std::move(report) : Reporter(toStandardError);
-    m_state->retry = std::chrono::seconds(retrySeconds);
     m_state->thread.reset(QThread::create([state = m_state.get()] { state->run(); }));
     m_state->thread->start();
 }
@@ -85,7 +97,7 @@ HistoryWriter::~HistoryWriter()
     {
         std::lock_guard lock(m_state->mutex);
         m_state->stopping = true;
-        m_state->stopDeadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        m_state->stopDeadline = Clock::now() + stopLimit;
     }
     m_state->wake.notify_one();
     m_state->thread->wait();
@@ -95,19 +107,22 @@ void HistoryWriter::write(ChoiceRow row)
 {
     {
         std::lock_guard lock(m_state->mutex);
+        // The game's id is given here, so that a game whose first choice is dropped is
+        // still a game of its own.
+        if (row.firstOfGame || m_state->currentGame.empty()) {
+            m_state->currentGame = QUuid::createUuid().toString(QUuid::WithoutBraces).toStdString();
+        }
         if (m_state->queue.size() >= queueLimit) {
             if (!m_state->overflowReported) {
                 m_state->overflowReported = true;
                 m_state->report("pikora: history of choices falls behind ("
                     + m_state->location.describe() + "); choices are dropped");
             }
-            m_state->nextStartsGame = m_state->nextStartsGame || row.firstOfGame;
             return;
         }
         m_state->overflowReported = false;
-        row.firstOfGame = row.firstOfGame || m_state->nextStartsGame;
-        m_state->nextStartsGame = false;
-        m_state->queue.push_back(std::move(row));
+        m_state->waitingToRetry = false;
+        m_state->queue.push_back(Pending { std::move(row), m_state->currentGame });
     }
     m_state->wake.notify_one();
 }
@@ -115,35 +130,58 @@ void HistoryWriter::write(ChoiceRow row)
 void HistoryWriter::flush()
 {
     std::unique_lock lock(m_state->mutex);
-    m_state->idle.wait(lock, [this] { return m_state->queue.empty() && !m_state->busy; });
+    m_state->idle.wait(lock,
+        [this] { return (m_state->queue.empty() || m_state->waitingToRetry) && !m_state->busy; });
 }
 
 void HistoryWriter::State::run()
 {
     std::unique_lock lock(mutex);
+    std::optional<Clock::time_point> retryAt;
+    bool triedWhileStopping = false;
     for (;;) {
-        wake.wait(lock, [this] { return stopping || !queue.empty(); });
-        if (queue.empty()) {
-            break; // stopping, and everything is written
+        const auto ready = [&] {
+            return stopping || (!queue.empty() && (!retryAt || Clock::now() >= *retryAt));
+        };
+        if (retryAt) {
+            wake.wait_until(lock, *retryAt, ready);
+        } else {
+            wake.wait(lock, ready);
         }
-        if (stopping && std::chrono::steady_clock::now() > stopDeadline) {
+        if (queue.empty()) {
+            if (stopping) {
+                break; // everything is written
+            }
+            continue;
+        }
+        if (!ready()) {
+            continue;
+        }
+        // At the end: go on while the database takes rows, and try once more when it has
+        // been failing, but never past the deadline.
+        if (stopping && (Clock::now() > stopDeadline || (failing && triedWhileStopping))) {
             report("pikora: history of choices: " + std::to_string(queue.size())
                 + " choices not recorded at the end (" + location.describe() + ")");
             queue.clear();
             break;
         }
-        ChoiceRow row = std::move(queue.front());
-        queue.pop_front();
+        triedWhileStopping = stopping;
+        const std::vector<Pending> batch(queue.begin(), queue.end());
         busy = true;
         lock.unlock();
-        // Before opening: a game whose first row is dropped still gets an id of its own.
-        if (row.firstOfGame || gameId.empty()) {
-            gameId = QUuid::createUuid().toString(QUuid::WithoutBraces).toStdString();
+        const bool written = ensureOpen() && writeBatch(batch);
+        if (written && failing) {
+            report("pikora: history of choices recorded again (" + location.describe() + ")");
         }
-        if (ensureOpen() && writeRow(row)) {
-            failing = false;
-        }
+        failing = !written;
         lock.lock();
+        if (written) {
+            queue.erase(queue.begin(), queue.begin() + static_cast<std::ptrdiff_t>(batch.size()));
+            retryAt.reset();
+        } else {
+            retryAt = Clock::now() + retryDelay;
+            waitingToRetry = queue.size() == batch.size();
+        }
         busy = false;
         idle.notify_all();
     }
@@ -155,7 +193,8 @@ void HistoryWriter::State::failed(const std::string& why)
     if (!failing) {
         report("pikora: history of choices not recorded (" + location.describe() + "): " + why);
     }
-    failing = true;
+    // A lost server or a replaced file: open afresh on the next try.
+    connection.reset();
 }
 
 bool HistoryWriter::State::ensureOpen()
@@ -163,36 +202,32 @@ bool HistoryWriter::State::ensureOpen()
     if (connection && connection->isOpen()) {
         return true;
     }
-    const auto now = std::chrono::steady_clock::now();
-    if (lastOpenAttempt && now - *lastOpenAttempt < retry) {
-        return false; // dropped quietly until the next attempt
-    }
-    lastOpenAttempt = now;
     connection.reset();
     connection.emplace(location, false);
     if (!connection->isOpen() || !history::migrate(*connection)) {
         failed(connection->error());
-        connection.reset();
         return false;
     }
     return true;
 }
 
-bool HistoryWriter::State::insertGame(QSqlQuery& query, const ChoiceRow& row)
+bool HistoryWriter::State::insertGame(QSqlQuery& query, const Pending& pending)
 {
+    const ChoiceRow& row = pending.row;
     const auto& options = row.options;
     return connection->run(query,
         QStringLiteral("INSERT INTO games (id, learner, machine, started_at, ended_at,"
                        " four_choices, show_spelling, hide_buttons, use_timer, use_words,"
                        " max_timer) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
                        " ON CONFLICT (id) DO NOTHING"),
-        { text(gameId), text(learner), text(machine), text(row.roundStartedAt), text(row.playedAt),
-            options.fourChoices, options.showSpelling, options.hideButtons, options.useTimer,
-            options.useWords, options.maxTimer });
+        { text(pending.game), text(learner), text(machine), text(row.gameStartedAt),
+            text(row.playedAt), options.fourChoices, options.showSpelling, options.hideButtons,
+            options.useTimer, options.useWords, options.maxTimer });
 }
 
-bool HistoryWriter::State::updateTallies(QSqlQuery& query, const ChoiceRow& row)
+bool HistoryWriter::State::updateTallies(QSqlQuery& query, const Pending& pending)
 {
+    const ChoiceRow& row = pending.row;
     const QString day = text(row.playedAt.substr(0, 10));
     const int right = row.correct ? 1 : 0;
     if (!connection->run(query,
@@ -212,7 +247,7 @@ bool HistoryWriter::State::updateTallies(QSqlQuery& query, const ChoiceRow& row)
         return false;
     }
     if (!connection->run(query, QStringLiteral("SELECT response_ms FROM choices WHERE game = ?"),
-            { text(gameId) })) {
+            { text(pending.game) })) {
         return false;
     }
     std::vector<int> times;
@@ -222,26 +257,35 @@ bool HistoryWriter::State::updateTallies(QSqlQuery& query, const ChoiceRow& row)
     return connection->run(query,
         QStringLiteral("UPDATE games SET ended_at = ?, choices_made = choices_made + 1,"
                        " rights = rights + ?, median_ms = ? WHERE id = ?"),
-        { text(row.playedAt), right, history::medianOf(std::move(times)), text(gameId) });
+        { text(row.playedAt), right, history::medianOf(std::move(times)), text(pending.game) });
 }
 
-bool HistoryWriter::State::writeRow(const ChoiceRow& row)
+bool HistoryWriter::State::writeRow(QSqlQuery& query, const Pending& pending)
+{
+    const ChoiceRow& row = pending.row;
+    return insertGame(query, pending)
+        && connection->run(query,
+            QStringLiteral("INSERT INTO choices (played_at, learner, machine, game, word,"
+                           " chosen, correct, response_ms, mode, choices)"
+                           " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+            { text(row.playedAt), text(learner), text(machine), text(pending.game), text(row.word),
+                text(row.chosen), row.correct ? 1 : 0, static_cast<qlonglong>(row.responseMs),
+                text(row.mode), row.choices })
+        && updateTallies(query, pending);
+}
+
+bool HistoryWriter::State::writeBatch(const std::vector<Pending>& batch)
 {
     std::string why;
     {
         // The query goes before the connection can.
         QSqlDatabase& database = connection->database();
         QSqlQuery query(database);
-        const bool done = database.transaction() && insertGame(query, row)
-            && connection->run(query,
-                QStringLiteral("INSERT INTO choices (played_at, learner, machine, game, word,"
-                               " chosen, correct, response_ms, mode, choices)"
-                               " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                { text(row.playedAt), text(learner), text(machine), text(gameId), text(row.word),
-                    text(row.chosen), row.correct ? 1 : 0, static_cast<qlonglong>(row.responseMs),
-                    text(row.mode), row.choices })
-            && updateTallies(query, row) && database.commit();
-        if (done) {
+        bool done = database.transaction();
+        for (std::size_t i = 0; done && i < batch.size(); ++i) {
+            done = writeRow(query, batch[i]);
+        }
+        if (done && database.commit()) {
             return true;
         }
         why = connection->error();
@@ -252,9 +296,6 @@ bool HistoryWriter::State::writeRow(const ChoiceRow& row)
         database.rollback();
     }
     failed(why);
-    // A lost server or a replaced file: open afresh on the next choice.
-    connection.reset();
-    lastOpenAttempt.reset();
     return false;
 }
 
