@@ -41,6 +41,11 @@ expect 2 "--since wants a date" "$tool" --since 2026-13-01 --csv "$work/a.csv"
 sqlite3 "$work/history.sqlite" "UPDATE choices SET word = '=HYPERLINK(\"x\")', chosen = '@SUM(1)'
     WHERE rowid = (SELECT min(rowid) FROM choices WHERE learner = 'ann')"
 before=$(sha256sum <"$work/history.sqlite")
+ln -s history.sqlite "$work/link.html"
+expect 2 "is the history itself" "$tool" --history "$work/history.sqlite" --html "$work/link.html"
+expect 2 "is the history itself" "$tool" --history "$work/history.sqlite" --csv "$work/history.sqlite"
+expect 2 "--since wants a date" "$tool" --since 2026/01/01 --csv "$work/a.csv"
+expect 0 "no choices of nobody" "$tool" --history "$work/history.sqlite" --learner nobody --csv "$work/a.csv"
 "$tool" --history "$work/history.sqlite" --learner ann --html "$work/page.html" --csv "$work/rows.csv"
 [[ "$(sha256sum <"$work/history.sqlite")" == "$before" ]] || fail "the history was written to"
 [[ "$(wc -l <"$work/rows.csv")" == 601 ]] || fail "CSV: $(wc -l <"$work/rows.csv") lines, not 601"

@@ -6,10 +6,14 @@
 #include "platform/HistoryLocation.h"
 #include "platform/HistoryReader.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
+#include <sys/stat.h>
+#include <vector>
 
 #include <QCoreApplication>
 #include <QDate>
@@ -73,8 +77,16 @@ bool parse(int argc, char** argv, Options& options, std::string& problem)
         problem = "nothing to write: give --html, --csv or both";
         return false;
     }
-    if (!options.since.empty()
-        && (options.since.size() != 10 || daysBetween(options.since, options.since) != 0)) {
+    const auto isDate = [](const std::string& text) {
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            const bool dash = i == 4 || i == 7;
+            if (dash ? text[i] != '-' : (text[i] < '0' || text[i] > '9')) {
+                return false;
+            }
+        }
+        return text.size() == 10 && daysBetween(text, text) == 0;
+    };
+    if (!options.since.empty() && !isDate(options.since)) {
         problem = "--since wants a date YYYY-MM-DD, not " + options.since;
         return false;
     }
@@ -98,6 +110,39 @@ std::string pageFor(HistoryReader& reader, const Options& options)
         ? "Every choice recorded until " + today
         : "Choices from " + options.since + " to " + today;
     return progress::progressPage(learners, period + ".");
+}
+
+// The file a path names, by identity: device and inode, if it is there.
+std::optional<std::pair<dev_t, ino_t>> identityOf(const std::string& path)
+{
+    struct stat st = {};
+    if (::stat(path.c_str(), &st) != 0) {
+        return std::nullopt;
+    }
+    return std::make_pair(st.st_dev, st.st_ino);
+}
+
+// What an output may not be: the history (or its journal), or the other output.
+std::string outputProblem(const Options& options, const HistoryLocation& location)
+{
+    std::vector<std::string> kept;
+    if (location.kind == HistoryLocation::Kind::SqliteFile) {
+        kept = { location.file, location.file + "-journal", location.file + "-wal" };
+    }
+    for (const std::string* output : { &options.html, &options.csv }) {
+        const auto identity = output->empty() ? std::nullopt : identityOf(*output);
+        for (const std::string& other : kept) {
+            if (identity && identity == identityOf(other)) {
+                return *output + " is the history itself (" + other + "); it is never written";
+            }
+        }
+    }
+    if (!options.html.empty() && !options.csv.empty()
+        && (options.html == options.csv
+            || (identityOf(options.html) && identityOf(options.html) == identityOf(options.csv)))) {
+        return "--html and --csv name the same file";
+    }
+    return std::string();
 }
 
 bool write(const std::string& path, const std::string& content)
@@ -133,11 +178,21 @@ int main(int argc, char** argv)
         return usage("--history: " + problem);
     }
     const HistoryLocation& location = *parsed;
+    if (const std::string outputs = outputProblem(options, location); !outputs.empty()) {
+        return usage(outputs);
+    }
     std::string error;
     auto reader = HistoryReader::open(location, error);
     if (!reader) {
         std::fprintf(stderr, "pikora-progress: %s\n", error.c_str());
         return 1;
+    }
+    if (!options.learner.empty()) {
+        const auto names = reader->learners();
+        if (std::find(names.begin(), names.end(), options.learner) == names.end()) {
+            std::fprintf(stderr, "pikora-progress: no choices of %s are recorded\n",
+                options.learner.c_str());
+        }
     }
     if (!options.html.empty()) {
         const std::string page = pageFor(*reader, options);
