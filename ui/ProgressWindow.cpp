@@ -216,7 +216,8 @@ void ProgressWindow::showSummary(bool byMonth)
     const auto& summary = m_summary;
     m_status->setText(summary.choices == 0
             ? tr("No choices recorded in this period.")
-            : tr("%1 choices, %2% right").arg(summary.choices).arg(summary.rightPercent()));
+            : tr("%1 choices, %2% right")
+                  .arg(QString::number(summary.choices), QString::number(summary.rightPercent())));
 
     clearChart(m_shareChart);
     for (const WordSeries& word : summary.series) {
@@ -246,7 +247,8 @@ void ProgressWindow::showSummary(bool byMonth)
     m_practice->clear();
     for (const PracticeWord& word : summary.practice) {
         m_practice->addTopLevelItem(new QTreeWidgetItem({ QString::fromStdString(word.word),
-            tr("%1% of %2").arg(word.recentPercent()).arg(word.recentTries),
+            tr("%1% of %2")
+                .arg(QString::number(word.recentPercent()), QString::number(word.recentTries)),
             QString::number(word.tries) }));
     }
     m_confusions->clear();

@@ -128,7 +128,8 @@ TEST_P(ProgressInLanguage, TheWindowSpeaksTheLanguage)
 INSTANTIATE_TEST_SUITE_P(Languages, ProgressInLanguage,
     ::testing::Values(
         ProgressLanguage { "de", "Lernfortschritt", "900 Antworten", "Wort", Qt::LeftToRight },
-        ProgressLanguage { "ar", "التقدم", "الإجابات: 900", "الكلمة", Qt::RightToLeft }),
+        ProgressLanguage { "ar", "التقدم", "الإجابات: 900", "الكلمة", Qt::RightToLeft },
+        ProgressLanguage { "tr", "İlerleme", "900 yanıt", "Kelime", Qt::LeftToRight }),
     [](const ::testing::TestParamInfo<ProgressLanguage>& info) {
         return std::string(info.param.language);
     });
