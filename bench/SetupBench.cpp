@@ -8,6 +8,7 @@
 #include "ui/Setup.h"
 #include "ui/SetupLogic.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include <QCoreApplication>
@@ -46,6 +47,35 @@ void BM_OpenSetup(benchmark::State& state)
 }
 
 BENCHMARK(BM_OpenSetup)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// Setup's OK after Clear All: every picture's mark written, in one rewrite of the list.
+void BM_ClearAllOk(benchmark::State& state)
+{
+    const auto pictures = static_cast<int>(state.range(0));
+    const auto folder = folders.appFolder(pictures);
+    std::filesystem::current_path(folder);
+    FilesOnlyPlatform platform;
+    SetupFields fields;
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::filesystem::remove(folder / "mymain" / ".hidden");
+        FillPictureList(platform, fields);
+        for (auto& item : fields.pictures) {
+            item.checked = false;
+        }
+        state.ResumeTiming();
+        ApplyPictureSelection(platform, fields);
+    }
+    FillPictureList(platform, fields);
+    const bool allHidden = std::none_of(fields.pictures.begin(), fields.pictures.end(),
+        [](const PictureListItem& item) { return item.checked; });
+    std::filesystem::remove(folder / "mymain" / ".hidden");
+    if (!allHidden) {
+        state.SkipWithError("a picture stayed in play");
+    }
+}
+
+BENCHMARK(BM_ClearAllOk)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace pikora

@@ -120,4 +120,20 @@ int SaveSettings(GameContext& context)
     return 0;
 }
 
+int SaveChangedSettings(GameContext& context, const GameSettings& before)
+{
+    auto key = context.platform.openSettingsKey(settingsKeyPath);
+    if (!key) {
+        return -1;
+    }
+    for (const auto& option : options) {
+        if (context.settings.*option.field != before.*option.field) {
+            key->setValue(
+                option.name, valueTypeNumber, numberBytes(context.settings.*option.field));
+        }
+    }
+    key->close();
+    return 0;
+}
+
 } // namespace pikora

@@ -51,5 +51,9 @@ std::string reportPathFor(const std::string& appFolder);
 int LoadSettings(GameContext& context);
 // 0, or -1 when the key cannot be opened; a failed write of the file is not reported.
 int SaveSettings(GameContext& context);
+// Saves only the options whose value differs from `before` (what the window showed), into
+// the store as it is now: another program's changes to the other options stay. 0, or -1
+// when the key cannot be opened.
+int SaveChangedSettings(GameContext& context, const GameSettings& before);
 
 } // namespace pikora

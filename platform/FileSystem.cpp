@@ -260,7 +260,7 @@ std::vector<FoundFile> FileSystem::findFiles(const std::string& pattern)
         return found;
     }
     std::string hiddenContent;
-    readWholeFile(hiddenListPath(folder), hiddenContent, sharedFileLimit);
+    readWholeFile(hiddenListPath(folder), hiddenContent, hiddenListLimit);
     std::unordered_set<std::string_view> hiddenNames;
     for (auto line : hiddenLines(hiddenContent)) {
         hiddenNames.insert(line);
@@ -303,7 +303,7 @@ int FileSystem::readHiddenMark(const std::string& path, bool& hidden)
         return error;
     }
     std::string content;
-    readWholeFile(hiddenListPath(folder), content, sharedFileLimit);
+    readWholeFile(hiddenListPath(folder), content, hiddenListLimit);
     hidden = listsName(content, name);
     return 0;
 }
@@ -318,7 +318,7 @@ int FileSystem::writeHiddenMark(const std::string& path, bool hidden)
         // Read first without the lock: a name that is not listed needs neither the lock nor
         // a list made for it.
         std::string content;
-        readWholeFile(hiddenListPath(folder), content, sharedFileLimit);
+        readWholeFile(hiddenListPath(folder), content, hiddenListLimit);
         if (!listsName(content, name)) {
             return 0;
         }
@@ -330,7 +330,8 @@ int FileSystem::writeHiddenMark(const std::string& path, bool hidden)
     // Locked from the read to the replacement: a mark that another program sets or clears
     // in between would otherwise be undone.
     FileUpdate update;
-    const int error = update.begin(hiddenListPath(folder), FileUpdate::Access::CreateRead);
+    const int error
+        = update.begin(hiddenListPath(folder), FileUpdate::Access::CreateRead, hiddenListLimit);
     if (error != 0) {
         return error; // never replace a list we could not read
     }
@@ -363,6 +364,73 @@ int FileSystem::writeHiddenMark(const std::string& path, bool hidden)
         }
     }
     return update.commit(updated);
+}
+
+int FileSystem::writeHiddenMarks(std::vector<HiddenMark>& marks)
+{
+    // Marks by folder, in the order given.
+    std::vector<std::pair<std::string, std::vector<std::pair<std::string, HiddenMark*>>>> folders;
+    for (auto& mark : marks) {
+        auto [folder, name] = splitFolder(localPath(mark.path));
+        mark.error = checkPresent(folder, name);
+        if (mark.error == 0 && mark.hidden && name.find('\n') != std::string::npos) {
+            mark.error = EINVAL; // see writeHiddenMark
+        }
+        if (mark.error != 0) {
+            continue;
+        }
+        auto at = std::find_if(folders.begin(), folders.end(),
+            [&](const auto& entry) { return entry.first == folder; });
+        if (at == folders.end()) {
+            at = folders.insert(folders.end(), { folder, {} });
+        }
+        at->second.emplace_back(std::move(name), &mark);
+    }
+    int listError = 0;
+    for (auto& [folder, named] : folders) {
+        // One locked rewrite of the list for all of the folder's marks.
+        FileUpdate update;
+        int error
+            = update.begin(hiddenListPath(folder), FileUpdate::Access::CreateRead, hiddenListLimit);
+        if (error == 0) {
+            std::unordered_set<std::string_view> shown;
+            std::unordered_set<std::string_view> hide;
+            for (const auto& [name, mark] : named) {
+                (mark->hidden ? hide : shown).insert(name);
+            }
+            const std::string& content = update.content();
+            std::string updated;
+            updated.reserve(content.size());
+            std::unordered_set<std::string_view> listed;
+            for (std::size_t start = 0; start < content.size();) {
+                auto end = content.find('\n', start);
+                const std::size_t next = end == std::string::npos ? content.size() : end + 1;
+                std::string_view line(content.data() + start,
+                    (end == std::string::npos ? content.size() : end) - start);
+                if (!line.empty() && line.back() == '\r') {
+                    line.remove_suffix(1);
+                }
+                if (shown.count(line) == 0) {
+                    updated.append(content, start, next - start);
+                    listed.insert(line);
+                }
+                start = next;
+            }
+            for (const auto& [name, mark] : named) {
+                if (mark->hidden && listed.insert(name).second) {
+                    if (!updated.empty() && updated.back() != '\n') {
+                        updated += '\n';
+                    }
+                    updated += name + '\n';
+                }
+            }
+            error = updated == content ? 0 : update.commit(updated);
+        }
+        if (error != 0) {
+            listError = error; // the list stays as it was
+        }
+    }
+    return listError;
 }
 
 std::string FileSystem::modulePath()

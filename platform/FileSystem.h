@@ -30,6 +30,8 @@ public:
     std::vector<FoundFile> findFiles(const std::string& pattern);
     int readHiddenMark(const std::string& path, bool& hidden);
     int writeHiddenMark(const std::string& path, bool hidden);
+    // Many marks in one locked rewrite of each folder's list (see PlatformServices).
+    int writeHiddenMarks(std::vector<HiddenMark>& marks);
     std::string modulePath();
     int changeDirectory(const std::string& path);
     std::unique_ptr<TextAppender> openTextAppend(const std::string& path);

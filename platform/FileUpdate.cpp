@@ -150,7 +150,7 @@ namespace {
 
 // Opens a shared file to read: a descriptor, or -1 with `error` set (0 for a missing file
 // that `access` lets read as empty).
-int openShared(const std::string& path, FileUpdate::Access access, int& error)
+int openShared(const std::string& path, FileUpdate::Access access, std::size_t limit, int& error)
 {
     const int flags = access == FileUpdate::Access::ReadWrite ? O_RDWR : O_RDONLY;
     const int fd = ::open(path.c_str(), flags | sharedOpen);
@@ -160,7 +160,7 @@ int openShared(const std::string& path, FileUpdate::Access access, int& error)
     }
     struct stat st = {};
     error = checkRegular(fd, st);
-    if (error == 0 && static_cast<std::size_t>(st.st_size) > sharedFileLimit) {
+    if (error == 0 && static_cast<std::size_t>(st.st_size) > limit) {
         error = EFBIG;
     }
     if (error != 0) {
@@ -172,7 +172,7 @@ int openShared(const std::string& path, FileUpdate::Access access, int& error)
 
 } // namespace
 
-int FileUpdate::begin(const std::string& path, Access access)
+int FileUpdate::begin(const std::string& path, Access access, std::size_t limit)
 {
     release();
     m_path = path;
@@ -181,7 +181,7 @@ int FileUpdate::begin(const std::string& path, Access access)
     // A file that cannot be had makes no lock file; one that can is opened again under the
     // lock, since a save may have replaced it meanwhile.
     if (access == Access::ReadWrite) {
-        const int fd = openShared(path, access, error);
+        const int fd = openShared(path, access, limit, error);
         if (fd < 0) {
             return error;
         }
@@ -190,9 +190,9 @@ int FileUpdate::begin(const std::string& path, Access access)
     // Without the lock the file is still read: a program outside the group, or one that
     // waited too long, goes on with what is there and cannot save.
     m_lockFd = takeLock(lockPath(path), m_lockError);
-    const int fd = openShared(path, access, error);
+    const int fd = openShared(path, access, limit, error);
     if (fd >= 0) {
-        error = readAll(fd, m_content, sharedFileLimit);
+        error = readAll(fd, m_content, limit);
         ::close(fd);
     }
     if (error != 0) {

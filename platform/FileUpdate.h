@@ -15,8 +15,12 @@ namespace pikora {
 // symlink, accepts regular files only and never waits for a FIFO, and modes are set, never
 // copied from a file someone else made.
 
-// The most a shared list or store may hold; a larger file counts as unreadable.
+// The most the settings store may hold (a real one holds a few hundred bytes); a larger
+// file counts as unreadable.
 inline constexpr std::size_t sharedFileLimit = 1024 * 1024;
+// The most a folder's list of hidden pictures may hold: room for several hundred thousand
+// names, and still read in well under a second.
+inline constexpr std::size_t hiddenListLimit = 16 * 1024 * 1024;
 // The longest the window's thread waits for another program's lock.
 inline constexpr std::chrono::milliseconds lockWaitLimit { 1000 };
 
@@ -47,9 +51,9 @@ public:
 
     // Locks the file (waiting at most lockWaitLimit) and reads it. Returns 0 or an errno
     // code: ELOOP for a symlink, EINVAL for any other file that is not a regular one, EFBIG
-    // for one over sharedFileLimit. A lock that could not be had is no error here; commit() fails
+    // for one over `limit`. A lock that could not be had is no error here; commit() fails
     // then.
-    int begin(const std::string& path, Access access);
+    int begin(const std::string& path, Access access, std::size_t limit = sharedFileLimit);
     const std::string& content() const { return m_content; }
     bool locked() const { return m_lockFd >= 0; }
     // Replaces the file with `content` and ends the cycle; 0 or an errno code (EWOULDBLOCK

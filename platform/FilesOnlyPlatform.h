@@ -38,6 +38,10 @@ public:
     {
         return m_files.writeHiddenMark(path, hidden);
     }
+    int writeHiddenMarks(std::vector<HiddenMark>& marks) override
+    {
+        return m_files.writeHiddenMarks(marks);
+    }
     std::string modulePath() override { return m_files.modulePath(); }
     int changeDirectory(const std::string& path) override { return m_files.changeDirectory(path); }
     std::unique_ptr<TextAppender> openTextAppend(const std::string&) override { return nullptr; }

@@ -42,6 +42,10 @@ public:
     std::vector<FoundFile> findFiles(const std::string& pattern) override;
     int readHiddenMark(const std::string& path, bool& hidden) override;
     int writeHiddenMark(const std::string& path, bool hidden) override;
+    int writeHiddenMarks(std::vector<HiddenMark>& marks) override
+    {
+        return m_files.writeHiddenMarks(marks);
+    }
     std::string modulePath() override;
     int changeDirectory(const std::string& path) override;
     std::unique_ptr<TextAppender> openTextAppend(const std::string& path) override;

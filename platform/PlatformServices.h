@@ -45,6 +45,14 @@ struct FoundFile
     bool directory = false;
 };
 
+// A hidden mark to set or clear, and what became of it (0, or an errno code).
+struct HiddenMark
+{
+    std::string path;
+    bool hidden = false;
+    int error = 0;
+};
+
 // An open key of the per-machine settings store. Values are raw bytes with a type code
 // (1 string, 3 binary, 4 32-bit number), as the store keeps them. Writes are collected
 // and reach the disk together when the key is closed.
@@ -107,6 +115,16 @@ public:
     // 0, or an errno code.
     virtual int readHiddenMark(const std::string& path, bool& hidden) = 0;
     virtual int writeHiddenMark(const std::string& path, bool hidden) = 0;
+    // Sets or clears many marks; each mark's `error` says what became of it, and the result
+    // is an errno code when a folder's list could not be written (then none of that
+    // folder's marks changed). This default writes them one by one.
+    virtual int writeHiddenMarks(std::vector<HiddenMark>& marks)
+    {
+        for (auto& mark : marks) {
+            mark.error = writeHiddenMark(mark.path, mark.hidden);
+        }
+        return 0;
+    }
     virtual std::string modulePath() = 0;
     virtual int changeDirectory(const std::string& path) = 0;
     virtual std::unique_ptr<TextAppender> openTextAppend(const std::string& path) = 0;

@@ -50,27 +50,44 @@ void FillPictureList(PlatformServices& platform, SetupFields& fields)
     for (const auto& file : files) {
         // A name holding '\' cannot be addressed: its mark would land on another file.
         if (isAddressablePictureName(file.name)) {
-            pictures.push_back({ stemOf(file.name), !file.hidden });
+            pictures.push_back({ stemOf(file.name), !file.hidden, !file.hidden });
         }
     }
 }
 
 void ApplyPictureSelection(PlatformServices& platform, const SetupFields& fields)
 {
+    //: A message box: a picture could not be taken out of play or put back; %d is the
+    //: system's error number.
+    const QString format = QCoreApplication::translate("setup", "%d oops");
+    const auto oops = [&](int error) {
+        platform.messageBox(
+            QString(format).replace(QLatin1String("%d"), QString::number(error)).toStdString());
+    };
+    std::vector<HiddenMark> marks;
     for (const auto& item : fields.pictures) {
-        const std::string path = folderPrefix + item.label + ".bmp";
-        bool hidden = false;
-        // A path over the bound is refused like a missing file, never cut to name another.
-        int error = path.size() > pathBound ? ENAMETOOLONG : platform.readHiddenMark(path, hidden);
-        if (error == 0) {
-            error = platform.writeHiddenMark(path, !item.checked);
+        if (item.checked == item.shown) {
+            continue;
         }
-        if (error != 0) {
-            //: A message box: a picture could not be taken out of play or put back; %d is the
-            //: system's error number.
-            const QString format = QCoreApplication::translate("setup", "%d oops");
-            platform.messageBox(
-                QString(format).replace(QLatin1String("%d"), QString::number(error)).toStdString());
+        const std::string path = folderPrefix + item.label + ".bmp";
+        // A path over the bound is refused like a missing file, never cut to name another.
+        if (path.size() > pathBound) {
+            oops(ENAMETOOLONG);
+            continue;
+        }
+        marks.push_back({ path, !item.checked, 0 });
+    }
+    if (marks.empty()) {
+        return;
+    }
+    // One message for the list that could not be written, one for each picture that could
+    // not be marked.
+    if (const int listError = platform.writeHiddenMarks(marks); listError != 0) {
+        oops(listError);
+    }
+    for (const auto& mark : marks) {
+        if (mark.error != 0) {
+            oops(mark.error);
         }
     }
 }
@@ -80,13 +97,15 @@ void SetupOk(GameContext& context, SetupFields& fields)
     auto& platform = context.platform;
     auto& settings = context.settings;
     platform.pullFields(Window::Setup);
+    const GameSettings shown = settings;
     settings.field4 = fields.fourChoices == 1 ? 1 : 0;
     settings.spell = fields.showSpelling == 1 ? 1 : 0;
     settings.hideButtons = fields.hideWrongButtons != 0 ? 1 : 0;
     settings.useTimer = fields.useTimer != 0 ? 1 : 0;
     settings.useWords = fields.useWords != 0 ? 1 : 0;
     settings.maxTimer = ParseHms(fields.maxTimeText);
-    SaveSettings(context);
+    // Only what this window changed: another program's saves since it opened stay.
+    SaveChangedSettings(context, shown);
     ApplyPictureSelection(platform, fields);
     // After time-up the game stays finished: the main window takes no input and its report
     // stands, so a new round there could never be answered. The options and marks saved

@@ -14,6 +14,7 @@ struct PictureListItem
 {
     std::string label; // the file name up to its first '.'
     bool checked = false;
+    bool shown = false; // checked when the list was filled
 };
 
 // The Setup window's fields; the window pushes them to its controls and pulls them back.
@@ -40,7 +41,9 @@ void ShowSetupWindow(GameContext& context, SetupFields& fields);
 // listing order, checked unless it carries the hidden mark.
 void FillPictureList(PlatformServices& platform, SetupFields& fields);
 
-// Writes each item's check onto its picture file as the hidden mark (cleared when checked).
+// Writes the check of each item whose tick changed since the list was filled onto its
+// picture file as the hidden mark (cleared when checked), all in one rewrite of the list;
+// marks of pictures left as they were stay as another program may have set them.
 void ApplyPictureSelection(PlatformServices& platform, const SetupFields& fields);
 
 // The Setup window's OK: options saved, pictures marked, catalogue rebuilt, a new round.

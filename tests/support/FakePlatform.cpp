@@ -128,6 +128,11 @@ int FakePlatform::writeHiddenMark(const std::string& path, bool hidden)
     return m_files.writeHiddenMark(path, hidden);
 }
 
+int FakePlatform::writeHiddenMarks(std::vector<HiddenMark>& marks)
+{
+    return m_files.writeHiddenMarks(marks);
+}
+
 int FakePlatform::changeDirectory(const std::string& path)
 {
     changedDirectories.push_back(path);

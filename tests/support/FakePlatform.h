@@ -97,6 +97,7 @@ public:
     std::vector<FoundFile> findFiles(const std::string& pattern) override;
     int readHiddenMark(const std::string& path, bool& hidden) override;
     int writeHiddenMark(const std::string& path, bool hidden) override;
+    int writeHiddenMarks(std::vector<HiddenMark>& marks) override;
     std::string modulePath() override { return module; }
     int changeDirectory(const std::string& path) override;
     std::unique_ptr<TextAppender> openTextAppend(const std::string& path) override;

@@ -295,6 +295,33 @@ TEST_F(SetupTest, WithoutASettingsKeyOptionsChangeForThisRunOnly)
     EXPECT_EQ(dir.read("machine.reg").find("MAX_TIMER"), std::string::npos);
 }
 
+// Two games on one machine, each with Setup open: each OK saves only what its own window
+// changed, so neither undoes the other's options or marks.
+TEST_F(SetupTest, TwoGamesSetupsKeepEachOthersChanges)
+{
+    FakePlatform otherPlatform;
+    otherPlatform.storePath = platform.storePath;
+    otherPlatform.module = platform.module;
+    GameContext other { otherPlatform };
+    other.settings = context.settings;
+    SetupFields otherFields;
+    ShowSetupWindow(context, setupFields);
+    ShowSetupWindow(other, otherFields);
+
+    setupFields.hideWrongButtons = 1;
+    setupFields.pictures[0].checked = false; // cat
+    confirm();
+    otherFields.showSpelling = 0;
+    SetupOk(other, otherFields);
+
+    const StoreFile store(dir.read("machine.reg"));
+    const std::string key = std::string("HKEY_LOCAL_MACHINE\\") + settingsKeyPath;
+    EXPECT_EQ(store.value(key, "HIDEBUTTONS")->bytes, (std::vector<std::uint8_t> { 1, 0, 0, 0 }));
+    EXPECT_EQ(store.value(key, "SPELL")->bytes, (std::vector<std::uint8_t> { 0, 0, 0, 0 }));
+    EXPECT_FALSE(store.value(key, "FIELD4")) << "an option nobody changed was written";
+    EXPECT_EQ(dir.read("mymain/.hidden"), "cat.bmp\n");
+}
+
 TEST(AboutWindow, IsMadeOnceAndKeepsAConfirmedEdit)
 {
     FakePlatform platform;
