@@ -247,8 +247,11 @@ TEST_P(HistoryStore, ALockHeldElsewhereLosesNothingAndNeverHoldsTheProgramLong)
 {
     Lines lines;
     auto writer = std::make_unique<HistoryWriter>(location, "ann", "pc", lines.reporter());
-    writer->write(choice("CAT", "CAT", 500, true));
+    // A word is a file name: quotes, backslashes and what a script quotes with are words too.
+    const std::string hostile = "O'Hara\\ $pikora$ %1";
+    writer->write(choice(hostile, hostile, 500, true));
     writer->flush();
+    EXPECT_EQ(stored().at(0).word, hostile);
     {
         const auto other = holdLock();
         writer->write(choice("CAT", "DOG", 600));
