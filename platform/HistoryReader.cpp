@@ -3,6 +3,7 @@
 
 #include "HistoryDatabase.h"
 
+#include <cerrno>
 #include <sys/stat.h>
 
 namespace pikora {
@@ -44,8 +45,13 @@ HistoryReader::HistoryReader(std::unique_ptr<Impl> impl)
 HistoryReader::~HistoryReader() = default;
 
 std::unique_ptr<HistoryReader> HistoryReader::open(
-    const HistoryLocation& location, std::string& error)
+    const HistoryLocation& location, std::string& error, bool* empty)
 {
+    bool nothing = false;
+    if (empty == nullptr) {
+        empty = &nothing;
+    }
+    *empty = false;
     if (location.kind == HistoryLocation::Kind::None) {
         error = "no history of choices is kept";
         return nullptr;
@@ -54,6 +60,7 @@ std::unique_ptr<HistoryReader> HistoryReader::open(
     { };
     if (location.kind == HistoryLocation::Kind::SqliteFile
         && ::stat(location.file.c_str(), &status) != 0) {
+        *empty = errno == ENOENT;
         error = "no history at " + location.file;
         return nullptr;
     }
@@ -68,6 +75,7 @@ std::unique_ptr<HistoryReader> HistoryReader::open(
         return nullptr;
     }
     if (*version == 0) {
+        *empty = true;
         error = location.describe() + " is not a Pikora history (it has no table pikora_schema)";
         return nullptr;
     }

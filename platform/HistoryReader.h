@@ -22,8 +22,10 @@ class HistoryReader
 {
 public:
     // Nothing, with `error` set, for a file that does not exist, a database that is not a
-    // Pikora history, or one that cannot be read.
-    static std::unique_ptr<HistoryReader> open(const HistoryLocation& location, std::string& error);
+    // Pikora history, or one that cannot be read. `empty`, when given, is set when nothing
+    // was ever recorded there: no file yet, or an empty database.
+    static std::unique_ptr<HistoryReader> open(
+        const HistoryLocation& location, std::string& error, bool* empty = nullptr);
     ~HistoryReader();
     HistoryReader(const HistoryReader&) = delete;
     HistoryReader& operator=(const HistoryReader&) = delete;

@@ -4,17 +4,21 @@
 #include "platform/HistoryReader.h"
 
 #include <limits>
+#include <memory>
 
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDate>
 #include <QDateTimeAxis>
+#include <QElapsedTimer>
 #include <QGraphicsLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineSeries>
 #include <QSignalBlocker>
+#include <QThread>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -134,6 +138,14 @@ ProgressWindow::ProgressWindow(HistoryLocation location, std::string learner, QW
     m_practice = makeTable(control(practiceId), { tr("Word"), tr("Recently right"), tr("Tries") });
     m_confusions
         = makeTable(control(confusionsId), { tr("Word asked"), tr("Word chosen"), tr("Times") });
+    m_message = new QLabel(this);
+    m_message->setWordWrap(true);
+    m_message->setAlignment(Qt::AlignTop | Qt::AlignLeading);
+    m_message->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_message->setAutoFillBackground(true);
+    m_message->setGeometry(
+        control(shareChartId)->geometry().united(control(confusionsId)->geometry()));
+    m_message->hide();
     connect(m_learners, &QComboBox::activated, this, [this] {
         m_learner = m_learners->currentText().toStdString();
         showProgress();
@@ -142,7 +154,50 @@ ProgressWindow::ProgressWindow(HistoryLocation location, std::string learner, QW
     onButton(2, [this] { reject(); });
 }
 
-ProgressWindow::~ProgressWindow() = default;
+ProgressWindow::~ProgressWindow()
+{
+    // Every statement of a reading is bounded in time, so this wait is too.
+    if (m_reading) {
+        m_reading->disconnect(this);
+        m_reading->wait();
+        delete m_reading;
+    }
+}
+
+namespace {
+
+// Reads what the window shows, on the reading's own thread: the reader and its connection
+// are made, used and closed there.
+ProgressWindow::Reading readProgress(const HistoryLocation& location, const std::string& learner,
+    const std::string& from, const std::string& today)
+{
+    ProgressWindow::Reading reading;
+    std::unique_ptr<HistoryReader> reader
+        = HistoryReader::open(location, reading.error, &reading.nothingYet);
+    if (!reader) {
+        return reading;
+    }
+    reading.error.clear();
+    reading.learners = reader->learners();
+    reading.byMonth = drawnByMonth(reader->firstDay(learner, from), today);
+    reading.summary = summarizeProgress(reader->wordTallies(learner, from, reading.byMonth),
+        reader->confusions(learner, from), reader->games(learner, from));
+    reading.error = reader->error();
+    return reading;
+}
+
+} // namespace
+
+bool ProgressWindow::waitUntilRead(int ms)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (m_reading && timer.elapsed() < ms) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        QThread::msleep(5);
+    }
+    return !m_reading;
+}
 
 std::string ProgressWindow::since(const QDate& today) const
 {
@@ -152,13 +207,6 @@ std::string ProgressWindow::since(const QDate& today) const
 
 void ProgressWindow::refresh()
 {
-    if (!m_learners) {
-        return;
-    }
-    // Opened here once and kept for the picks of a learner or period: a server that does
-    // not answer keeps the window waiting once, not at every pick.
-    m_reader = HistoryReader::open(m_location, m_openError);
-    fillLearners(m_reader ? m_reader->learners() : std::vector<std::string> {});
     showProgress();
 }
 
@@ -184,35 +232,65 @@ void ProgressWindow::showError(const QString& text)
     m_practice->clear();
     m_confusions->clear();
     m_status->setText(text);
+    // The whole text, however long (a server's error may be), over the empty charts.
+    m_message->setText(text);
+    m_message->show();
+    m_message->raise();
 }
 
 void ProgressWindow::showProgress()
 {
-    HistoryReader* reader = m_reader.get();
-    if (reader == nullptr) {
-        showError(m_location.kind == HistoryLocation::Kind::None
-                ? tr("No history of choices is kept: the game has no report file.")
-                : tr("The history cannot be read: %1").arg(QString::fromStdString(m_openError)));
+    if (!m_learners) {
         return;
     }
-    reader->clearError(); // a failure of an earlier pick does not stand for this one
+    if (m_location.kind == HistoryLocation::Kind::None) {
+        showError(tr("No history of choices is kept: the game has no report file."));
+        return;
+    }
+    if (m_reading) {
+        m_readAgain = true; // read again for the newest picks once this reading is done
+        return;
+    }
+    m_status->setText(tr("Reading the history..."));
     // Read when shown: the window lives as long as the game, across midnight too.
     const QDate today = QDate::currentDate();
-    const std::string from = since(today);
-    const bool byMonth = drawnByMonth(
-        reader->firstDay(m_learner, from), today.toString(Qt::ISODate).toStdString());
-    m_summary = summarizeProgress(reader->wordTallies(m_learner, from, byMonth),
-        reader->confusions(m_learner, from), reader->games(m_learner, from));
-    if (!reader->error().empty()) {
-        showError(
-            tr("The history cannot be read: %1").arg(QString::fromStdString(reader->error())));
+    auto reading = std::make_shared<Reading>();
+    m_reading
+        = QThread::create([reading, location = m_location, learner = m_learner, from = since(today),
+                              day = today.toString(Qt::ISODate).toStdString()] {
+              *reading = readProgress(location, learner, from, day);
+          });
+    connect(m_reading, &QThread::finished, this, [this, reading] {
+        m_reading->deleteLater();
+        m_reading = nullptr;
+        showReading(*reading);
+        if (m_readAgain) {
+            m_readAgain = false;
+            showProgress();
+        }
+    });
+    m_reading->start();
+}
+
+void ProgressWindow::showReading(const Reading& reading)
+{
+    if (reading.nothingYet) {
+        fillLearners({});
+        showError(tr("No choices recorded yet."));
         return;
     }
-    showSummary(byMonth);
+    if (!reading.error.empty()) {
+        showError(tr("The history cannot be read: %1").arg(QString::fromStdString(reading.error)));
+        return;
+    }
+    fillLearners(reading.learners);
+    m_summary = reading.summary;
+    showSummary(reading.byMonth);
 }
 
 void ProgressWindow::showSummary(bool byMonth)
 {
+    m_message->hide();
     const auto& summary = m_summary;
     m_status->setText(summary.choices == 0
             ? tr("No choices recorded in this period.")

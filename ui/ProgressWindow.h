@@ -8,15 +8,12 @@
 #include <memory>
 
 class QChart;
+class QThread;
 class QChartView;
 class QComboBox;
 class QDate;
 class QLabel;
 class QTreeWidget;
-
-namespace pikora {
-class HistoryReader;
-}
 
 namespace pikora::ui {
 
@@ -34,34 +31,52 @@ public:
     ProgressWindow(HistoryLocation location, std::string learner, QWidget* owner);
     ~ProgressWindow() override;
 
-    // Opens the history afresh: the learners, then the picked learner's progress.
+    // Reads the history afresh on a thread of its own (the window says so meanwhile): the
+    // learners, then the picked learner's progress.
     void refresh();
+    // Whether a reading is under way; waitUntilRead lets events through until it is done
+    // (false when `ms` ran out first).
+    bool reading() const { return m_reading != nullptr; }
+    bool waitUntilRead(int ms = 20000);
 
     QComboBox* learnerBox() const { return m_learners; }
     QComboBox* periodBox() const { return m_periods; }
     QLabel* statusText() const { return m_status; }
+    QLabel* messageText() const { return m_message; }
     QChart* shareChart() const { return m_shareChart; }
     QChart* responseChart() const { return m_responseChart; }
     QTreeWidget* practiceList() const { return m_practice; }
     QTreeWidget* confusionList() const { return m_confusions; }
     const ProgressSummary& summary() const { return m_summary; }
 
+    // What one reading found.
+    struct Reading
+    {
+        std::vector<std::string> learners;
+        ProgressSummary summary;
+        bool byMonth = false;
+        bool nothingYet = false; // no choice was ever recorded
+        std::string error;
+    };
+
 private:
     void fillLearners(const std::vector<std::string>& learners);
     void showProgress();
+    void showReading(const Reading& reading);
     void showSummary(bool byMonth);
     void showError(const QString& text);
     // The first day of the picked period counted back from today, or empty for all time.
     std::string since(const QDate& today) const;
 
     HistoryLocation m_location;
-    std::unique_ptr<HistoryReader> m_reader; // null when the history cannot be read
-    std::string m_openError; // why m_reader is null
+    QThread* m_reading = nullptr;
+    bool m_readAgain = false; // the picks changed while a reading was under way
     std::string m_learner;
     ProgressSummary m_summary;
     QComboBox* m_learners = nullptr;
     QComboBox* m_periods = nullptr;
     QLabel* m_status = nullptr;
+    QLabel* m_message = nullptr; // a whole error text, over the charts
     QChart* m_shareChart = nullptr;
     QChart* m_responseChart = nullptr;
     QTreeWidget* m_practice = nullptr;

@@ -339,6 +339,14 @@
         <source>%1% of %2</source>
         <translation>%1% من %2</translation>
     </message>
+    <message>
+        <source>Reading the history...</source>
+        <translation>جارٍ قراءة السجل...</translation>
+    </message>
+    <message>
+        <source>No choices recorded yet.</source>
+        <translation>لم تُسجَّل أي إجابات بعد.</translation>
+    </message>
 </context>
 <context>
     <name>pikora::ui::Report</name>

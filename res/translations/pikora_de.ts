@@ -339,6 +339,14 @@
         <source>%1% of %2</source>
         <translation>%1 % von %2</translation>
     </message>
+    <message>
+        <source>Reading the history...</source>
+        <translation>Der Verlauf wird gelesen...</translation>
+    </message>
+    <message>
+        <source>No choices recorded yet.</source>
+        <translation>Noch keine Antworten aufgezeichnet.</translation>
+    </message>
 </context>
 <context>
     <name>pikora::ui::Report</name>

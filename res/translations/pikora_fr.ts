@@ -339,6 +339,14 @@
         <source>%1% of %2</source>
         <translation>%1 % sur %2</translation>
     </message>
+    <message>
+        <source>Reading the history...</source>
+        <translation>Lecture de l’historique...</translation>
+    </message>
+    <message>
+        <source>No choices recorded yet.</source>
+        <translation>Aucune réponse enregistrée pour l’instant.</translation>
+    </message>
 </context>
 <context>
     <name>pikora::ui::Report</name>

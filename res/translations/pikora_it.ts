@@ -339,6 +339,14 @@
         <source>%1% of %2</source>
         <translation>%1% su %2</translation>
     </message>
+    <message>
+        <source>Reading the history...</source>
+        <translation>Lettura della cronologia...</translation>
+    </message>
+    <message>
+        <source>No choices recorded yet.</source>
+        <translation>Nessuna risposta ancora registrata.</translation>
+    </message>
 </context>
 <context>
     <name>pikora::ui::Report</name>

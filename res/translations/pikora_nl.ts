@@ -339,6 +339,14 @@
         <source>%1% of %2</source>
         <translation>%1% van %2</translation>
     </message>
+    <message>
+        <source>Reading the history...</source>
+        <translation>De geschiedenis wordt gelezen...</translation>
+    </message>
+    <message>
+        <source>No choices recorded yet.</source>
+        <translation>Nog geen antwoorden vastgelegd.</translation>
+    </message>
 </context>
 <context>
     <name>pikora::ui::Report</name>

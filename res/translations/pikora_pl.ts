@@ -339,6 +339,14 @@
         <source>%1% of %2</source>
         <translation>%1% z %2</translation>
     </message>
+    <message>
+        <source>Reading the history...</source>
+        <translation>Odczytywanie historii...</translation>
+    </message>
+    <message>
+        <source>No choices recorded yet.</source>
+        <translation>Nie zapisano jeszcze żadnych odpowiedzi.</translation>
+    </message>
 </context>
 <context>
     <name>pikora::ui::Report</name>

@@ -339,6 +339,14 @@
         <source>%1% of %2</source>
         <translation>%1% de %2</translation>
     </message>
+    <message>
+        <source>Reading the history...</source>
+        <translation>A ler o histórico...</translation>
+    </message>
+    <message>
+        <source>No choices recorded yet.</source>
+        <translation>Ainda não há respostas registadas.</translation>
+    </message>
 </context>
 <context>
     <name>pikora::ui::Report</name>

@@ -339,6 +339,14 @@
         <source>%1% of %2</source>
         <translation>%1% из %2</translation>
     </message>
+    <message>
+        <source>Reading the history...</source>
+        <translation>Чтение истории...</translation>
+    </message>
+    <message>
+        <source>No choices recorded yet.</source>
+        <translation>Ответов пока не записано.</translation>
+    </message>
 </context>
 <context>
     <name>pikora::ui::Report</name>

@@ -339,6 +339,14 @@
         <source>%1% of %2</source>
         <translation>%%1 (%2 deneme)</translation>
     </message>
+    <message>
+        <source>Reading the history...</source>
+        <translation>Geçmiş okunuyor...</translation>
+    </message>
+    <message>
+        <source>No choices recorded yet.</source>
+        <translation>Henüz kaydedilmiş yanıt yok.</translation>
+    </message>
 </context>
 <context>
     <name>pikora::ui::Report</name>

@@ -339,6 +339,14 @@
         <source>%1% of %2</source>
         <translation>%1% з %2</translation>
     </message>
+    <message>
+        <source>Reading the history...</source>
+        <translation>Читання історії...</translation>
+    </message>
+    <message>
+        <source>No choices recorded yet.</source>
+        <translation>Відповідей поки не записано.</translation>
+    </message>
 </context>
 <context>
     <name>pikora::ui::Report</name>

@@ -339,6 +339,14 @@
         <source>%1% of %2</source>
         <translation>%1%（共 %2 次）</translation>
     </message>
+    <message>
+        <source>Reading the history...</source>
+        <translation>正在读取答题记录……</translation>
+    </message>
+    <message>
+        <source>No choices recorded yet.</source>
+        <translation>尚无答题记录。</translation>
+    </message>
 </context>
 <context>
     <name>pikora::ui::Report</name>

@@ -5,6 +5,8 @@
 #include "support/GameWindows.h"
 #include "ui/Translations.h"
 
+#include <filesystem>
+
 #include <QChart>
 #include <QComboBox>
 #include <QDir>
@@ -34,6 +36,7 @@ protected:
         chooseMenuCommand(ui::CPikoraDlg::progressCommand);
         ui::ProgressWindow* window = windows->progress();
         EXPECT_TRUE(window && window->isVisible());
+        EXPECT_TRUE(window && window->waitUntilRead());
         return window;
     }
 
@@ -66,14 +69,36 @@ TEST_F(ProgressWindowTest, SetupProgressShowsTheCurrentLearnersProgress)
     // Another learner, then a shorter period: read afresh each time.
     window->learnerBox()->setCurrentText("ben");
     emit window->learnerBox()->activated(window->learnerBox()->currentIndex());
+    ASSERT_TRUE(window->waitUntilRead());
     EXPECT_EQ(window->summary().choices, 900);
     window->periodBox()->setCurrentIndex(window->periodBox()->findData(7));
     emit window->periodBox()->activated(window->periodBox()->currentIndex());
+    ASSERT_TRUE(window->waitUntilRead());
     EXPECT_GT(window->summary().choices, 0);
     EXPECT_LT(window->summary().choices, 300);
     // Opened again, it is the same window.
     EXPECT_EQ(openProgress(), window);
     EXPECT_EQ(window->learnerBox()->currentText(), "ben");
+}
+
+// A history not made yet, or made empty, is no error: nothing was recorded yet. A history
+// that cannot be read shows its whole error, and the window never waits for it.
+TEST_F(ProgressWindowTest, ANewHistoryIsNoErrorAndAnUnreadableOneShowsItsWholeError)
+{
+    startGame();
+    std::filesystem::remove(history.file);
+    windows->setHistory(history);
+    ui::ProgressWindow* window = openProgress();
+    ASSERT_TRUE(window);
+    EXPECT_EQ(window->statusText()->text(), "No choices recorded yet.");
+    dir.write("history.sqlite", std::string(5000, 'x'));
+    window->refresh();
+    EXPECT_TRUE(window->reading());
+    EXPECT_EQ(window->statusText()->text(), "Reading the history...");
+    ASSERT_TRUE(window->waitUntilRead());
+    EXPECT_TRUE(window->messageText()->isVisible());
+    EXPECT_TRUE(window->messageText()->text().startsWith("The history cannot be read:"));
+    EXPECT_TRUE(window->messageText()->text().contains(QString::fromStdString(history.file)));
 }
 
 TEST_F(ProgressWindowTest, WithoutAHistoryTheWindowSaysSo)
