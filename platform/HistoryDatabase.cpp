@@ -170,10 +170,15 @@ Connection::Connection(const HistoryLocation& location, bool readOnly)
             }
         }
         m_database.setDatabaseName(text(location.file));
-        // A writer waits this long for a reader (the Progress window) or another writer.
-        m_database.setConnectOptions(readOnly
+        // A writer waits this long for a reader (the Progress window) or another writer. A
+        // reader that may write the file opens it so (and then writes nothing): after a
+        // crash in the middle of a write SQLite must roll the journal back before anyone
+        // can read, and a read-only connection cannot.
+        const bool recover = readOnly && ::access(location.file.c_str(), W_OK) == 0;
+        m_database.setConnectOptions(readOnly && !recover
                 ? QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=2000")
                 : QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000"));
+        m_queryOnly = recover;
     } else {
         m_database.setHostName(text(location.host));
         m_database.setPort(location.port);
@@ -191,6 +196,9 @@ Connection::Connection(const HistoryLocation& location, bool readOnly)
         return;
     }
     m_open = true;
+    if (m_queryOnly) {
+        m_open = exec(QStringLiteral("PRAGMA query_only = 1"));
+    }
     if (sqlite && !readOnly) {
         // The journal stays, emptied, between transactions rather than being made and
         // deleted by each writer; kept, it has the database file's group and mode (SQLite

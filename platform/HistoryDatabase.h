@@ -52,6 +52,7 @@ private:
     QString m_name;
     QSqlDatabase m_database;
     bool m_open = false;
+    bool m_queryOnly = false; // a reader that opened the file for writing, to recover it
     std::string m_error;
 };
 

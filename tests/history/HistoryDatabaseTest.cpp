@@ -17,7 +17,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <mutex>
+#include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
 
 #include <QSqlQuery>
 #include <gtest/gtest.h>
@@ -346,9 +348,8 @@ TEST_F(BrokenHistory, AFolderInPlaceOfTheFileIsReportedOnce)
     EXPECT_EQ(writeTwo(file("history.sqlite")), 0);
 }
 
-// In a shared sticky folder a journal deleted after each transaction could not be
-// deleted by another learner once a crash left it behind; it stays, empty, with the
-// database's mode.
+// The journal stays, empty, with the database's mode: any learner of the group can roll
+// it back after a crash.
 TEST_F(BrokenHistory, TheJournalIsKeptEmptyWithTheDatabasesMode)
 {
     {
@@ -362,6 +363,38 @@ TEST_F(BrokenHistory, TheJournalIsKeptEmptyWithTheDatabasesMode)
         std::filesystem::status(dir / "history.sqlite").permissions());
     std::string error;
     EXPECT_EQ(HistoryReader::open(file("history.sqlite"), error)->games("", "").size(), 1u);
+}
+
+// A writer killed in the middle of a transaction too large for its cache leaves the file
+// half written and its journal hot: a reader rolls it back and reads the history as it was.
+TEST_F(BrokenHistory, AHistoryLeftHalfWrittenByACrashIsReadAsItWasBefore)
+{
+    {
+        HistoryWriter writer(file("history.sqlite"), "ann", "pc");
+        writer.write(choice("CAT", "CAT", 500, true));
+    }
+    const pid_t child = ::fork();
+    if (child == 0) {
+        history::Connection connection(file("history.sqlite"), false);
+        const bool begun = connection.exec(QStringLiteral("PRAGMA cache_size = 1"))
+            && connection.exec(QStringLiteral("BEGIN"))
+            && connection.exec(QStringLiteral(
+                "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 20000)"
+                " INSERT INTO choices SELECT 't', 'ann', 'pc', 'g', 'W', 'W', 1, 1, 'picture', 2"
+                " FROM n"));
+        ::_exit(begun ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_EQ(status, 0);
+    ASSERT_GT(std::filesystem::file_size(dir / "history.sqlite-journal"), 0u);
+    std::string error;
+    auto reader = HistoryReader::open(file("history.sqlite"), error);
+    ASSERT_TRUE(reader) << error;
+    const auto games = reader->games("", "");
+    ASSERT_EQ(games.size(), 1u);
+    EXPECT_EQ(games[0].choices, 1);
+    EXPECT_TRUE(reader->error().empty()) << reader->error();
 }
 
 TEST_F(BrokenHistory, TheReaderNeitherMakesNorTakesAForeignDatabase)
