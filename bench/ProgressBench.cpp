@@ -33,6 +33,7 @@ double openMs(const HistoryLocation& history)
     ui::ProgressWindow window(history, currentLearner(), nullptr);
     window.refresh();
     window.show();
+    window.waitUntilRead(); // read on a thread of its own
     window.grab(); // drawn once, charts and lists included
     const double ms = msSince(start);
     if (window.summary().choices == 0 && history.file.find("full") != std::string::npos) {
