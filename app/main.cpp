@@ -2,7 +2,46 @@
 #include "app/PikoraApp.h"
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
 #include <sys/auxv.h>
+
+#include <xcb/xcb.h>
+
+namespace {
+
+// Whether the X display that the toolkit would use answers. Without one the toolkit aborts
+// (a core dump, and advice to reinstall that would not help), so the program says what is
+// wrong itself. Another platform named in QT_QPA_PLATFORM, or a Wayland session without X,
+// is left to the toolkit.
+bool displayAnswers(std::string& problem)
+{
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    const char* display = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    const bool defaultPlatform = platform == nullptr || *platform == '\0';
+    if (!defaultPlatform && std::strncmp(platform, "xcb", 3) != 0) {
+        return true;
+    }
+    if (display == nullptr || *display == '\0') {
+        if (defaultPlatform && wayland != nullptr && *wayland != '\0') {
+            return true;
+        }
+        problem = "no display to show the game on (DISPLAY is not set)";
+        return false;
+    }
+    int screen = 0;
+    xcb_connection_t* connection = xcb_connect(display, &screen);
+    const bool answers = xcb_connection_has_error(connection) == 0;
+    xcb_disconnect(connection);
+    if (!answers) {
+        problem = std::string("the display ") + display + " does not answer";
+    }
+    return answers;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -11,6 +50,13 @@ int main(int argc, char** argv)
     // caller's environment with those rights: refuse instead.
     if (getauxval(AT_SECURE) != 0) {
         std::fputs("pikora: will not run with set-user-id or set-group-id rights\n", stderr);
+        return 1;
+    }
+    if (std::string problem; !displayAnswers(problem)) {
+        std::fprintf(stderr,
+            "pikora: %s; start Pikora from a desktop session, or in a virtual X server "
+            "(xvfb-run pikora)\n",
+            problem.c_str());
         return 1;
     }
     // The program reads no command line, and the toolkit must not read its own options from

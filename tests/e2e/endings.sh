@@ -2,7 +2,8 @@
 # Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 # End to end, the ways a game ends before its report: Escape, the close box and the window
 # menu's Close each end the program with status 0 and, in the sanitizer build, without a
-# leak report; SIGTERM ends it within seconds once its sound is running.
+# leak report; SIGTERM ends it within seconds once its sound is running. Without a display
+# it ends at once with a message and status 1.
 #   usage: endings.sh BUILD-DIR CLOSE-WINDOW-PROGRAM
 set -euo pipefail
 
@@ -19,6 +20,32 @@ cat >>"$PIKORA_MACHINE_STORE" <<'STORE'
 "USE_TIMER"=dword:00000000
 "USE_WORDS"=dword:00000000
 STORE
+
+# Where no display answers the program says so and ends with status 1, touching nothing;
+# the tools need no display at all.
+store_before=$(sha256sum <"$PIKORA_MACHINE_STORE")
+free=$(for n in $(seq 90 99); do [[ -e /tmp/.X11-unix/X$n ]] || { echo "$n"; break; }; done)
+for display in unset ":$free"; do
+    status=0
+    if [[ $display == unset ]]; then
+        env -u DISPLAY -u QT_QPA_PLATFORM "$app/pikora" >"$work/no-display.log" 2>&1 || status=$?
+    else
+        env -u QT_QPA_PLATFORM DISPLAY="$display" "$app/pikora" >"$work/no-display.log" 2>&1 || status=$?
+    fi
+    ((status == 1)) || fail "DISPLAY $display: status $status, not 1: $(cat "$work/no-display.log")"
+    grep -q "^pikora: .*start Pikora from a desktop session" "$work/no-display.log" ||
+        fail "DISPLAY $display: no message: $(cat "$work/no-display.log")"
+done
+[[ "$(sha256sum <"$PIKORA_MACHINE_STORE")" == "$store_before" ]] || fail "the store changed without a display"
+tools_without_display()
+{
+    env -u DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/pikora-pack" --starter en "$work/starter" &&
+        env -u DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/pikora-pack" --check "$work/starter" &&
+        { env -u DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/pikora-progress" \
+            --history "$work/none.sqlite" --html "$work/page.html" 2>&1 || true; } | grep -q "no history"
+}
+tools_without_display >"$work/tools.log" 2>&1 || fail "a tool needs a display: $(cat "$work/tools.log")"
+echo "ok: without a display"
 
 # start_game: starts the program into `pid` and its window into `main`.
 start_game()
@@ -67,4 +94,4 @@ pid=
 ((status == 143 || status == 0)) || fail "SIGTERM: the program ended with status $status"
 echo "ok: SIGTERM (status $status)"
 
-echo "4 passed, 0 failed"
+echo "5 passed, 0 failed"
