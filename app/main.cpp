@@ -6,7 +6,6 @@
 #include <cstring>
 #include <string>
 #include <sys/auxv.h>
-
 #include <xcb/xcb.h>
 
 namespace {
