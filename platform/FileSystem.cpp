@@ -371,7 +371,9 @@ int FileSystem::writeHiddenMarks(std::vector<HiddenMark>& marks)
     // Marks by folder, in the order given.
     std::vector<std::pair<std::string, std::vector<std::pair<std::string, HiddenMark*>>>> folders;
     for (auto& mark : marks) {
-        auto [folder, name] = splitFolder(localPath(mark.path));
+        const auto split = splitFolder(localPath(mark.path));
+        const std::string& folder = split.first;
+        std::string name = split.second;
         mark.error = checkPresent(folder, name);
         if (mark.error == 0 && mark.hidden && name.find('\n') != std::string::npos) {
             mark.error = EINVAL; // see writeHiddenMark

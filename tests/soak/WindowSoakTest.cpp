@@ -224,8 +224,11 @@ protected:
         ASSERT_LE(context.clock.remainingSeconds, 0);
         ASSERT_EQ(context.round.roundStart, round.roundStart) << "a round on the finished game";
         ASSERT_EQ(tally.differences(context.catalog), "");
-        ASSERT_NE(
-            dir.read("machine.reg").find("\"MAX_TIMER\"=dword:000000f0"), std::string::npos);
+        // Saved: the option this Setup changed (the time it set was the time already in use).
+        ASSERT_NE(dir.read("machine.reg")
+                      .find(context.settings.useWords != 0 ? "\"USE_WORDS\"=dword:00000001"
+                                                           : "\"USE_WORDS\"=dword:00000000"),
+            std::string::npos);
 
         QTest::keyClick(report(), Qt::Key_Escape);
         ASSERT_FALSE(report()->isVisible());
