@@ -260,7 +260,7 @@ std::vector<FoundFile> FileSystem::findFiles(const std::string& pattern)
         return found;
     }
     std::string hiddenContent;
-    readWholeFile(hiddenListPath(folder), hiddenContent, hiddenListLimit);
+    readSharedFile(hiddenListPath(folder), hiddenContent, hiddenListLimit);
     std::unordered_set<std::string_view> hiddenNames;
     for (auto line : hiddenLines(hiddenContent)) {
         hiddenNames.insert(line);
@@ -303,7 +303,7 @@ int FileSystem::readHiddenMark(const std::string& path, bool& hidden)
         return error;
     }
     std::string content;
-    readWholeFile(hiddenListPath(folder), content, hiddenListLimit);
+    readSharedFile(hiddenListPath(folder), content, hiddenListLimit);
     hidden = listsName(content, name);
     return 0;
 }
@@ -318,7 +318,7 @@ int FileSystem::writeHiddenMark(const std::string& path, bool hidden)
         // Read first without the lock: a name that is not listed needs neither the lock nor
         // a list made for it.
         std::string content;
-        readWholeFile(hiddenListPath(folder), content, hiddenListLimit);
+        readSharedFile(hiddenListPath(folder), content, hiddenListLimit);
         if (!listsName(content, name)) {
             return 0;
         }

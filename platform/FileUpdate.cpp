@@ -282,6 +282,20 @@ int readWholeFile(const std::string& path, std::string& content, std::size_t lim
     return error;
 }
 
+int readSharedFile(const std::string& path, std::string& content, std::size_t limit)
+{
+    content.clear();
+    int error = 0;
+    // A missing file reads as empty.
+    const int fd = openShared(path, FileUpdate::Access::CreateRead, limit, error);
+    if (fd < 0) {
+        return error;
+    }
+    error = readAll(fd, content, limit);
+    ::close(fd);
+    return error;
+}
+
 int openSharedAppend(const std::string& path, mode_t sharedMode)
 {
     const mode_t mode = modeIn(splitFolder(path).first, sharedMode);

@@ -18,9 +18,9 @@ namespace pikora {
 // The most the settings store may hold (a real one holds a few hundred bytes); a larger
 // file counts as unreadable.
 inline constexpr std::size_t sharedFileLimit = 1024 * 1024;
-// The most a folder's list of hidden pictures may hold: room for several hundred thousand
-// names, and still read in well under a second.
-inline constexpr std::size_t hiddenListLimit = 16 * 1024 * 1024;
+// The most a folder's list of hidden pictures may hold: room for about 200,000 names, and
+// still read in a fraction of a second.
+inline constexpr std::size_t hiddenListLimit = 4 * 1024 * 1024;
 // The longest the window's thread waits for another program's lock.
 inline constexpr std::chrono::milliseconds lockWaitLimit { 1000 };
 
@@ -89,6 +89,10 @@ int openRegularFile(const std::string& path, const char* what, std::string& prob
 // any other file that is not a regular one, EFBIG past `limit` bytes).
 int readWholeFile(
     const std::string& path, std::string& content, std::size_t limit = std::size_t(-1));
+
+// Reads a shared file whole as a save would (no symlink followed, regular files only, at
+// most `limit` bytes), without its lock: 0 or an errno code.
+int readSharedFile(const std::string& path, std::string& content, std::size_t limit);
 
 // Opens a shared file for appending, made exclusively with modeIn(its folder, sharedMode)
 // when missing. A symlink, a file that is not regular or that has other names (hard links)

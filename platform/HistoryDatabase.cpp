@@ -46,6 +46,25 @@ std::string prepareHistoryFile(const std::string& path)
     return plain ? std::string() : "not a plain database file";
 }
 
+} // namespace
+
+std::string plainFilesProblem(const std::string& path)
+{
+    // SQLite opens these names itself, following links and waiting for a FIFO's other end.
+    for (const std::string& name : { path, path + "-journal", path + "-wal" }) {
+        struct stat st = {};
+        if (::lstat(name.c_str(), &st) != 0) {
+            continue; // not there (yet)
+        }
+        if (!S_ISREG(st.st_mode) || st.st_nlink != 1) {
+            return name + " is not a plain file";
+        }
+    }
+    return std::string();
+}
+
+namespace {
+
 std::string describe(const QSqlError& error)
 {
     const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
@@ -163,11 +182,13 @@ Connection::Connection(const HistoryLocation& location, bool readOnly)
         return;
     }
     if (sqlite) {
-        if (!readOnly) {
-            if (const std::string problem = prepareHistoryFile(location.file); !problem.empty()) {
-                m_error = problem;
-                return;
-            }
+        std::string problem = readOnly ? std::string() : prepareHistoryFile(location.file);
+        if (problem.empty()) {
+            problem = plainFilesProblem(location.file);
+        }
+        if (!problem.empty()) {
+            m_error = problem;
+            return;
         }
         m_database.setDatabaseName(text(location.file));
         // A writer waits this long for a reader (the Progress window) or another writer. A

@@ -68,6 +68,10 @@ std::optional<int> readSchemaVersion(Connection& connection, bool& foreign);
 // `target` is for tests that make an older history.
 bool migrate(Connection& connection, int target = schemaVersion);
 
+// Why the SQLite file at `path` or its journal is no plain file of one name (a FIFO would
+// stall SQLite, a link lead it elsewhere); empty when they are plain or not there.
+std::string plainFilesProblem(const std::string& path);
+
 // The median of a game's response times: the middle one, or the mean of the two middle ones.
 int medianOf(std::vector<int> values);
 

@@ -12,6 +12,7 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <QDeadlineTimer>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlField>
@@ -25,6 +26,7 @@ using history::text;
 namespace {
 
 using Clock = std::chrono::steady_clock;
+constexpr std::size_t batchLimit = 256;
 
 // A choice waiting to be written, with the game it belongs to (given when it was queued, so
 // that a game keeps its id however its rows are written).
@@ -103,7 +105,13 @@ HistoryWriter::~HistoryWriter()
         m_state->stopDeadline = Clock::now() + stopLimit;
     }
     m_state->wake.notify_one();
-    m_state->thread->wait();
+    // Every statement is bounded in time, so the thread ends well within this; one stuck in a
+    // system call anyway is left behind rather than holding the program.
+    if (!m_state->thread->wait(QDeadlineTimer(stopLimit + std::chrono::seconds(4)))) {
+        m_state->report("pikora: history of choices: the database does not answer ("
+            + m_state->location.describe() + "); left behind");
+        (void)m_state.release();
+    }
 }
 
 void HistoryWriter::write(ChoiceRow row)
@@ -169,10 +177,19 @@ void HistoryWriter::State::run()
             break;
         }
         triedWhileStopping = stopping;
-        const std::vector<Pending> batch(queue.begin(), queue.end());
+        // A bounded batch fits a statement's time limit however long the backlog.
+        const std::vector<Pending> batch(queue.begin(),
+            queue.begin() + static_cast<std::ptrdiff_t>(std::min(queue.size(), batchLimit)));
         busy = true;
         lock.unlock();
-        const bool written = ensureOpen() && writeBatch(batch);
+        // A name another account may have replaced since the last batch is checked again.
+        const std::string planted = location.kind == HistoryLocation::Kind::SqliteFile
+            ? history::plainFilesProblem(location.file)
+            : std::string();
+        if (!planted.empty()) {
+            failed(planted);
+        }
+        const bool written = planted.empty() && ensureOpen() && writeBatch(batch);
         if (written && failing) {
             report("pikora: history of choices recorded again (" + location.describe() + ")");
         }
@@ -181,9 +198,10 @@ void HistoryWriter::State::run()
         if (written) {
             queue.erase(queue.begin(), queue.begin() + static_cast<std::ptrdiff_t>(batch.size()));
             retryAt.reset();
+            waitingToRetry = false;
         } else {
             retryAt = Clock::now() + retryDelay;
-            waitingToRetry = queue.size() == batch.size();
+            waitingToRetry = true;
         }
         busy = false;
         idle.notify_all();

@@ -80,12 +80,24 @@ int adopt(const std::string& oldPath, const std::string& newPath)
         }
         return 1;
     }
+    // Records of years of play stay far below this; a file made huge (or sparse) by someone
+    // is not copied.
+    constexpr off_t limit = 1024L * 1024 * 1024;
+    if (st.st_size > limit) {
+        ::close(fd);
+        std::fprintf(stderr, "pikora-store: %s is larger than any history\n", oldPath.c_str());
+        return 1;
+    }
     char buffer[65536];
     ssize_t got = 0;
     while ((got = ::read(fd, buffer, sizeof buffer)) > 0 || (got < 0 && errno == EINTR)) {
         content.append(buffer, got > 0 ? static_cast<std::size_t>(got) : 0);
+        if (content.size() > static_cast<std::size_t>(limit)) {
+            break;
+        }
     }
-    const int readError = got < 0 ? errno : 0;
+    const int readError
+        = got < 0 ? errno : (content.size() > static_cast<std::size_t>(limit) ? EFBIG : 0);
     ::close(fd);
     if (readError != 0) {
         return fail(newPath, readError);

@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QDateTimeAxis>
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QGraphicsLayout>
 #include <QHeaderView>
@@ -156,11 +157,15 @@ ProgressWindow::ProgressWindow(HistoryLocation location, std::string learner, QW
 
 ProgressWindow::~ProgressWindow()
 {
-    // Every statement of a reading is bounded in time, so this wait is too.
+    // Every statement of a reading is bounded in time, so this wait is too; a reading stuck
+    // in a system call anyway is left to end by itself rather than hold the program.
     if (m_reading) {
         m_reading->disconnect(this);
-        m_reading->wait();
-        delete m_reading;
+        if (m_reading->wait(QDeadlineTimer(12000))) {
+            delete m_reading;
+        } else {
+            connect(m_reading, &QThread::finished, m_reading, &QObject::deleteLater);
+        }
     }
 }
 

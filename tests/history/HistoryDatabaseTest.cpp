@@ -17,6 +17,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <mutex>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -342,10 +343,22 @@ TEST_F(BrokenHistory, AReadOnlyFileIsReportedOnce)
     EXPECT_EQ(history->games("", "").at(0).choices, 1);
 }
 
-TEST_F(BrokenHistory, AFolderInPlaceOfTheFileIsReportedOnce)
+// What another member may put at the file's or the journal's name is reported, never
+// waited for: a FIFO would stall SQLite's own open without end.
+TEST_F(BrokenHistory, AFolderOrAFifoInPlaceOfTheFilesIsReportedNotWaitedFor)
 {
     std::filesystem::create_directory(dir / "history.sqlite");
     EXPECT_EQ(writeTwo(file("history.sqlite")), 0);
+    {
+        HistoryWriter writer(file("fifo.sqlite"), "ann", "pc");
+        writer.write(choice("CAT", "CAT", 500, true));
+    }
+    std::filesystem::remove(dir / "fifo.sqlite-journal");
+    ASSERT_EQ(::mkfifo((dir / "fifo.sqlite-journal").c_str(), 0660), 0);
+    EXPECT_EQ(writeTwo(file("fifo.sqlite")), 0);
+    std::string error;
+    EXPECT_FALSE(HistoryReader::open(file("fifo.sqlite"), error));
+    EXPECT_NE(error.find("is not a plain file"), std::string::npos) << error;
 }
 
 // The journal stays, empty, with the database's mode: any learner of the group can roll

@@ -132,6 +132,14 @@ int readFolderFile(const QString& path, QByteArray& bytes)
     if (fd < 0) {
         return error;
     }
+    // Far more than any picture, voice or list of a set: a file someone made huge (or
+    // sparse) is not read into memory.
+    constexpr off_t limit = 64 * 1024 * 1024;
+    struct stat st = {};
+    if (::fstat(fd, &st) != 0 || st.st_size > limit) {
+        ::close(fd);
+        return EFBIG;
+    }
     error = readAll(fd, bytes);
     ::close(fd);
     return error;
