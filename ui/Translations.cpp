@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 namespace pikora::ui {
@@ -137,10 +138,17 @@ Translation::Translation(const QString& language)
         m_toolkit = std::move(toolkit);
     }
     QGuiApplication::setLayoutDirection(m_direction);
+    // Dates and numbers (the Progress window's axes, its counts) in the same language as the
+    // words, whatever LANG says.
+    m_previousLocale = std::make_unique<QLocale>();
+    QLocale::setDefault(QLocale(language));
 }
 
 Translation::~Translation()
 {
+    if (m_previousLocale) {
+        QLocale::setDefault(*m_previousLocale);
+    }
     if (m_toolkit) {
         QCoreApplication::removeTranslator(m_toolkit.get());
     }

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <Qt>
 
+class QLocale;
 class QTranslator;
 
 namespace pikora::ui {
@@ -47,6 +48,7 @@ public:
 private:
     std::unique_ptr<QTranslator> m_own;
     std::unique_ptr<QTranslator> m_toolkit;
+    std::unique_ptr<QLocale> m_previousLocale; // the default before this language's
     Qt::LayoutDirection m_direction = Qt::LeftToRight;
 };
 

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QTreeWidget>
 
 namespace pikora::testing {
@@ -144,6 +145,8 @@ TEST_P(ProgressInLanguage, TheWindowSpeaksTheLanguage)
     EXPECT_TRUE(window->statusText()->text().startsWith(QString::fromUtf8(row.status)))
         << window->statusText()->text().toStdString();
     EXPECT_EQ(window->practiceList()->headerItem()->text(0), QString::fromUtf8(row.heading));
+    // Dates and numbers follow the language chosen, not LANG.
+    EXPECT_EQ(QLocale().language(), QLocale(QString::fromLatin1(row.language)).language());
     EXPECT_NE(window->periodBox()->itemText(0), QStringLiteral("All time"));
     QDir().mkpath(QStringLiteral(PIKORA_SCREENSHOT_DIR));
     EXPECT_TRUE(window->grab().save(
