@@ -57,7 +57,8 @@ WindowHost* ProgramWindows::make(Window window)
     ++m_made[window];
     switch (window) {
     case Window::Report:
-        m_report = new Report(m_context.reportText, m_endProgram, m_main.get());
+        m_report = new Report(m_context.reportText, m_endProgram, m_main.get(),
+            [this] { return m_context.access.scan != ScanMode::Off; });
         return m_report;
     case Window::Setup:
         m_setup = new setup(m_context, m_setupFields, m_main.get());

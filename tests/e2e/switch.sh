@@ -59,10 +59,12 @@ counted_choices()
     mv "$file" "$work/report-$1.txt"
 }
 
+# While switches scan, the report's Enter counts only after a pause of every key.
 end_game()
 {
     local report
     report=$(wait_window '^Report$' 10) || fail "no Report window at time-up"
+    sleep 3.5
     end_with_report "$report"
 }
 

@@ -399,6 +399,28 @@ TEST_F(TimeUpWindows, OkOrEnterEndsTheProgram)
     }
 }
 
+// A child playing by switches goes on pressing them: Space and Enter do not confirm the
+// report until no key was pressed for a while; the mouse does at once.
+TEST_F(TimeUpWindows, SwitchesDoNotConfirmTheReportUntilTheyPause)
+{
+    context.access.scan = ScanMode::OneSwitch;
+    report()->hide();
+    report()->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(report()));
+    ASSERT_TRUE(report()->holdingKeys());
+    for (int press = 0; press < 4; ++press) {
+        QTest::keyClick(
+            QApplication::focusWidget(), press % 2 == 0 ? Qt::Key_Space : Qt::Key_Return);
+        QTest::qWait(ui::Report::keyPauseMs / 3);
+    }
+    EXPECT_EQ(endProgramCalls, 0);
+    EXPECT_TRUE(report()->isVisible());
+    ASSERT_TRUE(
+        QTest::qWaitFor([this] { return !report()->holdingKeys(); }, 2 * ui::Report::keyPauseMs));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(endProgramCalls, 1);
+}
+
 TEST_F(TimeUpWindows, EscapeOnlyHidesTheReport)
 {
     QTest::keyClick(box, Qt::Key_Escape);
