@@ -89,6 +89,16 @@ TEST(StarterLists, TheLanguagesAreListedAndAnUnknownOneIsRefused)
         QStringList(
             { "en", "ar", "de", "es", "fr", "it", "nl", "pl", "pt", "ru", "tr", "uk", "zh" }));
 
+    // A locale's name finds the set of its language.
+    const std::pair<const char*, const char*> locales[]
+        = { { "zh_CN", "zh" }, { "de_DE.UTF-8", "de" }, { "pt-BR", "pt" }, { "EN", "en" } };
+    for (const auto& [locale, code] : locales) {
+        const StarterLanguage* found = findStarterLanguage(QString::fromLatin1(locale));
+        ASSERT_NE(found, nullptr) << locale;
+        EXPECT_EQ(found->code, QString::fromLatin1(code));
+    }
+    EXPECT_EQ(findStarterLanguage(QStringLiteral("xx_DE")), nullptr);
+
     QTemporaryDir dir;
     const RunResult unknown = runProgram(QStringLiteral(PIKORA_PACK_PROGRAM),
         { QStringLiteral("--starter"), QStringLiteral("xx"), dir.filePath(QStringLiteral("out")) });

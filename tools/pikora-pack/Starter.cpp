@@ -39,9 +39,14 @@ const std::vector<StarterLanguage>& starterLanguages()
 
 const StarterLanguage* findStarterLanguage(const QString& code)
 {
-    for (const StarterLanguage& language : starterLanguages()) {
-        if (language.code == code) {
-            return &language;
+    // A locale's name also serves ("de_DE.UTF-8", "pt_BR", "zh-CN"): the set of its language.
+    QString name = code.section(u'.', 0, 0).section(u'@', 0, 0).toLower();
+    name.replace(u'-', u'_');
+    for (const QString& tried : { name, name.section(u'_', 0, 0) }) {
+        for (const StarterLanguage& language : starterLanguages()) {
+            if (language.code == tried) {
+                return &language;
+            }
         }
     }
     return nullptr;
