@@ -77,7 +77,14 @@ bool Scanner::onSwitch(SwitchKey key)
 
 void Scanner::OnScanTick()
 {
-    if (m_mode != ScanMode::OneSwitch || m_context.clock.timeIsUp) {
+    if (m_mode == ScanMode::Off) {
+        return;
+    }
+    if (m_context.clock.timeIsUp) {
+        refresh(); // the finished game has nothing to choose: the frame goes
+        return;
+    }
+    if (m_mode != ScanMode::OneSwitch) {
         return;
     }
     if (newRound()) {
@@ -90,6 +97,12 @@ void Scanner::OnScanTick()
 void Scanner::refresh()
 {
     if (m_mode == ScanMode::Off) {
+        return;
+    }
+    if (m_context.clock.timeIsUp) {
+        if (m_highlighted >= 0) {
+            highlight(-1); // nothing is left to choose
+        }
         return;
     }
     const auto& round = m_context.round;

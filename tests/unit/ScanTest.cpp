@@ -221,7 +221,8 @@ TEST_F(ScanTest, TurnedOffOrAfterTimeUpTheSwitchesChooseNothing)
     knownRound({ 0, 1, 2, 3 }, 1);
     context.clock.timeIsUp = true;
     runFor(2000);
-    EXPECT_EQ(scanner.highlighted(), 1001);
+    EXPECT_EQ(scanner.highlighted(), -1); // the frame goes at the next step, not frozen
+    EXPECT_EQ(view.highlights.back().second, -1);
     EXPECT_TRUE(scanner.onSwitch(SwitchKey::Space)); // taken, but chooses nothing
     EXPECT_FALSE(ChooseByNumber(context, view, 1));
     EXPECT_EQ(correct(1), 0);
