@@ -310,61 +310,53 @@ int FileSystem::readHiddenMark(const std::string& path, bool& hidden)
 
 int FileSystem::writeHiddenMark(const std::string& path, bool hidden)
 {
-    const auto [folder, name] = splitFolder(localPath(path));
-    if (const int error = checkPresent(folder, name); error != 0) {
-        return error;
-    }
-    if (!hidden) {
-        // Read first without the lock: a name that is not listed needs neither the lock nor
-        // a list made for it.
-        std::string content;
-        readSharedFile(hiddenListPath(folder), content, hiddenListLimit);
-        if (!listsName(content, name)) {
-            return 0;
+    std::vector<HiddenMark> marks { { path, hidden, 0 } };
+    const int listError = writeHiddenMarks(marks);
+    return marks[0].error != 0 ? marks[0].error : listError;
+}
+
+namespace {
+
+// The hidden list `content` with the names of `marks` listed or not as they ask: every line
+// naming a name to show dropped, each name to hide not yet listed added at the end, every
+// other byte as it was.
+std::string markedList(
+    const std::string& content, const std::vector<std::pair<std::string, HiddenMark*>>& marks)
+{
+    std::unordered_set<std::string_view> shown;
+    for (const auto& [name, mark] : marks) {
+        if (!mark->hidden) {
+            shown.insert(name);
         }
-    } else if (name.find('\n') != std::string::npos) {
-        // The list holds a name a line: written, this name would mark the file named by its
-        // last line instead, and never itself.
-        return EINVAL;
-    }
-    // Locked from the read to the replacement: a mark that another program sets or clears
-    // in between would otherwise be undone.
-    FileUpdate update;
-    const int error
-        = update.begin(hiddenListPath(folder), FileUpdate::Access::CreateRead, hiddenListLimit);
-    if (error != 0) {
-        return error; // never replace a list we could not read
-    }
-    const std::string& content = update.content();
-    if (listsName(content, name) == hidden) {
-        return 0; // changed meanwhile by another program
     }
     std::string updated;
-    if (hidden) {
-        updated = content;
-        if (!updated.empty() && updated.back() != '\n') {
-            updated += '\n';
+    updated.reserve(content.size());
+    std::unordered_set<std::string_view> listed;
+    for (std::size_t start = 0; start < content.size();) {
+        const auto end = std::min(content.find('\n', start), content.size());
+        std::string_view line(content.data() + start, end - start);
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
         }
-        updated += name + '\n';
-    } else {
-        // Drop every line naming the file; every other byte stays as it was.
-        std::size_t start = 0;
-        while (start < content.size()) {
-            auto end = content.find('\n', start);
-            const std::size_t next = end == std::string::npos ? content.size() : end + 1;
-            std::string_view line(
-                content.data() + start, (end == std::string::npos ? content.size() : end) - start);
-            if (!line.empty() && line.back() == '\r') {
-                line.remove_suffix(1);
+        const std::size_t next = std::min(end + 1, content.size());
+        if (shown.count(line) == 0) {
+            updated.append(content, start, next - start);
+            listed.insert(line);
+        }
+        start = next;
+    }
+    for (const auto& [name, mark] : marks) {
+        if (mark->hidden && listed.insert(name).second) {
+            if (!updated.empty() && updated.back() != '\n') {
+                updated += '\n';
             }
-            if (line != name) {
-                updated.append(content, start, next - start);
-            }
-            start = next;
+            updated += name + '\n';
         }
     }
-    return update.commit(updated);
+    return updated;
 }
+
+} // namespace
 
 int FileSystem::writeHiddenMarks(std::vector<HiddenMark>& marks)
 {
@@ -375,8 +367,10 @@ int FileSystem::writeHiddenMarks(std::vector<HiddenMark>& marks)
         const std::string& folder = split.first;
         std::string name = split.second;
         mark.error = checkPresent(folder, name);
+        // The list holds a name a line: written, a name with a line feed would mark the file
+        // named by its last line instead, and never itself.
         if (mark.error == 0 && mark.hidden && name.find('\n') != std::string::npos) {
-            mark.error = EINVAL; // see writeHiddenMark
+            mark.error = EINVAL;
         }
         if (mark.error != 0) {
             continue;
@@ -389,47 +383,25 @@ int FileSystem::writeHiddenMarks(std::vector<HiddenMark>& marks)
         at->second.emplace_back(std::move(name), &mark);
     }
     int listError = 0;
-    for (auto& [folder, named] : folders) {
-        // One locked rewrite of the list for all of the folder's marks.
+    for (const auto& [folder, named] : folders) {
+        // Read first without the lock: marks that are already as asked need neither the lock
+        // nor a list made for them.
+        std::string content;
+        readSharedFile(hiddenListPath(folder), content, hiddenListLimit);
+        if (markedList(content, named) == content) {
+            continue;
+        }
+        // Locked from the read to the replacement, so that marks another program sets or
+        // clears in between are not undone; one rewrite for all of the folder's marks.
         FileUpdate update;
         int error
             = update.begin(hiddenListPath(folder), FileUpdate::Access::CreateRead, hiddenListLimit);
         if (error == 0) {
-            std::unordered_set<std::string_view> shown;
-            std::unordered_set<std::string_view> hide;
-            for (const auto& [name, mark] : named) {
-                (mark->hidden ? hide : shown).insert(name);
-            }
-            const std::string& content = update.content();
-            std::string updated;
-            updated.reserve(content.size());
-            std::unordered_set<std::string_view> listed;
-            for (std::size_t start = 0; start < content.size();) {
-                auto end = content.find('\n', start);
-                const std::size_t next = end == std::string::npos ? content.size() : end + 1;
-                std::string_view line(content.data() + start,
-                    (end == std::string::npos ? content.size() : end) - start);
-                if (!line.empty() && line.back() == '\r') {
-                    line.remove_suffix(1);
-                }
-                if (shown.count(line) == 0) {
-                    updated.append(content, start, next - start);
-                    listed.insert(line);
-                }
-                start = next;
-            }
-            for (const auto& [name, mark] : named) {
-                if (mark->hidden && listed.insert(name).second) {
-                    if (!updated.empty() && updated.back() != '\n') {
-                        updated += '\n';
-                    }
-                    updated += name + '\n';
-                }
-            }
-            error = updated == content ? 0 : update.commit(updated);
+            const std::string updated = markedList(update.content(), named);
+            error = updated == update.content() ? 0 : update.commit(updated);
         }
         if (error != 0) {
-            listError = error; // the list stays as it was
+            listError = error; // never a list we could not read; it stays as it was
         }
     }
     return listError;

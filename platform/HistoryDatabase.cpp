@@ -20,30 +20,18 @@ namespace {
 
 std::atomic<int> connectionCount { 0 };
 
-// Makes a missing history file, with the records' mode of a shared folder, so that every
-// member of its group may write it whoever made it (SQLite would make it with the maker's
-// umask), and its journal, which SQLite gives the database's mode, too. An existing name
-// must be a regular file of one name: "" when it is, else why not.
+// Makes a missing history file, exclusively and with the records' mode of a shared folder,
+// so that every member of its group may write it whoever made it (SQLite would make it
+// with the maker's umask), and its journal, which SQLite gives the database's mode, too.
+// "" when it is there as a plain file, else why not.
 std::string prepareHistoryFile(const std::string& path)
 {
-    const mode_t mode = modeIn(splitFolder(path).first, 0660);
-    const int flags = O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
-    int fd = ::open(path.c_str(), flags | O_CREAT | O_EXCL, mode);
-    if (fd >= 0) {
-        ::fchmod(fd, mode); // whatever the umask
-        ::close(fd);
-        return std::string();
-    }
-    if (errno == EEXIST) {
-        fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    }
+    const int fd = openSharedAppend(path, 0660);
     if (fd < 0) {
         return errno == ELOOP ? "a symbolic link, not a database file" : std::strerror(errno);
     }
-    struct stat st = {};
-    const bool plain = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_nlink == 1;
     ::close(fd);
-    return plain ? std::string() : "not a plain database file";
+    return std::string();
 }
 
 } // namespace

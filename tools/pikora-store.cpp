@@ -71,36 +71,13 @@ int adopt(const std::string& oldPath, const std::string& newPath)
             newPath.c_str(), oldPath.c_str());
         return 3;
     }
-    const int fd = ::open(oldPath.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        std::fprintf(
-            stderr, "pikora-store: %s is not a regular file that can be read\n", oldPath.c_str());
-        if (fd >= 0) {
-            ::close(fd);
-        }
+    // Read as every shared file is (no link followed, regular files only). Records of years
+    // of play stay far below the limit; a file made huge (or sparse) by someone is not copied.
+    if (const int error = pikora::readSharedFile(oldPath, content, 1024L * 1024 * 1024);
+        error != 0) {
+        std::fprintf(stderr, "pikora-store: %s cannot be taken over: %s\n", oldPath.c_str(),
+            std::strerror(error));
         return 1;
-    }
-    // Records of years of play stay far below this; a file made huge (or sparse) by someone
-    // is not copied.
-    constexpr off_t limit = 1024L * 1024 * 1024;
-    if (st.st_size > limit) {
-        ::close(fd);
-        std::fprintf(stderr, "pikora-store: %s is larger than any history\n", oldPath.c_str());
-        return 1;
-    }
-    char buffer[65536];
-    ssize_t got = 0;
-    while ((got = ::read(fd, buffer, sizeof buffer)) > 0 || (got < 0 && errno == EINTR)) {
-        content.append(buffer, got > 0 ? static_cast<std::size_t>(got) : 0);
-        if (content.size() > static_cast<std::size_t>(limit)) {
-            break;
-        }
-    }
-    const int readError
-        = got < 0 ? errno : (content.size() > static_cast<std::size_t>(limit) ? EFBIG : 0);
-    ::close(fd);
-    if (readError != 0) {
-        return fail(newPath, readError);
     }
     // A complete copy under a name of its own, then linked to the new name, which fails
     // rather than replace a file that appeared meanwhile.

@@ -2,6 +2,7 @@
 #include "FolderAccess.h"
 
 #include "PackNames.h"
+#include "platform/FileUpdate.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -26,13 +27,6 @@ constexpr int kLockPollMs = 100;
 QByteArray local(const QString& path)
 {
     return QFile::encodeName(path);
-}
-
-bool isSharedFolder(const QString& folder)
-{
-    struct stat st = {};
-    return ::stat(local(folder).constData(), &st) == 0 && (st.st_mode & S_ISGID) != 0
-        && (st.st_mode & S_IWGRP) != 0;
 }
 
 // 0 when `fd` is a regular file, else EISDIR or EINVAL (or the error of fstat).
@@ -122,7 +116,7 @@ QString errorText(int error)
 
 mode_t finishedFileMode(const QString& folder)
 {
-    return isSharedFolder(folder) ? 0664 : 0644;
+    return modeIn(local(folder).toStdString(), 0664);
 }
 
 int readFolderFile(const QString& path, QByteArray& bytes)
@@ -156,7 +150,7 @@ FolderLock::Result FolderLock::lock(const QString& folder, int waitMs, QString& 
 {
     const QString path = QDir(folder).filePath(QString::fromLatin1(kLockName));
     // Every member of a shared folder's group must be able to open the lock to wait on it.
-    const mode_t mode = isSharedFolder(folder) ? 0660 : 0600;
+    const mode_t mode = isSharedFolder(local(folder).toStdString()) ? 0660 : 0600;
     m_fd = ::open(
         local(path).constData(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, mode);
     int error = m_fd < 0 ? errno : checkRegular(m_fd);
