@@ -34,9 +34,8 @@ public:
     // Reads the history afresh on a thread of its own (the window says so meanwhile): the
     // learners, then the picked learner's progress.
     void refresh();
-    // Whether a reading is under way; waitUntilRead lets events through until it is done
-    // (false when `ms` ran out first).
-    bool reading() const { return m_reading != nullptr; }
+    // Lets events through until the reading under way is done (false when `ms` ran out
+    // first).
     bool waitUntilRead(int ms = 20000);
 
     QComboBox* learnerBox() const { return m_learners; }

@@ -1,12 +1,12 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/AboutLogic.h"
-#include "ui/SetupLogic.h"
 #include "game/GameClock.h"
 #include "game/GameContext.h"
 #include "game/Rounds.h"
 #include "platform/StoreFile.h"
 #include "support/FakePlatform.h"
 #include "support/TempDir.h"
+#include "ui/AboutLogic.h"
+#include "ui/SetupLogic.h"
 
 #include <filesystem>
 #include <string>
@@ -301,7 +301,6 @@ TEST_F(SetupTest, TwoGamesSetupsKeepEachOthersChanges)
 {
     FakePlatform otherPlatform;
     otherPlatform.storePath = platform.storePath;
-    otherPlatform.module = platform.module;
     GameContext other { otherPlatform };
     other.settings = context.settings;
     SetupFields otherFields;

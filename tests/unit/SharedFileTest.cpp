@@ -139,7 +139,7 @@ TEST(SharedFiles, TheNextSaveRemovesWhatAKilledSaveLeftAndFollowsNoLink)
 }
 
 // What another account may plant at a shared name is refused at once and left as it is.
-TEST(SharedFiles, APlantedLinkFifoOrHugeFileIsRefusedWithoutWaiting)
+TEST(SharedFiles, APlantedLinkOrFifoIsRefusedWithoutWaiting)
 {
     TempDir dir;
     dir.write("victim", "keep");
@@ -154,12 +154,6 @@ TEST(SharedFiles, APlantedLinkFifoOrHugeFileIsRefusedWithoutWaiting)
     fs::create_symlink(dir / "victim", dir / "linked.reg");
     EXPECT_EQ(openStoreKey((dir / "linked.reg").string(), settingsKeyPath), nullptr);
     EXPECT_EQ(dir.read("victim"), "keep");
-
-    // A store far larger than any real one counts as unreadable and is not rewritten.
-    const std::string huge = head + std::string(sharedFileLimit, ' ') + "\n";
-    dir.write("huge.reg", huge);
-    EXPECT_EQ(openStoreKey((dir / "huge.reg").string(), settingsKeyPath), nullptr);
-    EXPECT_EQ(dir.read("huge.reg"), huge);
 }
 
 // Another program that holds the lock too long makes a save fail, never the window wait
@@ -170,29 +164,23 @@ TEST(SharedFiles, ALockHeldElsewhereFailsTheSaveAfterASecond)
     const auto store = dir.write("machine.reg", head + "\"FIELD4\"=dword:00000001\n");
     const auto picture = dir.write("mymain/cat.bmp");
     FileSystem files;
-    ASSERT_EQ(files.writeHiddenMark(picture.string(), true), 0); // makes the lists' lock files
-    ASSERT_EQ(files.writeHiddenMark(picture.string(), false), 0);
-    auto key = openStoreKey(store.string(), settingsKeyPath);
-    ASSERT_NE(key, nullptr);
-    key->close();
     int holders[2] = {};
     const fs::path locks[2] = { dir / "machine.reg.lock", dir / "mymain" / ".hidden.lock" };
     for (int i = 0; i < 2; ++i) {
-        holders[i] = ::open(locks[i].c_str(), O_RDWR | O_CLOEXEC);
+        holders[i] = ::open(locks[i].c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
         ASSERT_EQ(::flock(holders[i], LOCK_EX), 0);
     }
     const auto start = std::chrono::steady_clock::now();
-    key = openStoreKey(store.string(), settingsKeyPath);
+    auto key = openStoreKey(store.string(), settingsKeyPath);
     ASSERT_NE(key, nullptr);
     EXPECT_EQ(key->queryValue("FIELD4"), (std::vector<std::uint8_t> { 1, 0, 0, 0 }));
     key->setValue("FIELD4", StoreFile::typeNumber, { 0, 0, 0, 0 });
     EXPECT_EQ(key->close(), EWOULDBLOCK);
     EXPECT_EQ(files.writeHiddenMark(picture.string(), true), EWOULDBLOCK);
     const auto waited = std::chrono::steady_clock::now() - start;
-    EXPECT_GE(waited, 2 * lockWaitLimit);
     EXPECT_LT(waited, 10 * lockWaitLimit) << "waited for a lock without end";
     EXPECT_NE(dir.read("machine.reg").find("dword:00000001"), std::string::npos);
-    EXPECT_EQ(dir.read("mymain/.hidden"), "");
+    EXPECT_FALSE(fs::exists(dir / "mymain" / ".hidden"));
     for (int holder : holders) {
         ::close(holder);
     }

