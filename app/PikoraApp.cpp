@@ -5,7 +5,9 @@
 #include "app/HistoryRecorder.h"
 #include "game/GameContext.h"
 #include "game/PictureCatalog.h"
+#include "platform/LearnerList.h"
 #include "platform/LinuxPlatform.h"
+#include "ui/LearnerPicker.h"
 #include "ui/ProgramStyle.h"
 #include "ui/ProgramWindows.h"
 #include "ui/Translations.h"
@@ -15,6 +17,7 @@
 #include <memory>
 
 #include <QApplication>
+#include <QThread>
 
 namespace pikora {
 
@@ -50,9 +53,16 @@ bool CPikoraApp::InitInstance(int& argc, char** argv)
     // start-up nothing; it outlives the windows and writes what is left when they are gone.
     const HistoryLocation history = historyLocation(context.settings);
     std::unique_ptr<HistoryRecorder> recorder;
+    // The class list is read while the pictures are.
+    std::vector<ListedLearner> learners;
+    std::string listError;
+    std::unique_ptr<QThread> listReading;
     if (history.kind != HistoryLocation::Kind::None) {
         recorder = std::make_unique<HistoryRecorder>(history);
         context.recorder = recorder.get();
+        listReading.reset(
+            QThread::create([&] { learners = readLearnerList(history, listError); }));
+        listReading->start();
     }
     BuildCatalog(context.catalog, platform);
     platform.seedRandom(static_cast<std::uint32_t>(platform.calendarTime()));
@@ -63,6 +73,20 @@ bool CPikoraApp::InitInstance(int& argc, char** argv)
     ui::CPikoraDlg& mainWindow = windows.main();
     if (!mainWindow.isCreated()) {
         return false; // without its window the game cannot run; there is nothing to show
+    }
+    if (listReading) {
+        listReading->wait();
+        if (!listError.empty()) {
+            std::fprintf(stderr, "pikora: the list of learners cannot be read (%s)\n",
+                listError.c_str());
+        }
+    }
+    if (!learners.empty()) {
+        // Who is playing is asked before the game begins: its clock starts after the answer.
+        ui::LearnerPicker picker(learners, context.access);
+        picker.exec();
+        context.learner = picker.chosen();
+        context.catalog.setBuiltAtMs(platform.elapsedMs());
     }
     mainWindow.OnInitDialog();
     FirstPaintExit benchExit(mainWindow, "pikora: first round drawn\n");

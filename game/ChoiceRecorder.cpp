@@ -56,6 +56,8 @@ void RecordChoice(GameContext& context, int slot, std::int64_t now)
     row.mode = context.settings.useWords != 0 ? "word" : "picture";
     row.choices = context.settings.field4 != 0 ? 4 : 2;
     row.firstOfGame = catalog.judgedChoices() == 0;
+    row.firstTry = round.choicesMade == 0;
+    row.learner = context.learner;
     row.options = optionsOf(context.settings);
     context.recorder->record(row);
 }

@@ -75,6 +75,7 @@ void OnPictureChosen(GameContext& context, int controlId)
         return;
     }
     RecordChoice(context, slot, now);
+    ++round.choicesMade;
     context.catalog.countJudgedChoice();
     auto& target = context.catalog.at(round.target);
     if (round.slotPicture[slot] == round.target) {

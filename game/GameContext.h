@@ -20,6 +20,8 @@ struct RoundState
     std::int32_t target = 0;
     std::int32_t answered = 0;
     std::int64_t roundStart = 0; // ms since the process started; 0 until the first round
+    // Choices judged in this round: a try again after a wrong one is not a first try.
+    std::int32_t choicesMade = 0;
 };
 
 struct GameClock
@@ -55,6 +57,7 @@ struct GameContext
     MainWindowFields mainFields;
     std::string reportText; // the Report window's text
     ChoiceRecorder* recorder = nullptr; // the history of choices; none when it is not kept
+    std::string learner; // picked from the class list; empty: the login name
 };
 
 } // namespace pikora

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <map>
 #include <optional>
+#include <iterator>
 #include <set>
 
 namespace pikora {
@@ -105,6 +106,204 @@ int ProgressSummary::slowestMedianSeconds() const
         slowest = std::max(slowest, game.medianMs / 1000.0);
     }
     return static_cast<int>(std::ceil(slowest));
+}
+
+namespace {
+
+std::optional<std::chrono::sys_days> dayOf(const std::string& text)
+{
+    int year = 0;
+    unsigned month = 0;
+    unsigned day = 0;
+    if (text.size() < 10 || std::sscanf(text.c_str(), "%4d-%2u-%2u", &year, &month, &day) != 3) {
+        return std::nullopt;
+    }
+    const std::chrono::year_month_day date { std::chrono::year(year), std::chrono::month(month),
+        std::chrono::day(day) };
+    if (!date.ok()) {
+        return std::nullopt;
+    }
+    return std::chrono::sys_days(date);
+}
+
+std::string textOf(std::chrono::sys_days day)
+{
+    const std::chrono::year_month_day date(day);
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(date.year()),
+        static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
+    return text;
+}
+
+// The Monday that starts the week of `day`.
+std::chrono::sys_days mondayOf(std::chrono::sys_days day)
+{
+    const std::chrono::weekday weekday(day);
+    return day - std::chrono::days((weekday.c_encoding() + 6) % 7);
+}
+
+// The days of `items` that are dates, in order.
+template<class Item, class DayOf>
+std::map<std::chrono::sys_days, std::vector<const Item*>> byDay(
+    const std::vector<Item>& items, DayOf dayText)
+{
+    std::map<std::chrono::sys_days, std::vector<const Item*>> days;
+    for (const Item& item : items) {
+        if (const auto day = dayOf(dayText(item))) {
+            days[*day].push_back(&item);
+        }
+    }
+    return days;
+}
+
+// The days grouped by day, or by week under its Monday.
+template<class Item>
+std::vector<std::pair<std::string, std::vector<const Item*>>> byPeriod(
+    const std::map<std::chrono::sys_days, std::vector<const Item*>>& days, bool byWeek)
+{
+    std::vector<std::pair<std::string, std::vector<const Item*>>> periods;
+    for (const auto& [day, list] : days) {
+        const std::string key = textOf(byWeek ? mondayOf(day) : day);
+        if (periods.empty() || periods.back().first != key) {
+            periods.push_back({ key, {} });
+        }
+        periods.back().second.insert(periods.back().second.end(), list.begin(), list.end());
+    }
+    return periods;
+}
+
+int medianMsOf(std::vector<int> values)
+{
+    if (values.empty()) {
+        return 0;
+    }
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+WordProgress progressOf(const std::string& word, const std::vector<const FirstTry*>& rounds)
+{
+    WordProgress progress { word, static_cast<int>(rounds.size()), 0, {}, Trend::Flat, false, 0 };
+    std::vector<int> times;
+    for (const FirstTry* round : rounds) {
+        progress.rights += round->correct ? 1 : 0;
+        times.push_back(round->responseMs);
+    }
+    progress.medianMs = medianMsOf(std::move(times));
+    progress.lastDay = rounds.back()->playedAt.substr(0, 10);
+    const auto rightsIn = [&](std::size_t from, std::size_t to) {
+        return static_cast<int>(std::count_if(rounds.begin() + static_cast<std::ptrdiff_t>(from),
+            rounds.begin() + static_cast<std::ptrdiff_t>(to),
+            [](const FirstTry* round) { return round->correct; }));
+    };
+    const std::size_t count = rounds.size();
+    if (count >= static_cast<std::size_t>(learntRounds)) {
+        progress.learnt = rightsIn(count - learntRounds, count) >= learntRights;
+    }
+    if (count >= static_cast<std::size_t>(trendRounds)) {
+        const std::size_t half = count / 2;
+        // In whole points, compared as fractions of the two halves' sizes.
+        const long long earlier = 100LL * rightsIn(0, half) * static_cast<long long>(count - half);
+        const long long later = 100LL * rightsIn(count - half, count) * static_cast<long long>(half);
+        const long long gap = trendPoints * static_cast<long long>(half) * static_cast<long long>(count - half);
+        progress.trend = later - earlier >= gap ? Trend::Up
+            : earlier - later >= gap           ? Trend::Down
+                                               : Trend::Flat;
+    }
+    return progress;
+}
+
+} // namespace
+
+bool RoundFilter::takes(const FirstTry& round) const
+{
+    if (choices != 0 && round.choices != choices) {
+        return false;
+    }
+    return shown == Shown::Any || (shown == Shown::Words) == round.words;
+}
+
+int RoundsSummary::learnt() const
+{
+    return static_cast<int>(
+        std::count_if(words.begin(), words.end(), [](const WordProgress& word) { return word.learnt; }));
+}
+
+RoundsSummary summarizeRounds(
+    const std::vector<FirstTry>& all, const std::vector<GameTally>& games, RoundFilter filter)
+{
+    RoundsSummary summary;
+    std::vector<FirstTry> rounds;
+    std::copy_if(all.begin(), all.end(), std::back_inserter(rounds),
+        [&](const FirstTry& round) { return filter.takes(round); });
+    std::map<std::string, std::vector<const FirstTry*>> byWord;
+    double chance = 0;
+    for (const FirstTry& round : rounds) {
+        byWord[round.word].push_back(&round);
+        summary.rights += round.correct ? 1 : 0;
+        chance += 1.0 / std::max(round.choices, 2);
+    }
+    summary.rounds = static_cast<int>(rounds.size());
+    summary.chance = rounds.empty() ? 0 : chance / static_cast<double>(rounds.size());
+    for (const auto& [word, list] : byWord) {
+        summary.words.push_back(progressOf(word, list));
+    }
+
+    // Both charts go by day or by week, as the span of the rounds (or else of the games) asks.
+    const auto roundDays = byDay(rounds, [](const FirstTry& round) { return round.playedAt; });
+    const auto gameDays = byDay(games, [](const GameTally& game) { return game.startedAt; });
+    const auto spanOf = [&](const auto& days) {
+        const auto first = days.begin()->first;
+        const auto last = days.rbegin()->first;
+        summary.byWeek = (last - first).count() > maxDaysByDay;
+        summary.spansYears
+            = std::chrono::year_month_day(first).year() != std::chrono::year_month_day(last).year();
+    };
+    if (!roundDays.empty()) {
+        spanOf(roundDays);
+    } else if (!gameDays.empty()) {
+        spanOf(gameDays);
+    }
+    for (const auto& [day, list] : byPeriod(roundDays, summary.byWeek)) {
+        const auto rights = std::count_if(
+            list.begin(), list.end(), [](const FirstTry* round) { return round->correct; });
+        summary.shares.push_back({ day, static_cast<int>(list.size()),
+            static_cast<double>(rights) / static_cast<double>(list.size()) });
+    }
+    for (const auto& [day, list] : byPeriod(gameDays, summary.byWeek)) {
+        std::vector<int> medians;
+        for (const GameTally* game : list) {
+            medians.push_back(game->medianMs);
+        }
+        summary.times.push_back({ day, static_cast<int>(list.size()),
+            static_cast<double>(medianMsOf(std::move(medians))) });
+    }
+
+    // Least squares over the days, each point weighed by its rounds.
+    if (summary.shares.size() >= 2) {
+        const auto origin = *dayOf(summary.shares.front().day);
+        double weights = 0, sx = 0, sy = 0, sxx = 0, sxy = 0;
+        for (const TimePoint& point : summary.shares) {
+            const double x = static_cast<double>((*dayOf(point.day) - origin).count());
+            const double w = point.count;
+            weights += w;
+            sx += w * x;
+            sy += w * point.value;
+            sxx += w * x * x;
+            sxy += w * x * point.value;
+        }
+        const double spread = weights * sxx - sx * sx;
+        const double slope = spread > 0 ? (weights * sxy - sx * sy) / spread : 0;
+        const double start = (sy - slope * sx) / weights;
+        const double end = start
+            + slope * static_cast<double>((*dayOf(summary.shares.back().day) - origin).count());
+        summary.trendFrom = std::clamp(start, 0.0, 1.0);
+        summary.trendTo = std::clamp(end, 0.0, 1.0);
+    } else if (!summary.shares.empty()) {
+        summary.trendFrom = summary.trendTo = summary.shares.front().value;
+    }
+    return summary;
 }
 
 bool drawnByMonth(const std::string& firstDay, const std::string& today)

@@ -96,6 +96,7 @@ void StartNewRound(GameContext& context)
     platform.pushFields(Window::Main);
 
     round.answered = 0;
+    round.choicesMade = 0;
     round.roundStart = platform.elapsedMs();
     // Word boxes report a choice when they gain the focus, so none may keep it.
     platform.setFocus(Window::Main, control::focusParking);

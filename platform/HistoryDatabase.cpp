@@ -95,6 +95,18 @@ const char* const versionTwoTables[] = {
     " rights = (SELECT COALESCE(SUM(correct), 0) FROM choices WHERE game = games.id)",
 };
 
+// A choice made after a wrong one of the same round was not told apart before: it is taken
+// to be one when the game's choice before it was a wrong one for the same word.
+const char* const versionThreeTables[] = {
+    "CREATE TABLE learners (name TEXT PRIMARY KEY, picture TEXT NOT NULL DEFAULT '')",
+    "ALTER TABLE choices ADD COLUMN first_try INTEGER NOT NULL DEFAULT 1",
+    "UPDATE choices SET first_try = 0 WHERE (game, played_at, word) IN"
+    " (SELECT game, played_at, word FROM (SELECT game, played_at, word,"
+    " LAG(word) OVER (PARTITION BY game ORDER BY played_at) AS word_before,"
+    " LAG(correct) OVER (PARTITION BY game ORDER BY played_at) AS correct_before"
+    " FROM choices) AS earlier WHERE word_before = word AND correct_before = 0)",
+};
+
 bool runAll(Connection& connection, const auto& statements)
 {
     for (const char* sql : statements) {
@@ -142,6 +154,8 @@ bool step(Connection& connection, int version)
         return runAll(connection, versionOneTables);
     case 2:
         return runAll(connection, versionTwoTables) && fillMedians(connection);
+    case 3:
+        return runAll(connection, versionThreeTables);
     }
     return false;
 }

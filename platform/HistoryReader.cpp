@@ -107,9 +107,36 @@ bool HistoryReader::select(const QString& sql, const std::vector<QVariant>& valu
 std::vector<std::string> HistoryReader::learners()
 {
     std::vector<std::string> names;
-    select(QStringLiteral("SELECT DISTINCT learner FROM games ORDER BY learner"), {},
-        [&](const QSqlQuery& row) { names.push_back(text(row.value(0))); });
+    select(QStringLiteral("SELECT learner FROM games UNION SELECT name FROM learners"
+                          " ORDER BY 1"),
+        {}, [&](const QSqlQuery& row) { names.push_back(text(row.value(0))); });
     return names;
+}
+
+std::vector<ListedLearner> HistoryReader::listedLearners()
+{
+    std::vector<ListedLearner> list;
+    select(QStringLiteral("SELECT name, picture FROM learners ORDER BY name"), {},
+        [&](const QSqlQuery& row) {
+            list.push_back({ text(row.value(0)), text(row.value(1)) });
+        });
+    return list;
+}
+
+std::vector<FirstTry> HistoryReader::firstTries(
+    const std::string& learner, const std::string& since)
+{
+    std::vector<QVariant> values;
+    const QString where = filter("played_at", learner, since, values);
+    std::vector<FirstTry> tries;
+    select(QStringLiteral("SELECT word, played_at, correct, response_ms, mode, choices"
+                          " FROM choices%1 AND first_try = 1 ORDER BY played_at")
+               .arg(where),
+        values, [&](const QSqlQuery& row) {
+            tries.push_back({ text(row.value(0)), text(row.value(1)), row.value(2).toInt() != 0,
+                row.value(3).toInt(), text(row.value(4)) == "word", row.value(5).toInt() });
+        });
+    return tries;
 }
 
 std::string HistoryReader::firstDay(const std::string& learner, const std::string& since)

@@ -30,12 +30,17 @@ public:
     HistoryReader(const HistoryReader&) = delete;
     HistoryReader& operator=(const HistoryReader&) = delete;
 
+    // Everyone who played, and everyone on the class list.
     std::vector<std::string> learners();
+    // The class list, by name.
+    std::vector<ListedLearner> listedLearners();
     // The first day with a choice, or empty.
     std::string firstDay(const std::string& learner, const std::string& since);
     // Per word and day, or per word and month.
     std::vector<WordTally> wordTallies(
         const std::string& learner, const std::string& since, bool byMonth);
+    // Each round's first choice, in the order they were made.
+    std::vector<FirstTry> firstTries(const std::string& learner, const std::string& since);
     std::vector<ConfusionTally> confusions(const std::string& learner, const std::string& since);
     // In the order they were played.
     std::vector<GameTally> games(const std::string& learner, const std::string& since);

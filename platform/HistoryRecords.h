@@ -17,10 +17,11 @@ struct GameOptionsRow
     std::int32_t maxTimer = 0; // MAX_TIMER
 };
 
-// One judged choice, as the history keeps it. The learner and the machine are the
-// recorder's: the login name and host name of the running program.
+// One judged choice, as the history keeps it. The machine is the recorder's host name; the
+// learner is the one picked for the game, or the recorder's login name.
 struct ChoiceRow
 {
+    std::string learner; // empty: the login name of the running program
     std::string playedAt; // ISO 8601 local time with its UTC offset
     std::string roundStartedAt; // the same form: when the round of this choice began
     std::string gameStartedAt; // the same form: when the game of this choice began
@@ -31,6 +32,7 @@ struct ChoiceRow
     std::string mode; // "picture" or "word"
     int choices = 2; // 2 or 4
     bool firstOfGame = false; // the counts began again: this choice opens a new game
+    bool firstTry = true; // the round's first choice, not a try again after a wrong one
     GameOptionsRow options;
 };
 
@@ -57,6 +59,27 @@ struct GameTally
     int choices = 0;
     int rights = 0;
     int medianMs = 0; // median response time of the game's choices
+};
+
+// A learner of the class list, for the window that asks who is playing.
+struct ListedLearner
+{
+    std::string name;
+    // What a child who cannot read yet knows as theirs: empty, an emoji, or "png:" and a small
+    // PNG image in base64.
+    std::string picture;
+};
+
+// A round's first choice, for the per-word progress: a second try after a wrong choice says
+// less about what the learner knows.
+struct FirstTry
+{
+    std::string word;
+    std::string playedAt;
+    bool correct = false;
+    int responseMs = 0;
+    bool words = false; // printed words, not pictures
+    int choices = 2;
 };
 
 // A choice row as stored, every column as text, for export.

@@ -74,6 +74,10 @@ struct HistoryWriter::State
     bool insertGame(QSqlQuery& query, const Pending& pending);
     bool updateTallies(QSqlQuery& query, const Pending& pending);
     void failed(const std::string& why);
+    const std::string& learnerOf(const ChoiceRow& row) const
+    {
+        return row.learner.empty() ? learner : row.learner;
+    }
 };
 
 namespace {
@@ -241,7 +245,7 @@ bool HistoryWriter::State::insertGame(QSqlQuery& query, const Pending& pending)
                        " four_choices, show_spelling, hide_buttons, use_timer, use_words,"
                        " max_timer) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
                        " ON CONFLICT (id) DO NOTHING"),
-        { text(pending.game), text(learner), text(machine), text(row.gameStartedAt),
+        { text(pending.game), text(learnerOf(row)), text(machine), text(row.gameStartedAt),
             text(row.playedAt), options.fourChoices, options.showSpelling, options.hideButtons,
             options.useTimer, options.useWords, options.maxTimer });
 }
@@ -256,7 +260,7 @@ bool HistoryWriter::State::updateTallies(QSqlQuery& query, const Pending& pendin
                            " VALUES (?, ?, ?, 1, ?) ON CONFLICT (learner, word, day) DO UPDATE"
                            " SET tries = word_days.tries + 1,"
                            " rights = word_days.rights + excluded.rights"),
-            { text(learner), text(row.word), day, right })) {
+            { text(learnerOf(row)), text(row.word), day, right })) {
         return false;
     }
     if (!row.correct
@@ -264,7 +268,7 @@ bool HistoryWriter::State::updateTallies(QSqlQuery& query, const Pending& pendin
             QStringLiteral("INSERT INTO confusion_days (learner, word, chosen, day, times)"
                            " VALUES (?, ?, ?, ?, 1) ON CONFLICT (learner, word, chosen, day)"
                            " DO UPDATE SET times = confusion_days.times + 1"),
-            { text(learner), text(row.word), text(row.chosen), day })) {
+            { text(learnerOf(row)), text(row.word), text(row.chosen), day })) {
         return false;
     }
     if (!connection->run(query, QStringLiteral("SELECT response_ms FROM choices WHERE game = ?"),
@@ -287,11 +291,12 @@ bool HistoryWriter::State::writeRow(QSqlQuery& query, const Pending& pending)
     return insertGame(query, pending)
         && connection->run(query,
             QStringLiteral("INSERT INTO choices (played_at, learner, machine, game, word,"
-                           " chosen, correct, response_ms, mode, choices)"
-                           " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-            { text(row.playedAt), text(learner), text(machine), text(pending.game), text(row.word),
-                text(row.chosen), row.correct ? 1 : 0, static_cast<qlonglong>(row.responseMs),
-                text(row.mode), row.choices })
+                           " chosen, correct, response_ms, mode, choices, first_try)"
+                           " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+            { text(row.playedAt), text(learnerOf(row)), text(machine), text(pending.game),
+                text(row.word), text(row.chosen), row.correct ? 1 : 0,
+                static_cast<qlonglong>(row.responseMs), text(row.mode), row.choices,
+                row.firstTry ? 1 : 0 })
         && updateTallies(query, pending);
 }
 
@@ -312,7 +317,7 @@ bool HistoryWriter::State::writeBatchAsOneScript(const std::vector<Pending>& bat
         const ChoiceRow& row = pending.row;
         const auto& options = row.options;
         const QString game = quoted(pending.game);
-        const QString who = quoted(learner);
+        const QString who = quoted(learnerOf(row));
         const QString word = quoted(row.word);
         const QString day = quoted(row.playedAt.substr(0, 10));
         const int right = row.correct ? 1 : 0;
@@ -328,10 +333,11 @@ bool HistoryWriter::State::writeBatchAsOneScript(const std::vector<Pending>& bat
         script
             += QStringLiteral(
                 "INSERT INTO choices (played_at, learner, machine, game, word, chosen, correct,"
-                " response_ms, mode, choices) VALUES (%1, %2, %3, %4, %5, %6, %7, %8, %9, %10);")
+                " response_ms, mode, choices, first_try) VALUES (%1, %2, %3, %4, %5, %6, %7, %8,"
+                " %9, %10, %11);")
                    .arg(quoted(row.playedAt), who, quoted(machine), game, word, quoted(row.chosen),
                        QString::number(right), QString::number(row.responseMs), quoted(row.mode),
-                       QString::number(row.choices));
+                       QString::number(row.choices), QString::number(row.firstTry ? 1 : 0));
         script += QStringLiteral(
             "INSERT INTO word_days (learner, word, day, tries, rights) VALUES (%1, %2, %3, 1, %4)"
             " ON CONFLICT (learner, word, day) DO UPDATE SET tries = word_days.tries + 1,"

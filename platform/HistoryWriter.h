@@ -31,8 +31,8 @@ public:
     // at most 6 s after its last window closes, whatever the server does.
     static constexpr std::chrono::milliseconds stopLimit { 2000 };
 
-    // `learner` and `machine` go into every row. `report` gets the failure lines; by
-    // default they go to the standard error.
+    // `learner` goes into every row that names none, `machine` into every row. `report` gets
+    // the failure lines; by default they go to the standard error.
     HistoryWriter(
         HistoryLocation location, std::string learner, std::string machine, Reporter report = {});
     // Writes what is queued, then stops.

@@ -133,6 +133,17 @@ void CPikoraDlg::routeCommand(int command)
         onAccess();
     } else if (command == progressCommand && onProgress) {
         onProgress();
+    } else if (command == learnersCommand && onLearners) {
+        onLearners();
+    }
+}
+
+void CPikoraDlg::enableCommand(int command, bool enabled)
+{
+    for (QAction* action : m_menuBar->findChildren<QAction*>()) {
+        if (action->data().toInt() == command) {
+            action->setEnabled(enabled);
+        }
     }
 }
 

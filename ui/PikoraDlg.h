@@ -38,6 +38,7 @@ public:
     static constexpr int aboutCommand = 32773;
     static constexpr int accessCommand = 32777;
     static constexpr int progressCommand = 32780;
+    static constexpr int learnersCommand = 32781;
 
     explicit CPikoraDlg(GameContext& context, QWidget* parent = nullptr);
     ~CPikoraDlg() override;
@@ -46,11 +47,14 @@ public:
     void OnInitDialog();
     // Takes the options in context.access at once: scanning and full screen.
     void applyAccessOptions();
+    // Greys out, or offers again, the menu item of a command.
+    void enableCommand(int command, bool enabled);
 
     // Commands that other windows serve; unset ones do nothing.
     std::function<void()> onSetup;
     std::function<void()> onAbout;
     std::function<void()> onAccess;
+    std::function<void()> onLearners;
     std::function<void()> onProgress;
     std::function<void()> onSystemAbout;
 

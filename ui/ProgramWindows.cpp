@@ -18,6 +18,8 @@ ProgramWindows::ProgramWindows(
     m_main->onAbout = [this] { ShowAboutWindow(m_platform, m_aboutFields); };
     m_main->onAccess = [this] { ShowAccessWindow(m_context, m_accessFields); };
     m_main->onProgress = [this] { showProgress(); };
+    m_main->onLearners = [this] { showLearners(); };
+    m_main->enableCommand(CPikoraDlg::learnersCommand, false);
     m_main->onSystemAbout = [this] {
         CAboutDlg box(m_main.get()); // made afresh each time
         box.exec();
@@ -38,12 +40,34 @@ ProgramWindows::~ProgramWindows()
 void ProgramWindows::showProgress()
 {
     if (!m_progress) {
-        m_progress = new ProgressWindow(m_history, currentLearner(), m_main.get());
+        m_progress = new ProgressWindow(m_history,
+            m_context.learner.empty() ? currentLearner() : m_context.learner, m_main.get());
     }
     m_progress->refresh();
     m_progress->show();
     m_progress->raise();
     m_progress->activateWindow();
+}
+
+void ProgramWindows::setHistory(HistoryLocation location)
+{
+    m_history = std::move(location);
+    m_main->enableCommand(
+        CPikoraDlg::learnersCommand, m_history.kind != HistoryLocation::Kind::None);
+}
+
+void ProgramWindows::showLearners()
+{
+    if (m_history.kind == HistoryLocation::Kind::None) {
+        return;
+    }
+    if (!m_learners) {
+        m_learners = new LearnersWindow(m_history, m_main.get());
+    }
+    m_learners->refresh();
+    m_learners->show();
+    m_learners->raise();
+    m_learners->activateWindow();
 }
 
 int ProgramWindows::made(Window window) const

@@ -7,6 +7,7 @@
 #include "ui/AboutWindows.h"
 #include "ui/AccessLogic.h"
 #include "ui/AccessWindow.h"
+#include "ui/LearnersWindow.h"
 #include "ui/PikoraDlg.h"
 #include "ui/ProgressWindow.h"
 #include "ui/Report.h"
@@ -39,8 +40,12 @@ public:
     MyAbout* about() const { return m_about; }
     AccessWindow* accessWindow() const { return m_access; }
     ProgressWindow* progress() const { return m_progress; }
-    // Where the Progress window reads the history of choices; none until set.
-    void setHistory(HistoryLocation location) { m_history = std::move(location); }
+    LearnersWindow* learners() const { return m_learners; }
+    // Where the Progress and Learners windows find the history of choices; none until set
+    // (the Learners item is greyed out without one).
+    void setHistory(HistoryLocation location);
+    // Setup, Learners...: the class list, made on first use, read afresh and shown.
+    void showLearners();
     // Setup, Progress...: the Progress window, made on first use, read afresh and shown.
     void showProgress();
     SetupFields& setupFields() { return m_setupFields; }
@@ -63,6 +68,7 @@ private:
     QPointer<MyAbout> m_about;
     QPointer<AccessWindow> m_access;
     QPointer<ProgressWindow> m_progress;
+    QPointer<LearnersWindow> m_learners;
     HistoryLocation m_history;
     std::map<Window, int> m_made;
 };

@@ -3,17 +3,19 @@
 
 #include "platform/HistoryReader.h"
 
+#include <cmath>
 #include <limits>
 #include <memory>
 
 #include <QChart>
+#include <QCategoryAxis>
 #include <QChartView>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDate>
-#include <QDateTimeAxis>
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
+#include <QLocale>
 #include <QGraphicsLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -31,6 +33,8 @@ namespace {
 constexpr int learnerBoxId = 1001;
 constexpr int periodBoxId = 1002;
 constexpr int statusId = 1003;
+constexpr int filterId = 1004;
+constexpr int ruleId = 1014;
 constexpr int shareChartId = 1010;
 constexpr int responseChartId = 1011;
 constexpr int practiceId = 1012;
@@ -66,19 +70,6 @@ QTreeWidget* makeTable(QWidget* panel, const QStringList& headings)
     return table;
 }
 
-// A period "YYYY-MM-DD" or "YYYY-MM" (its first day), or a time "...T12:00:00+01:00".
-qint64 msOf(const std::string& text)
-{
-    const QString value = QString::fromStdString(text);
-    if (value.size() > 10) {
-        return QDateTime::fromString(value, Qt::ISODate).toMSecsSinceEpoch();
-    }
-    const QDate date = value.size() == 7
-        ? QDate::fromString(value + QStringLiteral("-01"), Qt::ISODate)
-        : QDate::fromString(value, Qt::ISODate);
-    return date.startOfDay().toMSecsSinceEpoch();
-}
-
 void clearChart(QChart* chart)
 {
     chart->removeAllSeries();
@@ -88,34 +79,91 @@ void clearChart(QChart* chart)
     }
 }
 
-// A time axis over the series' points and a value axis from 0 to `top`.
-void addAxes(QChart* chart, const QString& dateFormat, double top, const QString& valueTitle)
+QDate dateOf(const std::string& day)
 {
-    auto* time = new QDateTimeAxis;
-    time->setFormat(dateFormat);
-    time->setTickCount(5);
+    return QDate::fromString(QString::fromStdString(day.substr(0, 10)), Qt::ISODate);
+}
+
+// A time axis in days from the first point, labelled with the points' dates (at most
+// `labels` of them, so they never crowd: each date once, with its year when the points span
+// years), and a value axis from 0 to `top`.
+void addAxes(QChart* chart, const std::vector<TimePoint>& points, bool spansYears, double top,
+    const char* valueFormat, const QString& valueTitle)
+{
+    constexpr std::size_t labels = 6;
+    auto* time = new QCategoryAxis;
+    time->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    const QDate origin = points.empty() ? QDate() : dateOf(points.front().day);
+    const std::size_t step = std::max<std::size_t>(1, (points.size() + labels - 1) / labels);
+    double last = 0;
+    for (std::size_t i = 0; i < points.size(); i += step) {
+        const QDate date = dateOf(points[i].day);
+        last = static_cast<double>(origin.daysTo(date));
+        const QString label = spansYears ? QLocale().toString(date, QStringLiteral("d MMM yyyy"))
+                                         : QLocale().toString(date, QStringLiteral("d MMM"));
+        time->append(label, last);
+    }
+    const double end = std::max(last,
+        points.empty() ? 0 : static_cast<double>(origin.daysTo(dateOf(points.back().day))));
+    // Room for the first and last labels, which are centred on their points.
+    const double margin = std::max(0.5, end * 0.06);
+    time->setRange(-margin, end + margin);
     auto* value = new QValueAxis;
     value->setRange(0, top);
-    value->setLabelFormat(QStringLiteral("%d"));
+    value->setTickCount(6);
+    value->applyNiceNumbers();
+    value->setLabelFormat(QString::fromLatin1(valueFormat));
     value->setTitleText(valueTitle);
     chart->addAxis(time, Qt::AlignBottom);
     chart->addAxis(value, Qt::AlignLeft);
-    qint64 first = std::numeric_limits<qint64>::max();
-    qint64 last = std::numeric_limits<qint64>::min();
     for (QAbstractSeries* series : chart->series()) {
         series->attachAxis(time);
         series->attachAxis(value);
-        for (const QPointF& point : static_cast<QXYSeries*>(series)->points()) {
-            first = std::min(first, static_cast<qint64>(point.x()));
-            last = std::max(last, static_cast<qint64>(point.x()));
-        }
-    }
-    if (first <= last) {
-        constexpr qint64 halfDay = 12 * 3600 * 1000;
-        time->setRange(QDateTime::fromMSecsSinceEpoch(first - halfDay),
-            QDateTime::fromMSecsSinceEpoch(last + halfDay));
     }
 }
+
+// A line through the points, each shown: x in days from the first point.
+QLineSeries* lineOf(const std::vector<TimePoint>& points, double scale)
+{
+    auto* series = new QLineSeries;
+    series->setPointsVisible(true);
+    if (!points.empty()) {
+        const QDate origin = dateOf(points.front().day);
+        for (const TimePoint& point : points) {
+            series->append(static_cast<double>(origin.daysTo(dateOf(point.day))), point.value * scale);
+        }
+    }
+    return series;
+}
+
+QLineSeries* straightLine(double fromX, double fromY, double toX, double toY, const QColor& colour)
+{
+    auto* series = new QLineSeries;
+    series->append(fromX, fromY);
+    series->append(toX, toY);
+    QPen pen(colour);
+    pen.setWidth(2);
+    pen.setStyle(Qt::DashLine);
+    series->setPen(pen);
+    return series;
+}
+
+// A row of the word table that sorts by the values kept beside the texts.
+class WordItem : public QTreeWidgetItem
+{
+public:
+    using QTreeWidgetItem::QTreeWidgetItem;
+    bool operator<(const QTreeWidgetItem& other) const override
+    {
+        const int column = treeWidget() ? treeWidget()->sortColumn() : 0;
+        const QVariant mine = data(column, Qt::UserRole);
+        const QVariant theirs = other.data(column, Qt::UserRole);
+        if (mine.isValid() && theirs.isValid() && mine != theirs) {
+            return QVariant::compare(mine, theirs) == QPartialOrdering::Less;
+        }
+        return text(0).localeAwareCompare(other.text(0)) < 0;
+    }
+};
 
 } // namespace
 
@@ -136,7 +184,24 @@ ProgressWindow::ProgressWindow(HistoryLocation location, std::string learner, QW
     m_periods->addItem(tr("Last 7 days"), 7);
     m_shareChart = makeChart(control(shareChartId));
     m_responseChart = makeChart(control(responseChartId));
-    m_practice = makeTable(control(practiceId), { tr("Word"), tr("Recently right"), tr("Tries") });
+    m_filter = m_built.controlAs<QComboBox>(filterId);
+    m_rule = m_built.controlAs<QLabel>(ruleId);
+    if (m_filter) {
+        m_filter->addItem(tr("All"), 0);
+        m_filter->addItem(tr("Two choices"), 1);
+        m_filter->addItem(tr("Four choices"), 2);
+        m_filter->addItem(tr("Pictures"), 3);
+        m_filter->addItem(tr("Words"), 4);
+        connect(m_filter, &QComboBox::activated, this, [this] { showRounds(); });
+    }
+    if (m_rule) {
+        m_rule->setWordWrap(true);
+    }
+    m_words = makeTable(control(practiceId),
+        { tr("Word"), tr("Right at the first try"), tr("Rounds"), tr("Last practised"),
+            tr("Trend"), tr("Learnt"), tr("Time") });
+    m_words->setSortingEnabled(true);
+    m_words->sortByColumn(1, Qt::AscendingOrder);
     m_confusions
         = makeTable(control(confusionsId), { tr("Word asked"), tr("Word chosen"), tr("Times") });
     m_message = new QLabel(this);
@@ -187,6 +252,7 @@ ProgressWindow::Reading readProgress(const HistoryLocation& location, const std:
     reading.byMonth = drawnByMonth(reader->firstDay(learner, from), today);
     reading.summary = summarizeProgress(reader->wordTallies(learner, from, reading.byMonth),
         reader->confusions(learner, from), reader->games(learner, from));
+    reading.rounds = reader->firstTries(learner, from);
     reading.error = reader->error();
     return reading;
 }
@@ -234,8 +300,13 @@ void ProgressWindow::showError(const QString& text)
     m_summary = {};
     clearChart(m_shareChart);
     clearChart(m_responseChart);
-    m_practice->clear();
+    m_words->clear();
     m_confusions->clear();
+    m_rounds = {};
+    m_firstTries.clear();
+    if (m_rule) {
+        m_rule->clear();
+    }
     m_status->setText(text);
     // The whole text, however long (a server's error may be), over the empty charts.
     m_message->setText(text);
@@ -290,54 +361,116 @@ void ProgressWindow::showReading(const Reading& reading)
     }
     fillLearners(reading.learners);
     m_summary = reading.summary;
-    showSummary(reading.byMonth);
+    m_firstTries = reading.rounds;
+    showSummary();
 }
 
-void ProgressWindow::showSummary(bool byMonth)
+void ProgressWindow::showSummary()
 {
     m_message->hide();
-    const auto& summary = m_summary;
-    m_status->setText(summary.choices == 0
-            ? tr("No choices recorded in this period.")
-            : tr("%1 choices, %2% right")
-                  .arg(QString::number(summary.choices), QString::number(summary.rightPercent())));
-
-    clearChart(m_shareChart);
-    for (const WordSeries& word : summary.series) {
-        auto* series = new QLineSeries;
-        series->setName(QString::fromStdString(word.word));
-        series->setPointsVisible(true);
-        for (const auto& point : word.points) {
-            series->append(msOf(point.period), point.share * 100);
-        }
-        m_shareChart->addSeries(series);
-    }
-    addAxes(m_shareChart, byMonth ? QStringLiteral("MMM yyyy") : QStringLiteral("d MMM"), 100,
-        tr("% right"));
-
-    clearChart(m_responseChart);
-    auto* medians = new QLineSeries;
-    medians->setName(tr("Median response time"));
-    medians->setPointsVisible(true);
-    for (const GameTally& game : summary.games) {
-        medians->append(msOf(game.startedAt), game.medianMs / 1000.0);
-    }
-    m_responseChart->addSeries(medians);
-    m_responseChart->legend()->hide();
-    addAxes(
-        m_responseChart, QStringLiteral("d MMM"), summary.slowestMedianSeconds(), tr("seconds"));
-
-    m_practice->clear();
-    for (const PracticeWord& word : summary.practice) {
-        m_practice->addTopLevelItem(new QTreeWidgetItem({ QString::fromStdString(word.word),
-            tr("%1% of %2")
-                .arg(QString::number(word.recentPercent()), QString::number(word.recentTries)),
-            QString::number(word.tries) }));
-    }
     m_confusions->clear();
-    for (const ConfusionTally& confusion : summary.confusions) {
+    for (const ConfusionTally& confusion : m_summary.confusions) {
         m_confusions->addTopLevelItem(new QTreeWidgetItem({ QString::fromStdString(confusion.word),
             QString::fromStdString(confusion.chosen), QString::number(confusion.times) }));
+    }
+    showRounds();
+}
+
+RoundFilter ProgressWindow::filter() const
+{
+    RoundFilter filter;
+    switch (m_filter ? m_filter->currentData().toInt() : 0) {
+    case 1:
+        filter.choices = 2;
+        break;
+    case 2:
+        filter.choices = 4;
+        break;
+    case 3:
+        filter.shown = RoundFilter::Shown::Pictures;
+        break;
+    case 4:
+        filter.shown = RoundFilter::Shown::Words;
+        break;
+    }
+    return filter;
+}
+
+void ProgressWindow::showRounds()
+{
+    m_rounds = summarizeRounds(m_firstTries, m_summary.games, filter());
+    const auto& rounds = m_rounds;
+    m_status->setText(rounds.rounds == 0
+            ? tr("No rounds recorded in this period.")
+            : tr("%1% right at the first try in %2 rounds; %3 of %4 words learnt")
+                  .arg(QString::number(rounds.percent()), QString::number(rounds.rounds),
+                      QString::number(rounds.learnt()), QString::number(rounds.words.size())));
+
+    clearChart(m_shareChart);
+    if (!rounds.shares.empty()) {
+        auto* shares = lineOf(rounds.shares, 100);
+        shares->setName(rounds.byWeek ? tr("Per week") : tr("Per day"));
+        m_shareChart->addSeries(shares);
+        const double last = shares->points().back().x();
+        auto* trend = straightLine(0, rounds.trendFrom * 100, last, rounds.trendTo * 100,
+            QColor(0x20, 0x80, 0x20));
+        trend->setName(tr("Trend"));
+        m_shareChart->addSeries(trend);
+        auto* chance = straightLine(
+            0, rounds.chance * 100, last, rounds.chance * 100, QColor(0x90, 0x90, 0x90));
+        chance->setName(tr("Chance (%1%)").arg(std::lround(rounds.chance * 100)));
+        m_shareChart->addSeries(chance);
+    }
+    addAxes(m_shareChart, rounds.shares, rounds.spansYears, 100, "%.0f", tr("% right"));
+
+    clearChart(m_responseChart);
+    double slowest = 1;
+    for (const TimePoint& point : rounds.times) {
+        slowest = std::max(slowest, point.value / 1000);
+    }
+    if (!rounds.times.empty()) {
+        m_responseChart->addSeries(lineOf(rounds.times, 0.001));
+    }
+    m_responseChart->legend()->hide();
+    m_shareChart->legend()->hide();
+    addAxes(m_responseChart, rounds.times, rounds.spansYears, std::ceil(slowest * 2) / 2, "%.1f",
+        tr("seconds"));
+
+    m_words->setSortingEnabled(false);
+    m_words->clear();
+    const QLocale locale;
+    for (const WordProgress& word : rounds.words) {
+        auto* item = new WordItem(m_words);
+        item->setText(0, QString::fromStdString(word.word));
+        item->setText(1, tr("%1%").arg(word.percent()));
+        item->setData(1, Qt::UserRole, static_cast<double>(word.rights) / word.rounds);
+        item->setText(2, QString::number(word.rounds));
+        item->setData(2, Qt::UserRole, word.rounds);
+        const QDate last = dateOf(word.lastDay);
+        item->setText(3, locale.toString(last, QLocale::ShortFormat));
+        item->setData(3, Qt::UserRole, last);
+        if (word.rounds >= trendRounds) {
+            item->setText(4,
+                word.trend == Trend::Up       ? tr("up")
+                    : word.trend == Trend::Down ? tr("down")
+                                                : tr("flat"));
+            item->setData(4, Qt::UserRole, static_cast<int>(word.trend == Trend::Up) * 2
+                    + static_cast<int>(word.trend == Trend::Flat));
+        }
+        item->setText(5, word.learnt ? tr("learnt") : QString());
+        item->setData(5, Qt::UserRole, word.learnt ? 1 : 0);
+        item->setText(6, tr("%1 s").arg(locale.toString(word.medianMs / 1000.0, 'f', 1)));
+        item->setData(6, Qt::UserRole, word.medianMs);
+    }
+    m_words->setSortingEnabled(true);
+    if (m_rule) {
+        m_rule->setText(tr("Green dashes: the trend; grey dashes: right by chance alone (%1%). "
+                           "Only a round's first choice counts, not a try again after a wrong one. "
+                           "Learnt: right at the first try in %2 of its last %3 rounds. Trend: "
+                           "its later rounds against its earlier ones. Time: the median of its "
+                           "first tries.")
+                            .arg(QString::number(std::lround(rounds.chance * 100)),
+                                QString::number(learntRights), QString::number(learntRounds)));
     }
 }
 

@@ -17,9 +17,11 @@ class QTreeWidget;
 
 namespace pikora::ui {
 
-// The learner's progress from the history of choices: per word the share of right choices
-// over time, the words that need practice most, the most frequent confusions and the median
-// response time per game, for a learner and a period the teacher picks.
+// The learner's progress from the history of choices, for a learner and a period the teacher
+// picks: the share right at the first try over time against chance, the median response
+// time per game, every word (how it is going, whether it is learnt, sortable by each
+// column) and the most frequent confusions. The rounds may be narrowed to those of two or
+// four choices, of pictures or of words.
 class ProgressWindow : public TemplateWindow
 {
     Q_OBJECT
@@ -40,19 +42,23 @@ public:
 
     QComboBox* learnerBox() const { return m_learners; }
     QComboBox* periodBox() const { return m_periods; }
+    QComboBox* roundsBox() const { return m_filter; }
     QLabel* statusText() const { return m_status; }
     QLabel* messageText() const { return m_message; }
     QChart* shareChart() const { return m_shareChart; }
     QChart* responseChart() const { return m_responseChart; }
-    QTreeWidget* practiceList() const { return m_practice; }
+    QTreeWidget* wordTable() const { return m_words; }
+    QLabel* ruleText() const { return m_rule; }
     QTreeWidget* confusionList() const { return m_confusions; }
     const ProgressSummary& summary() const { return m_summary; }
+    const RoundsSummary& rounds() const { return m_rounds; }
 
     // What one reading found.
     struct Reading
     {
         std::vector<std::string> learners;
         ProgressSummary summary;
+        std::vector<FirstTry> rounds;
         bool byMonth = false;
         bool nothingYet = false; // no choice was ever recorded
         std::string error;
@@ -62,7 +68,9 @@ private:
     void fillLearners(const std::vector<std::string>& learners);
     void showProgress();
     void showReading(const Reading& reading);
-    void showSummary(bool byMonth);
+    void showSummary();
+    void showRounds();
+    RoundFilter filter() const;
     void showError(const QString& text);
     // The first day of the picked period counted back from today, or empty for all time.
     std::string since(const QDate& today) const;
@@ -72,13 +80,17 @@ private:
     bool m_readAgain = false; // the picks changed while a reading was under way
     std::string m_learner;
     ProgressSummary m_summary;
+    std::vector<FirstTry> m_firstTries;
+    RoundsSummary m_rounds;
     QComboBox* m_learners = nullptr;
     QComboBox* m_periods = nullptr;
+    QComboBox* m_filter = nullptr;
+    QLabel* m_rule = nullptr;
     QLabel* m_status = nullptr;
     QLabel* m_message = nullptr; // a whole error text, over the charts
     QChart* m_shareChart = nullptr;
     QChart* m_responseChart = nullptr;
-    QTreeWidget* m_practice = nullptr;
+    QTreeWidget* m_words = nullptr;
     QTreeWidget* m_confusions = nullptr;
 };
 

@@ -189,33 +189,94 @@
     </message>
     <message>
         <source>&amp;Period:</source>
-        <extracomment>progress: label of 42 × 10 dialog units, 63 pixels wide</extracomment>
+        <extracomment>progress: label of 40 × 10 dialog units, 60 pixels wide</extracomment>
         <translation>&amp;Período:</translation>
     </message>
     <message>
-        <source>Share of right choices over time</source>
-        <extracomment>progress: label of 250 × 10 dialog units, 375 pixels wide</extracomment>
-        <translation>Percentagem de acertos ao longo do tempo</translation>
-    </message>
-    <message>
         <source>Median response time per game</source>
-        <extracomment>progress: label of 240 × 10 dialog units, 360 pixels wide</extracomment>
+        <extracomment>progress: label of 280 × 10 dialog units, 420 pixels wide</extracomment>
         <translation>Tempo de resposta mediano por jogo</translation>
     </message>
     <message>
-        <source>Words that need practice most</source>
-        <extracomment>progress: label of 250 × 10 dialog units, 375 pixels wide</extracomment>
-        <translation>Palavras que precisam de mais treino</translation>
-    </message>
-    <message>
         <source>Most frequent confusions</source>
-        <extracomment>progress: label of 240 × 10 dialog units, 360 pixels wide</extracomment>
+        <extracomment>progress: label of 190 × 10 dialog units, 285 pixels wide</extracomment>
         <translation>Confusões mais frequentes</translation>
     </message>
     <message>
         <source>Close</source>
         <extracomment>progress: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
         <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>&amp;Rounds:</source>
+        <extracomment>progress: label of 40 × 10 dialog units, 60 pixels wide</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share right at the first try</source>
+        <extracomment>progress: label of 290 × 10 dialog units, 435 pixels wide</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every word</source>
+        <extracomment>progress: label of 380 × 10 dialog units, 570 pixels wide</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>dialog-142</name>
+    <message>
+        <source>Learners</source>
+        <extracomment>the class list, from the Setup menu&apos;s Learners item: the window&apos;s title</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When this list is not empty, each game starts by asking who is playing.</source>
+        <extracomment>the class list, from the Setup menu&apos;s Learners item: label of 280 × 18 dialog units, 420 pixels wide</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <extracomment>the class list, from the Setup menu&apos;s Learners item: label of 120 × 9 dialog units, 180 pixels wide</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Picture (an emoji):</source>
+        <extracomment>the class list, from the Setup menu&apos;s Learners item: label of 120 × 9 dialog units, 180 pixels wide</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Image...</source>
+        <extracomment>the class list, from the Setup menu&apos;s Learners item: button of 58 × 14 dialog units, 87 pixels wide</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <extracomment>the class list, from the Setup menu&apos;s Learners item: button of 58 × 14 dialog units, 87 pixels wide</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Change</source>
+        <extracomment>the class list, from the Setup menu&apos;s Learners item: button of 58 × 14 dialog units, 87 pixels wide</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <extracomment>the class list, from the Setup menu&apos;s Learners item: button of 58 × 14 dialog units, 87 pixels wide</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>the class list, from the Setup menu&apos;s Learners item: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
+        <translation type="unfinished">Fechar</translation>
+    </message>
+</context>
+<context>
+    <name>dialog-143</name>
+    <message>
+        <source>Who is playing?</source>
+        <extracomment>asks who is playing before each game, when the class list is not empty: the window&apos;s title</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -256,6 +317,12 @@
         <extracomment>an item of the menu Setup; &amp; marks its key, one letter per item</extracomment>
         <translation>&amp;Acessibilidade...</translation>
     </message>
+    <message>
+        <source>&amp;Learners...</source>
+        <comment>Setup</comment>
+        <extracomment>an item of the menu Setup; &amp; marks its key, one letter per item</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>pikora::ui::CPikoraDlg</name>
@@ -263,6 +330,56 @@
         <source>&amp;Close</source>
         <extracomment>The main window&apos;s own menu (a right click on its background); its other item is &quot;&amp;About Pikora...&quot;, and &amp; marks a different letter in each.</extracomment>
         <translation>&amp;Fechar</translation>
+    </message>
+</context>
+<context>
+    <name>pikora::ui::LearnerPicker</name>
+    <message>
+        <source>Someone else</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>pikora::ui::LearnersWindow</name>
+    <message>
+        <source>A picture for the learner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.bmp *.gif)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a picture the game can read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the learner&apos;s name first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list cannot be changed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is on the list already.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick the learner to change in the list first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is already a learner called %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick the learner to remove in the list first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is off the list; what was recorded for them stays.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -288,14 +405,6 @@
         <translation>Palavra</translation>
     </message>
     <message>
-        <source>Recently right</source>
-        <translation>Acertos recentes</translation>
-    </message>
-    <message>
-        <source>Tries</source>
-        <translation>Tentativas</translation>
-    </message>
-    <message>
         <source>Word asked</source>
         <translation>Palavra pedida</translation>
     </message>
@@ -316,28 +425,12 @@
         <translation>Não é possível ler o histórico: %1</translation>
     </message>
     <message>
-        <source>No choices recorded in this period.</source>
-        <translation>Sem respostas neste período.</translation>
-    </message>
-    <message>
-        <source>%1 choices, %2% right</source>
-        <translation>%1 respostas, %2% certas</translation>
-    </message>
-    <message>
         <source>% right</source>
         <translation>% certas</translation>
     </message>
     <message>
-        <source>Median response time</source>
-        <translation>Tempo de resposta mediano</translation>
-    </message>
-    <message>
         <source>seconds</source>
         <translation>segundos</translation>
-    </message>
-    <message>
-        <source>%1% of %2</source>
-        <translation>%1% de %2</translation>
     </message>
     <message>
         <source>Reading the history...</source>
@@ -346,6 +439,98 @@
     <message>
         <source>No choices recorded yet.</source>
         <translation>Ainda não há respostas registadas.</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Two choices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Four choices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right at the first try</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rounds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last practised</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trend</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Learnt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No rounds recorded in this period.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1% right at the first try in %2 rounds; %3 of %4 words learnt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Per week</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Per day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chance (%1%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>flat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>learnt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend: its later rounds against its earlier ones. Time: the median of its first tries.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

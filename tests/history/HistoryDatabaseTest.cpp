@@ -388,8 +388,8 @@ TEST_F(BrokenHistory, AHistoryLeftHalfWrittenByACrashIsReadAsItWasBefore)
             && connection.exec(QStringLiteral("BEGIN"))
             && connection.exec(QStringLiteral(
                 "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 20000)"
-                " INSERT INTO choices SELECT 't', 'ann', 'pc', 'g', 'W', 'W', 1, 1, 'picture', 2"
-                " FROM n"));
+                " INSERT INTO choices SELECT 't', 'ann', 'pc', 'g', 'W', 'W', 1, 1, 'picture', 2,"
+                " 1 FROM n"));
         ::_exit(begun ? 0 : 1);
     }
     int status = 0;

@@ -5,6 +5,7 @@
 #include "support/GameWindows.h"
 #include "ui/Translations.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include <QChart>
@@ -13,6 +14,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
+#include <QTest>
 #include <QTreeWidget>
 
 namespace pikora::testing {
@@ -54,15 +56,43 @@ TEST_F(ProgressWindowTest, SetupProgressShowsTheCurrentLearnersProgress)
     EXPECT_EQ(window->learnerBox()->currentText().toStdString(), currentLearner());
     EXPECT_EQ(window->learnerBox()->count(), 2);
     EXPECT_EQ(window->summary().choices, 900);
-    EXPECT_TRUE(window->statusText()->text().startsWith("900 choices"))
+    // The sample's choices came before rounds were told apart: a choice after a wrong one
+    // for the same word is taken for a try again.
+    const int rounds = window->rounds().rounds;
+    EXPECT_GT(rounds, 800);
+    EXPECT_LT(rounds, 900);
+    EXPECT_TRUE(window->statusText()->text().contains(QStringLiteral("in %1 rounds").arg(rounds)))
         << window->statusText()->text().toStdString();
-    EXPECT_EQ(window->shareChart()->series().size(), 5);
+    // Forty days go by week: the points, the trend and chance with four choices.
+    EXPECT_TRUE(window->rounds().byWeek);
+    ASSERT_EQ(window->shareChart()->series().size(), 3);
+    EXPECT_EQ(window->shareChart()->series().at(2)->name(), "Chance (25%)");
     EXPECT_EQ(window->responseChart()->series().size(), 1);
-    EXPECT_EQ(window->practiceList()->topLevelItemCount(), 10);
+    QTreeWidget* table = window->wordTable();
+    ASSERT_EQ(table->topLevelItemCount(), 12);
     EXPECT_GT(window->confusionList()->topLevelItemCount(), 0);
-    // The word most in need of practice heads the list and the chart.
-    EXPECT_EQ(window->practiceList()->topLevelItem(0)->text(0),
-        window->shareChart()->series().at(0)->name());
+    // The word least often right heads the table; a click on a heading sorts by its column.
+    const auto column = [&](int index) {
+        std::vector<double> values;
+        for (int row = 0; row < table->topLevelItemCount(); ++row) {
+            values.push_back(table->topLevelItem(row)->data(index, Qt::UserRole).toDouble());
+        }
+        return values;
+    };
+    const auto sorted = [](const std::vector<double>& values) {
+        return std::is_sorted(values.begin(), values.end());
+    };
+    EXPECT_TRUE(sorted(column(1)));
+    QHeaderView* header = table->header();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+        QPoint(header->sectionViewportPosition(2) + 4, header->height() / 2));
+    EXPECT_TRUE(sorted(column(2)));
+    // Narrowed to rounds of two choices: none.
+    window->roundsBox()->setCurrentIndex(1);
+    emit window->roundsBox()->activated(1);
+    EXPECT_EQ(window->wordTable()->topLevelItemCount(), 0);
+    window->roundsBox()->setCurrentIndex(0);
+    emit window->roundsBox()->activated(0);
     // For people to look at (the README's picture).
     QDir().mkpath(QStringLiteral(PIKORA_SCREENSHOT_DIR));
     window->grab().save(QStringLiteral(PIKORA_SCREENSHOT_DIR "/progress.png"));
@@ -107,7 +137,7 @@ TEST_F(ProgressWindowTest, WithoutAHistoryTheWindowSaysSo)
     ASSERT_TRUE(window);
     EXPECT_TRUE(window->statusText()->text().contains("No history"))
         << window->statusText()->text().toStdString();
-    EXPECT_EQ(window->practiceList()->topLevelItemCount(), 0);
+    EXPECT_EQ(window->wordTable()->topLevelItemCount(), 0);
 }
 
 struct ProgressLanguage
@@ -142,7 +172,7 @@ TEST_P(ProgressInLanguage, TheWindowSpeaksTheLanguage)
     EXPECT_EQ(window->layoutDirection(), row.direction);
     EXPECT_TRUE(window->statusText()->text().startsWith(QString::fromUtf8(row.status)))
         << window->statusText()->text().toStdString();
-    EXPECT_EQ(window->practiceList()->headerItem()->text(0), QString::fromUtf8(row.heading));
+    EXPECT_EQ(window->wordTable()->headerItem()->text(0), QString::fromUtf8(row.heading));
     // Dates and numbers follow the language chosen, not LANG.
     EXPECT_EQ(QLocale().language(), QLocale(QString::fromLatin1(row.language)).language());
     EXPECT_NE(window->periodBox()->itemText(0), QStringLiteral("All time"));
