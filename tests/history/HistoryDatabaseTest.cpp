@@ -8,11 +8,13 @@
 #include "game/GameClock.h"
 #include "game/PictureCatalog.h"
 #include "platform/HistoryReader.h"
+#include "platform/LearnerList.h"
 #include "support/FakePlatform.h"
 #include "support/FourPictures.h"
 #include "support/OrdinaryUser.h"
 #include "support/TempDir.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -86,7 +88,7 @@ protected:
         ASSERT_TRUE(connection.exec(QStringLiteral("DROP SCHEMA IF EXISTS %1 CASCADE")
                                         .arg(QString::fromStdString(location.user))));
         for (const char* table :
-            { "choices", "games", "word_days", "confusion_days", "pikora_schema" }) {
+            { "choices", "games", "word_days", "confusion_days", "learners", "pikora_schema" }) {
             ASSERT_TRUE(connection.exec(QStringLiteral("DROP TABLE IF EXISTS %1").arg(table)));
         }
     }
@@ -143,7 +145,9 @@ TEST_P(HistoryStore, AGameIsRecordedAsTheReportCountsIt)
         { 3, 3, 3100 } };
     std::int64_t now = 10000;
     for (const auto& play : plays) {
-        context.round = { { 0, 1, 2, 3 }, play.target, 0, now };
+        // The same target again is a try again in the same round.
+        const int made = play.target == context.round.target ? context.round.choicesMade : 0;
+        context.round = { { 0, 1, 2, 3 }, play.target, 0, now, made };
         now += play.ms;
         platform.now = now;
         OnPictureChosen(context, 1000 + play.slot);
@@ -179,6 +183,48 @@ TEST_P(HistoryStore, AGameIsRecordedAsTheReportCountsIt)
     const auto tallies = history->wordTallies(currentLearner(), "", false);
     EXPECT_EQ(tallies.size(), 3u); // pictures 0, 2 and 3 were asked for
     EXPECT_EQ(history->learners(), std::vector<std::string> { currentLearner() });
+    EXPECT_EQ(history->firstTries(currentLearner(), "").size(), 3u);
+}
+
+// Every machine sharing the history shares the list; a learner renamed keeps their history,
+// one taken off the list keeps it too, and no rename merges two learners' histories.
+TEST_P(HistoryStore, TheClassListIsSharedAndARenameTakesTheHistoryAlong)
+{
+    std::string error;
+    EXPECT_TRUE(readLearnerList(location, error).empty());
+    EXPECT_EQ(error, "");
+    EXPECT_EQ(addLearner(location, { "Mia", "\U0001F43B" }, error), ListChange::Done) << error;
+    EXPECT_EQ(addLearner(location, { "Ben", "" }, error), ListChange::Done) << error;
+    EXPECT_EQ(addLearner(location, { "Mia", "" }, error), ListChange::NameTaken);
+    {
+        HistoryWriter writer(location, "login", "pc");
+        ChoiceRow first = choice("CAT", "DOG", 500, true);
+        first.learner = "Mia";
+        ChoiceRow again = choice("CAT", "CAT", 700);
+        again.learner = "Mia";
+        again.firstTry = false;
+        writer.write(first);
+        writer.write(again);
+        writer.write(choice("SUN", "SUN", 600, true)); // the login name's own game
+    }
+    EXPECT_EQ(changeLearner(location, "Mia", { "login", "" }, error), ListChange::NameTaken);
+    EXPECT_EQ(changeLearner(location, "Mia", { "Maya", "\U0001F43B" }, error), ListChange::Done)
+        << error;
+    EXPECT_EQ(removeLearner(location, "Ben", error), ListChange::Done) << error;
+    const auto list = readLearnerList(location, error);
+    ASSERT_EQ(list.size(), 1u);
+    EXPECT_EQ(list[0].name, "Maya");
+    EXPECT_EQ(list[0].picture, "\U0001F43B");
+    auto history = reader();
+    auto learners = history->learners();
+    std::sort(learners.begin(), learners.end());
+    EXPECT_EQ(learners, (std::vector<std::string> { "Maya", "login" }));
+    const auto tries = history->firstTries("Maya", "");
+    ASSERT_EQ(tries.size(), 1u); // the try again is no first try
+    EXPECT_FALSE(tries[0].correct);
+    EXPECT_EQ(history->wordTallies("Maya", "", false).at(0).tries, 2);
+    EXPECT_EQ(history->confusions("Maya", "").size(), 1u);
+    EXPECT_EQ(history->games("login", "").size(), 1u);
 }
 
 TEST_P(HistoryStore, AnOlderHistoryIsBroughtForwardWithItsChoicesTallied)

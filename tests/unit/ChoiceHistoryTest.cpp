@@ -63,8 +63,11 @@ TEST_F(ChoiceHistoryTest, EveryJudgedChoiceIsRecordedOnceWithWhatWasAskedAndChos
     EXPECT_EQ(wrong.choices, 4);
     EXPECT_TRUE(wrong.firstOfGame);
     EXPECT_EQ(wrong.options.maxTimer, 300);
+    EXPECT_TRUE(wrong.firstTry);
+    EXPECT_EQ(wrong.learner, ""); // nobody picked: the recorder's login name
     EXPECT_TRUE(recorder.rows[1].correct);
     EXPECT_FALSE(recorder.rows[1].firstOfGame);
+    EXPECT_FALSE(recorder.rows[1].firstTry); // a try again in the same round
     // The recorder changes nothing the game counts.
     EXPECT_EQ(context.catalog.at(0).wrongCount, 1);
     EXPECT_EQ(context.catalog.at(0).correctCount, 1);
@@ -78,10 +81,13 @@ TEST_F(ChoiceHistoryTest, ARebuiltCatalogueStartsANewGameInWordMode)
     context.settings.field4 = 0;
     BuildCatalog(context.catalog, platform); // what Setup's OK does
     round(2, 30000);
+    context.learner = "Mia";
     platform.now = 30500;
     OnPictureChosen(context, 1029); // the word box of slot 3
     ASSERT_EQ(recorder.rows.size(), 2u);
     EXPECT_TRUE(recorder.rows[1].firstOfGame);
+    EXPECT_TRUE(recorder.rows[1].firstTry); // a new round
+    EXPECT_EQ(recorder.rows[1].learner, "Mia");
     EXPECT_EQ(recorder.rows[1].mode, "word");
     EXPECT_EQ(recorder.rows[1].choices, 2);
     EXPECT_EQ(recorder.rows[1].chosen, context.catalog.at(3).word);
@@ -199,6 +205,66 @@ TEST(ProgressSummary, RanksWordsByRecentShareThenFewestTries)
     EXPECT_EQ(summary.confusions[1].word, "CAT"); // a tie goes by the words
     EXPECT_EQ(summary.choices, 86);
     EXPECT_EQ(summary.periods.size(), 3u);
+}
+
+// CAT goes from wrong to right, DOG the other way; a round of two choices counts twice as
+// much as one of four towards chance.
+TEST(ProgressSummary, FirstTriesPerWordAgainstChanceByWeekWithATrend)
+{
+    const auto at = [](const char* day) { return std::string(day) + "T10:00:00+01:00"; };
+    const std::vector<FirstTry> rounds = {
+        { "CAT", at("2026-03-02"), false, 3000, false, 4 },
+        { "DOG", at("2026-03-02"), true, 1000, false, 4 },
+        { "CAT", at("2026-03-04"), false, 2000, false, 4 },
+        { "DOG", at("2026-03-09"), true, 1000, false, 4 },
+        { "CAT", at("2026-03-10"), true, 1000, false, 4 },
+        { "DOG", at("2026-03-16"), false, 5000, false, 4 },
+        { "CAT", at("2026-03-20"), true, 1000, false, 4 },
+        { "DOG", at("2026-03-24"), false, 3000, false, 4 },
+        { "CAT", at("2026-03-25"), true, 1000, false, 4 },
+        { "CAT", at("2026-03-26"), true, 4000, false, 4 },
+        { "SUN", at("2026-03-26"), true, 2000, true, 2 },
+    };
+    const std::vector<GameTally> games = { { "g1", at("2026-03-02"), 3, 2, 4000 },
+        { "g2", at("2026-03-04"), 3, 2, 2000 }, { "g3", at("2026-03-26"), 3, 2, 1000 } };
+    const RoundsSummary all = summarizeRounds(rounds, games, {});
+    EXPECT_EQ(all.rounds, 11);
+    EXPECT_NEAR(all.chance, (10 * 0.25 + 0.5) / 11, 1e-9);
+    ASSERT_EQ(all.words.size(), 3u);
+    const WordProgress& cat = all.words[0];
+    EXPECT_EQ(cat.word, "CAT");
+    EXPECT_EQ(cat.rounds, 6);
+    EXPECT_EQ(cat.percent(), 66);
+    EXPECT_TRUE(cat.learnt); // 4 of its last 5
+    EXPECT_EQ(cat.trend, Trend::Up);
+    EXPECT_EQ(cat.medianMs, 1500);
+    EXPECT_EQ(cat.lastDay, "2026-03-26");
+    const WordProgress& dog = all.words[1];
+    EXPECT_EQ(dog.trend, Trend::Down);
+    EXPECT_FALSE(dog.learnt); // fewer than 5 rounds
+    // 24 days from first to last: by week, each under its Monday, the games too.
+    EXPECT_TRUE(all.byWeek);
+    EXPECT_FALSE(all.spansYears);
+    ASSERT_EQ(all.shares.size(), 4u);
+    EXPECT_EQ(all.shares[0].day, "2026-03-02");
+    EXPECT_EQ(all.shares[0].count, 3);
+    EXPECT_NEAR(all.shares[0].value, 1.0 / 3, 1e-9);
+    EXPECT_EQ(all.shares[3].day, "2026-03-23");
+    ASSERT_EQ(all.times.size(), 2u);
+    EXPECT_EQ(all.times[0].count, 2);
+    EXPECT_EQ(all.times[0].value, 3000);
+    EXPECT_LT(all.trendFrom, all.trendTo);
+    // Only the rounds of four choices, then only words.
+    const RoundsSummary four = summarizeRounds(rounds, games, { 4, RoundFilter::Shown::Any });
+    EXPECT_EQ(four.rounds, 10);
+    EXPECT_DOUBLE_EQ(four.chance, 0.25);
+    const RoundsSummary words = summarizeRounds(rounds, games, { 0, RoundFilter::Shown::Words });
+    ASSERT_EQ(words.words.size(), 1u);
+    EXPECT_EQ(words.words[0].word, "SUN");
+    // Within three weeks each day is a point of its own.
+    const RoundsSummary days = summarizeRounds({ rounds.begin(), rounds.begin() + 4 }, {}, {});
+    EXPECT_FALSE(days.byWeek);
+    EXPECT_EQ(days.shares.size(), 3u);
 }
 
 TEST(ProgressSummary, DaysBetweenDates)
