@@ -14,7 +14,7 @@
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QPushButton>
+#include <QToolButton>
 #include <QTimer>
 
 namespace pikora::ui {
@@ -98,22 +98,25 @@ LearnerPicker::LearnerPicker(
         if (i < 9) {
             label = QStringLiteral("%1  %2").arg(i + 1).arg(label);
         }
-        auto* button = new QPushButton(label, panel);
+        // The picture above the name, for a child who knows their picture before their name.
+        auto* button = new QToolButton(panel);
+        button->setText(label);
+        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         if (!someoneElse) {
-            const QPixmap picture = learnerPicture(learners[i].picture, side / 2);
+            const QPixmap picture = learnerPicture(learners[i].picture, side * 2 / 3);
             if (!picture.isNull()) {
                 button->setIcon(picture);
                 button->setIconSize(picture.size());
             }
         }
         QFont font = button->font();
-        font.setPointSizeF(font.pointSizeF() * (someoneElse ? 1.2 : 1.6));
+        font.setPointSizeF(font.pointSizeF() * (someoneElse ? 1.4 : 2.0));
         button->setFont(font);
         button->setMinimumSize(side, side * 2 / 3);
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         // With switches every key belongs to the scan, not to the button that has the focus.
         button->setFocusPolicy(m_scan == ScanMode::Off ? Qt::StrongFocus : Qt::NoFocus);
-        connect(button, &QPushButton::clicked, this, [this, i] { choose(i); });
+        connect(button, &QToolButton::clicked, this, [this, i] { choose(i); });
         grid->addWidget(button, i / columns, i % columns);
         m_buttons.push_back(button);
     }

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-class QPushButton;
+class QAbstractButton;
 class QTimer;
 
 namespace pikora::ui {
@@ -33,7 +33,7 @@ public:
     // The name picked, or empty for someone else (the login name is kept).
     const std::string& chosen() const { return m_chosen; }
     // Every button in order, someone else last.
-    const std::vector<QPushButton*>& buttons() const { return m_buttons; }
+    const std::vector<QAbstractButton*>& buttons() const { return m_buttons; }
     int highlighted() const { return m_highlighted; }
 
 protected:
@@ -45,7 +45,7 @@ private:
     void highlight(int index);
 
     std::vector<ListedLearner> m_learners;
-    std::vector<QPushButton*> m_buttons;
+    std::vector<QAbstractButton*> m_buttons;
     ScanMode m_scan = ScanMode::Off;
     QTimer* m_step = nullptr;
     HighlightFrame* m_frame = nullptr;

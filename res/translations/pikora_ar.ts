@@ -209,18 +209,18 @@
     </message>
     <message>
         <source>&amp;Rounds:</source>
-        <extracomment>progress: label of 40 × 10 dialog units, 60 pixels wide</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>progress: label of 38 × 10 dialog units, 57 pixels wide</extracomment>
+        <translation>ال&amp;جولات:</translation>
     </message>
     <message>
         <source>Share right at the first try</source>
         <extracomment>progress: label of 290 × 10 dialog units, 435 pixels wide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>نسبة الصحيح من المحاولة الأولى</translation>
     </message>
     <message>
         <source>Every word</source>
         <extracomment>progress: label of 380 × 10 dialog units, 570 pixels wide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>كل الكلمات</translation>
     </message>
 </context>
 <context>
@@ -228,47 +228,47 @@
     <message>
         <source>Learners</source>
         <extracomment>the class list, from the Setup menu&apos;s Learners item: the window&apos;s title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>المتعلمون</translation>
     </message>
     <message>
         <source>When this list is not empty, each game starts by asking who is playing.</source>
         <extracomment>the class list, from the Setup menu&apos;s Learners item: label of 280 × 18 dialog units, 420 pixels wide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>إذا لم تكن هذه القائمة فارغة، تبدأ كل لعبة بالسؤال عمّن يلعب.</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
         <extracomment>the class list, from the Setup menu&apos;s Learners item: label of 120 × 9 dialog units, 180 pixels wide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;الاسم:</translation>
     </message>
     <message>
         <source>&amp;Picture (an emoji):</source>
         <extracomment>the class list, from the Setup menu&apos;s Learners item: label of 120 × 9 dialog units, 180 pixels wide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;صورة (رمز تعبيري):</translation>
     </message>
     <message>
         <source>&amp;Image...</source>
         <extracomment>the class list, from the Setup menu&apos;s Learners item: button of 58 × 14 dialog units, 87 pixels wide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ملف صورة...</translation>
     </message>
     <message>
         <source>&amp;Add</source>
         <extracomment>the class list, from the Setup menu&apos;s Learners item: button of 58 × 14 dialog units, 87 pixels wide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>إ&amp;ضافة</translation>
     </message>
     <message>
         <source>&amp;Change</source>
         <extracomment>the class list, from the Setup menu&apos;s Learners item: button of 58 × 14 dialog units, 87 pixels wide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;تغيير</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
         <extracomment>the class list, from the Setup menu&apos;s Learners item: button of 58 × 14 dialog units, 87 pixels wide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>إ&amp;زالة</translation>
     </message>
     <message>
         <source>Close</source>
         <extracomment>the class list, from the Setup menu&apos;s Learners item: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
-        <translation type="unfinished">إغلاق</translation>
+        <translation>إغلاق</translation>
     </message>
 </context>
 <context>
@@ -276,7 +276,7 @@
     <message>
         <source>Who is playing?</source>
         <extracomment>asks who is playing before each game, when the class list is not empty: the window&apos;s title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>من يلعب؟</translation>
     </message>
 </context>
 <context>
@@ -321,7 +321,7 @@
         <source>&amp;Learners...</source>
         <comment>Setup</comment>
         <extracomment>an item of the menu Setup; &amp; marks its key, one letter per item</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;متعلمون...</translation>
     </message>
 </context>
 <context>
@@ -336,50 +336,50 @@
     <name>pikora::ui::LearnerPicker</name>
     <message>
         <source>Someone else</source>
-        <translation type="unfinished"></translation>
+        <translation>شخص آخر</translation>
     </message>
 </context>
 <context>
     <name>pikora::ui::LearnersWindow</name>
     <message>
         <source>A picture for the learner</source>
-        <translation type="unfinished"></translation>
+        <translation>صورة للمتعلم</translation>
     </message>
     <message>
         <source>Pictures (*.png *.jpg *.jpeg *.bmp *.gif)</source>
-        <translation type="unfinished"></translation>
+        <translation>الصور (*.png *.jpg *.jpeg *.bmp *.gif)</translation>
     </message>
     <message>
         <source>%1 is not a picture the game can read.</source>
-        <translation type="unfinished"></translation>
+        <translation>الملف %1 ليس صورة تستطيع اللعبة قراءتها.</translation>
     </message>
     <message>
         <source>Type the learner&apos;s name first.</source>
-        <translation type="unfinished"></translation>
+        <translation>اكتب اسم المتعلم أولًا.</translation>
     </message>
     <message>
         <source>The list cannot be changed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>يتعذر تغيير القائمة: %1</translation>
     </message>
     <message>
         <source>%1 is on the list already.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 موجود في القائمة من قبل.</translation>
     </message>
     <message>
         <source>Pick the learner to change in the list first.</source>
-        <translation type="unfinished"></translation>
+        <translation>اختر أولًا من القائمة المتعلم المراد تغييره.</translation>
     </message>
     <message>
         <source>There is already a learner called %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>يوجد متعلم باسم %1 من قبل.</translation>
     </message>
     <message>
         <source>Pick the learner to remove in the list first.</source>
-        <translation type="unfinished"></translation>
+        <translation>اختر أولًا من القائمة المتعلم المراد إزالته.</translation>
     </message>
     <message>
         <source>%1 is off the list; what was recorded for them stays.</source>
-        <translation type="unfinished"></translation>
+        <translation>أُزيل %1 من القائمة؛ وما سُجّل له يبقى محفوظًا.</translation>
     </message>
 </context>
 <context>
@@ -442,95 +442,95 @@
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>الكل</translation>
     </message>
     <message>
         <source>Two choices</source>
-        <translation type="unfinished"></translation>
+        <translation>خياران</translation>
     </message>
     <message>
         <source>Four choices</source>
-        <translation type="unfinished"></translation>
+        <translation>أربعة خيارات</translation>
     </message>
     <message>
         <source>Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>صور</translation>
     </message>
     <message>
         <source>Words</source>
-        <translation type="unfinished"></translation>
+        <translation>كلمات</translation>
     </message>
     <message>
         <source>Right at the first try</source>
-        <translation type="unfinished"></translation>
+        <translation>الصحيح من المحاولة الأولى</translation>
     </message>
     <message>
         <source>Rounds</source>
-        <translation type="unfinished"></translation>
+        <translation>الجولات</translation>
     </message>
     <message>
         <source>Last practised</source>
-        <translation type="unfinished"></translation>
+        <translation>آخر تدريب</translation>
     </message>
     <message>
         <source>Trend</source>
-        <translation type="unfinished"></translation>
+        <translation>الاتجاه</translation>
     </message>
     <message>
         <source>Learnt</source>
-        <translation type="unfinished"></translation>
+        <translation>التعلّم</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>الزمن</translation>
     </message>
     <message>
         <source>No rounds recorded in this period.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم تُسجَّل أي جولات في هذه الفترة.</translation>
     </message>
     <message>
         <source>%1% right at the first try in %2 rounds; %3 of %4 words learnt</source>
-        <translation type="unfinished"></translation>
+        <translation>الصحيح من المحاولة الأولى: %1% في %2 جولة؛ الكلمات المتعلَّمة: %3 من %4</translation>
     </message>
     <message>
         <source>Per week</source>
-        <translation type="unfinished"></translation>
+        <translation>أسبوعيًا</translation>
     </message>
     <message>
         <source>Per day</source>
-        <translation type="unfinished"></translation>
+        <translation>يوميًا</translation>
     </message>
     <message>
         <source>Chance (%1%)</source>
-        <translation type="unfinished"></translation>
+        <translation>الصدفة (%1%)</translation>
     </message>
     <message>
         <source>%1%</source>
-        <translation type="unfinished"></translation>
+        <translation>%1%</translation>
     </message>
     <message>
         <source>up</source>
-        <translation type="unfinished"></translation>
+        <translation>صاعد</translation>
     </message>
     <message>
         <source>down</source>
-        <translation type="unfinished"></translation>
+        <translation>هابط</translation>
     </message>
     <message>
         <source>flat</source>
-        <translation type="unfinished"></translation>
+        <translation>ثابت</translation>
     </message>
     <message>
         <source>learnt</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تعلّمها</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ث</translation>
     </message>
     <message>
         <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend: its later rounds against its earlier ones. Time: the median of its first tries.</source>
-        <translation type="unfinished"></translation>
+        <translation>الشرطات الخضراء: الاتجاه؛ الشرطات الرمادية: الصحيح بمحض الصدفة (%1%). لا يُحسب إلا الاختيار الأول في الجولة، لا المحاولة الجديدة بعد خطأ. تم تعلّمها: صحيحة من المحاولة الأولى في %2 من آخر %3 جولات لها. الاتجاه: جولاتها الأخيرة مقارنة بجولاتها الأولى. الزمن: وسيط محاولاتها الأولى.</translation>
     </message>
 </context>
 <context>

@@ -209,18 +209,18 @@
     </message>
     <message>
         <source>&amp;Rounds:</source>
-        <extracomment>progress: label of 40 × 10 dialog units, 60 pixels wide</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>progress: label of 38 × 10 dialog units, 57 pixels wide</extracomment>
+        <translation>&amp;Runden:</translation>
     </message>
     <message>
         <source>Share right at the first try</source>
         <extracomment>progress: label of 290 × 10 dialog units, 435 pixels wide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Anteil richtig beim ersten Versuch</translation>
     </message>
     <message>
         <source>Every word</source>
         <extracomment>progress: label of 380 × 10 dialog units, 570 pixels wide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alle Wörter</translation>
     </message>
 </context>
 <context>
@@ -228,47 +228,47 @@
     <message>
         <source>Learners</source>
         <extracomment>the class list, from the Setup menu&apos;s Learners item: the window&apos;s title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lernende</translation>
     </message>
     <message>
         <source>When this list is not empty, each game starts by asking who is playing.</source>
         <extracomment>the class list, from the Setup menu&apos;s Learners item: label of 280 × 18 dialog units, 420 pixels wide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wenn diese Liste nicht leer ist, fragt jedes Spiel zuerst, wer spielt.</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
         <extracomment>the class list, from the Setup menu&apos;s Learners item: label of 120 × 9 dialog units, 180 pixels wide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name:</translation>
     </message>
     <message>
         <source>&amp;Picture (an emoji):</source>
         <extracomment>the class list, from the Setup menu&apos;s Learners item: label of 120 × 9 dialog units, 180 pixels wide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bild (ein Emoji):</translation>
     </message>
     <message>
         <source>&amp;Image...</source>
         <extracomment>the class list, from the Setup menu&apos;s Learners item: button of 58 × 14 dialog units, 87 pixels wide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bild&amp;datei...</translation>
     </message>
     <message>
         <source>&amp;Add</source>
         <extracomment>the class list, from the Setup menu&apos;s Learners item: button of 58 × 14 dialog units, 87 pixels wide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Change</source>
         <extracomment>the class list, from the Setup menu&apos;s Learners item: button of 58 × 14 dialog units, 87 pixels wide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ändern</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
         <extracomment>the class list, from the Setup menu&apos;s Learners item: button of 58 × 14 dialog units, 87 pixels wide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entfernen</translation>
     </message>
     <message>
         <source>Close</source>
         <extracomment>the class list, from the Setup menu&apos;s Learners item: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
-        <translation type="unfinished">Schließen</translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -276,7 +276,7 @@
     <message>
         <source>Who is playing?</source>
         <extracomment>asks who is playing before each game, when the class list is not empty: the window&apos;s title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wer spielt?</translation>
     </message>
 </context>
 <context>
@@ -321,7 +321,7 @@
         <source>&amp;Learners...</source>
         <comment>Setup</comment>
         <extracomment>an item of the menu Setup; &amp; marks its key, one letter per item</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L&amp;ernende...</translation>
     </message>
 </context>
 <context>
@@ -336,50 +336,50 @@
     <name>pikora::ui::LearnerPicker</name>
     <message>
         <source>Someone else</source>
-        <translation type="unfinished"></translation>
+        <translation>Jemand anderes</translation>
     </message>
 </context>
 <context>
     <name>pikora::ui::LearnersWindow</name>
     <message>
         <source>A picture for the learner</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Bild für die lernende Person</translation>
     </message>
     <message>
         <source>Pictures (*.png *.jpg *.jpeg *.bmp *.gif)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder (*.png *.jpg *.jpeg *.bmp *.gif)</translation>
     </message>
     <message>
         <source>%1 is not a picture the game can read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Bild, das das Spiel lesen kann.</translation>
     </message>
     <message>
         <source>Type the learner&apos;s name first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuerst den Namen eingeben.</translation>
     </message>
     <message>
         <source>The list cannot be changed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste kann nicht geändert werden: %1</translation>
     </message>
     <message>
         <source>%1 is on the list already.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 steht schon auf der Liste.</translation>
     </message>
     <message>
         <source>Pick the learner to change in the list first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuerst in der Liste auswählen, wer geändert werden soll.</translation>
     </message>
     <message>
         <source>There is already a learner called %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt schon jemanden namens %1.</translation>
     </message>
     <message>
         <source>Pick the learner to remove in the list first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuerst in der Liste auswählen, wer entfernt werden soll.</translation>
     </message>
     <message>
         <source>%1 is off the list; what was recorded for them stays.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 steht nicht mehr auf der Liste; die bisherigen Aufzeichnungen bleiben erhalten.</translation>
     </message>
 </context>
 <context>
@@ -442,95 +442,95 @@
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle</translation>
     </message>
     <message>
         <source>Two choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei Felder</translation>
     </message>
     <message>
         <source>Four choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Vier Felder</translation>
     </message>
     <message>
         <source>Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder</translation>
     </message>
     <message>
         <source>Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Wörter</translation>
     </message>
     <message>
         <source>Right at the first try</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtig beim ersten Versuch</translation>
     </message>
     <message>
         <source>Rounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Runden</translation>
     </message>
     <message>
         <source>Last practised</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt geübt</translation>
     </message>
     <message>
         <source>Trend</source>
-        <translation type="unfinished"></translation>
+        <translation>Trend</translation>
     </message>
     <message>
         <source>Learnt</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelernt</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit</translation>
     </message>
     <message>
         <source>No rounds recorded in this period.</source>
-        <translation type="unfinished"></translation>
+        <translation>In diesem Zeitraum wurden keine Runden aufgezeichnet.</translation>
     </message>
     <message>
         <source>%1% right at the first try in %2 rounds; %3 of %4 words learnt</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;% beim ersten Versuch richtig in %2 Runden; %3 von %4 Wörtern gelernt</translation>
     </message>
     <message>
         <source>Per week</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro Woche</translation>
     </message>
     <message>
         <source>Per day</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro Tag</translation>
     </message>
     <message>
         <source>Chance (%1%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zufall (%1&#xa0;%)</translation>
     </message>
     <message>
         <source>%1%</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>up</source>
-        <translation type="unfinished"></translation>
+        <translation>steigend</translation>
     </message>
     <message>
         <source>down</source>
-        <translation type="unfinished"></translation>
+        <translation>fallend</translation>
     </message>
     <message>
         <source>flat</source>
-        <translation type="unfinished"></translation>
+        <translation>gleich</translation>
     </message>
     <message>
         <source>learnt</source>
-        <translation type="unfinished"></translation>
+        <translation>gelernt</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend: its later rounds against its earlier ones. Time: the median of its first tries.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grüne Striche: der Trend; graue Striche: richtig allein durch Zufall (%1&#xa0;%). Nur die erste Wahl einer Runde zählt, nicht ein neuer Versuch nach einer falschen. Gelernt: in %2 seiner letzten %3 Runden beim ersten Versuch richtig. Trend: die späteren Runden des Wortes gegenüber den früheren. Zeit: der Median seiner ersten Versuche.</translation>
     </message>
 </context>
 <context>

@@ -209,18 +209,18 @@
     </message>
     <message>
         <source>&amp;Rounds:</source>
-        <extracomment>progress: label of 40 × 10 dialog units, 60 pixels wide</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>progress: label of 38 × 10 dialog units, 57 pixels wide</extracomment>
+        <translation>&amp;Rondas:</translation>
     </message>
     <message>
         <source>Share right at the first try</source>
         <extracomment>progress: label of 290 × 10 dialog units, 435 pixels wide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aciertos al primer intento</translation>
     </message>
     <message>
         <source>Every word</source>
         <extracomment>progress: label of 380 × 10 dialog units, 570 pixels wide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Todas las palabras</translation>
     </message>
 </context>
 <context>
@@ -228,47 +228,47 @@
     <message>
         <source>Learners</source>
         <extracomment>the class list, from the Setup menu&apos;s Learners item: the window&apos;s title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alumnos</translation>
     </message>
     <message>
         <source>When this list is not empty, each game starts by asking who is playing.</source>
         <extracomment>the class list, from the Setup menu&apos;s Learners item: label of 280 × 18 dialog units, 420 pixels wide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Si esta lista no está vacía, cada partida empieza preguntando quién juega.</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
         <extracomment>the class list, from the Setup menu&apos;s Learners item: label of 120 × 9 dialog units, 180 pixels wide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nombre:</translation>
     </message>
     <message>
         <source>&amp;Picture (an emoji):</source>
         <extracomment>the class list, from the Setup menu&apos;s Learners item: label of 120 × 9 dialog units, 180 pixels wide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dibujo (un emoji):</translation>
     </message>
     <message>
         <source>&amp;Image...</source>
         <extracomment>the class list, from the Setup menu&apos;s Learners item: button of 58 × 14 dialog units, 87 pixels wide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imagen...</translation>
     </message>
     <message>
         <source>&amp;Add</source>
         <extracomment>the class list, from the Setup menu&apos;s Learners item: button of 58 × 14 dialog units, 87 pixels wide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir</translation>
     </message>
     <message>
         <source>&amp;Change</source>
         <extracomment>the class list, from the Setup menu&apos;s Learners item: button of 58 × 14 dialog units, 87 pixels wide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cambiar</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
         <extracomment>the class list, from the Setup menu&apos;s Learners item: button of 58 × 14 dialog units, 87 pixels wide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar</translation>
     </message>
     <message>
         <source>Close</source>
         <extracomment>the class list, from the Setup menu&apos;s Learners item: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
-        <translation type="unfinished">Cerrar</translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
@@ -276,7 +276,7 @@
     <message>
         <source>Who is playing?</source>
         <extracomment>asks who is playing before each game, when the class list is not empty: the window&apos;s title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¿Quién juega?</translation>
     </message>
 </context>
 <context>
@@ -321,7 +321,7 @@
         <source>&amp;Learners...</source>
         <comment>Setup</comment>
         <extracomment>an item of the menu Setup; &amp; marks its key, one letter per item</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;lumnos...</translation>
     </message>
 </context>
 <context>
@@ -336,50 +336,50 @@
     <name>pikora::ui::LearnerPicker</name>
     <message>
         <source>Someone else</source>
-        <translation type="unfinished"></translation>
+        <translation>Otra persona</translation>
     </message>
 </context>
 <context>
     <name>pikora::ui::LearnersWindow</name>
     <message>
         <source>A picture for the learner</source>
-        <translation type="unfinished"></translation>
+        <translation>Una imagen para el alumno</translation>
     </message>
     <message>
         <source>Pictures (*.png *.jpg *.jpeg *.bmp *.gif)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes (*.png *.jpg *.jpeg *.bmp *.gif)</translation>
     </message>
     <message>
         <source>%1 is not a picture the game can read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una imagen que el juego pueda leer.</translation>
     </message>
     <message>
         <source>Type the learner&apos;s name first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe primero el nombre del alumno.</translation>
     </message>
     <message>
         <source>The list cannot be changed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede cambiar la lista: %1</translation>
     </message>
     <message>
         <source>%1 is on the list already.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya está en la lista.</translation>
     </message>
     <message>
         <source>Pick the learner to change in the list first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige primero en la lista el alumno que quieres cambiar.</translation>
     </message>
     <message>
         <source>There is already a learner called %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya hay un alumno llamado %1.</translation>
     </message>
     <message>
         <source>Pick the learner to remove in the list first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige primero en la lista el alumno que quieres quitar.</translation>
     </message>
     <message>
         <source>%1 is off the list; what was recorded for them stays.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya no está en la lista; sus resultados registrados se conservan.</translation>
     </message>
 </context>
 <context>
@@ -442,95 +442,95 @@
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas</translation>
     </message>
     <message>
         <source>Two choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Dos opciones</translation>
     </message>
     <message>
         <source>Four choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuatro opciones</translation>
     </message>
     <message>
         <source>Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes</translation>
     </message>
     <message>
         <source>Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras</translation>
     </message>
     <message>
         <source>Right at the first try</source>
-        <translation type="unfinished"></translation>
+        <translation>Acierto al primer intento</translation>
     </message>
     <message>
         <source>Rounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Rondas</translation>
     </message>
     <message>
         <source>Last practised</source>
-        <translation type="unfinished"></translation>
+        <translation>Última práctica</translation>
     </message>
     <message>
         <source>Trend</source>
-        <translation type="unfinished"></translation>
+        <translation>Tendencia</translation>
     </message>
     <message>
         <source>Learnt</source>
-        <translation type="unfinished"></translation>
+        <translation>Aprendida</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo</translation>
     </message>
     <message>
         <source>No rounds recorded in this period.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay rondas registradas en este periodo.</translation>
     </message>
     <message>
         <source>%1% right at the first try in %2 rounds; %3 of %4 words learnt</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;% de aciertos al primer intento en %2 rondas; %3 de %4 palabras aprendidas</translation>
     </message>
     <message>
         <source>Per week</source>
-        <translation type="unfinished"></translation>
+        <translation>Por semana</translation>
     </message>
     <message>
         <source>Per day</source>
-        <translation type="unfinished"></translation>
+        <translation>Por día</translation>
     </message>
     <message>
         <source>Chance (%1%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Azar (%1&#xa0;%)</translation>
     </message>
     <message>
         <source>%1%</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>up</source>
-        <translation type="unfinished"></translation>
+        <translation>sube</translation>
     </message>
     <message>
         <source>down</source>
-        <translation type="unfinished"></translation>
+        <translation>baja</translation>
     </message>
     <message>
         <source>flat</source>
-        <translation type="unfinished"></translation>
+        <translation>estable</translation>
     </message>
     <message>
         <source>learnt</source>
-        <translation type="unfinished"></translation>
+        <translation>aprendida</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend: its later rounds against its earlier ones. Time: the median of its first tries.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guiones verdes: la tendencia; guiones grises: aciertos solo por azar (%1&#xa0;%). Solo cuenta la primera elección de cada ronda, no un nuevo intento tras un error. Aprendida: acertada al primer intento en %2 de sus últimas %3 rondas. Tendencia: sus rondas recientes frente a las anteriores. Tiempo: la mediana de sus primeros intentos.</translation>
     </message>
 </context>
 <context>

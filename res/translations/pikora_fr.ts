@@ -209,18 +209,18 @@
     </message>
     <message>
         <source>&amp;Rounds:</source>
-        <extracomment>progress: label of 40 × 10 dialog units, 60 pixels wide</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>progress: label of 38 × 10 dialog units, 57 pixels wide</extracomment>
+        <translation>&amp;Tours :</translation>
     </message>
     <message>
         <source>Share right at the first try</source>
         <extracomment>progress: label of 290 × 10 dialog units, 435 pixels wide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Part de réussite au premier essai</translation>
     </message>
     <message>
         <source>Every word</source>
         <extracomment>progress: label of 380 × 10 dialog units, 570 pixels wide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tous les mots</translation>
     </message>
 </context>
 <context>
@@ -228,47 +228,47 @@
     <message>
         <source>Learners</source>
         <extracomment>the class list, from the Setup menu&apos;s Learners item: the window&apos;s title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Élèves</translation>
     </message>
     <message>
         <source>When this list is not empty, each game starts by asking who is playing.</source>
         <extracomment>the class list, from the Setup menu&apos;s Learners item: label of 280 × 18 dialog units, 420 pixels wide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quand cette liste n&apos;est pas vide, chaque partie commence par demander qui joue.</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
         <extracomment>the class list, from the Setup menu&apos;s Learners item: label of 120 × 9 dialog units, 180 pixels wide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nom :</translation>
     </message>
     <message>
         <source>&amp;Picture (an emoji):</source>
         <extracomment>the class list, from the Setup menu&apos;s Learners item: label of 120 × 9 dialog units, 180 pixels wide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Image (un émoji) :</translation>
     </message>
     <message>
         <source>&amp;Image...</source>
         <extracomment>the class list, from the Setup menu&apos;s Learners item: button of 58 × 14 dialog units, 87 pixels wide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier image...</translation>
     </message>
     <message>
         <source>&amp;Add</source>
         <extracomment>the class list, from the Setup menu&apos;s Learners item: button of 58 × 14 dialog units, 87 pixels wide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter</translation>
     </message>
     <message>
         <source>&amp;Change</source>
         <extracomment>the class list, from the Setup menu&apos;s Learners item: button of 58 × 14 dialog units, 87 pixels wide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
         <extracomment>the class list, from the Setup menu&apos;s Learners item: button of 58 × 14 dialog units, 87 pixels wide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retirer</translation>
     </message>
     <message>
         <source>Close</source>
         <extracomment>the class list, from the Setup menu&apos;s Learners item: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
-        <translation type="unfinished">Fermer</translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -276,7 +276,7 @@
     <message>
         <source>Who is playing?</source>
         <extracomment>asks who is playing before each game, when the class list is not empty: the window&apos;s title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Qui joue ?</translation>
     </message>
 </context>
 <context>
@@ -321,7 +321,7 @@
         <source>&amp;Learners...</source>
         <comment>Setup</comment>
         <extracomment>an item of the menu Setup; &amp; marks its key, one letter per item</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;lèves...</translation>
     </message>
 </context>
 <context>
@@ -336,50 +336,50 @@
     <name>pikora::ui::LearnerPicker</name>
     <message>
         <source>Someone else</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelqu&apos;un d&apos;autre</translation>
     </message>
 </context>
 <context>
     <name>pikora::ui::LearnersWindow</name>
     <message>
         <source>A picture for the learner</source>
-        <translation type="unfinished"></translation>
+        <translation>Une image pour l&apos;élève</translation>
     </message>
     <message>
         <source>Pictures (*.png *.jpg *.jpeg *.bmp *.gif)</source>
-        <translation type="unfinished"></translation>
+        <translation>Images (*.png *.jpg *.jpeg *.bmp *.gif)</translation>
     </message>
     <message>
         <source>%1 is not a picture the game can read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas une image que le jeu sait lire.</translation>
     </message>
     <message>
         <source>Type the learner&apos;s name first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez d&apos;abord le nom de l&apos;élève.</translation>
     </message>
     <message>
         <source>The list cannot be changed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de modifier la liste : %1</translation>
     </message>
     <message>
         <source>%1 is on the list already.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est déjà dans la liste.</translation>
     </message>
     <message>
         <source>Pick the learner to change in the list first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez d&apos;abord dans la liste l&apos;élève à modifier.</translation>
     </message>
     <message>
         <source>There is already a learner called %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il y a déjà un élève nommé %1.</translation>
     </message>
     <message>
         <source>Pick the learner to remove in the list first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez d&apos;abord dans la liste l&apos;élève à retirer.</translation>
     </message>
     <message>
         <source>%1 is off the list; what was recorded for them stays.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est plus dans la liste ; ses résultats enregistrés sont conservés.</translation>
     </message>
 </context>
 <context>
@@ -442,95 +442,95 @@
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous</translation>
     </message>
     <message>
         <source>Two choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Deux choix</translation>
     </message>
     <message>
         <source>Four choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Quatre choix</translation>
     </message>
     <message>
         <source>Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Images</translation>
     </message>
     <message>
         <source>Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots</translation>
     </message>
     <message>
         <source>Right at the first try</source>
-        <translation type="unfinished"></translation>
+        <translation>Juste au premier essai</translation>
     </message>
     <message>
         <source>Rounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Tours</translation>
     </message>
     <message>
         <source>Last practised</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier entraînement</translation>
     </message>
     <message>
         <source>Trend</source>
-        <translation type="unfinished"></translation>
+        <translation>Tendance</translation>
     </message>
     <message>
         <source>Learnt</source>
-        <translation type="unfinished"></translation>
+        <translation>Acquis</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps</translation>
     </message>
     <message>
         <source>No rounds recorded in this period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun tour enregistré sur cette période.</translation>
     </message>
     <message>
         <source>%1% right at the first try in %2 rounds; %3 of %4 words learnt</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;% de réussite au premier essai en %2 tours ; %3 mots acquis sur %4</translation>
     </message>
     <message>
         <source>Per week</source>
-        <translation type="unfinished"></translation>
+        <translation>Par semaine</translation>
     </message>
     <message>
         <source>Per day</source>
-        <translation type="unfinished"></translation>
+        <translation>Par jour</translation>
     </message>
     <message>
         <source>Chance (%1%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hasard (%1&#xa0;%)</translation>
     </message>
     <message>
         <source>%1%</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>up</source>
-        <translation type="unfinished"></translation>
+        <translation>en hausse</translation>
     </message>
     <message>
         <source>down</source>
-        <translation type="unfinished"></translation>
+        <translation>en baisse</translation>
     </message>
     <message>
         <source>flat</source>
-        <translation type="unfinished"></translation>
+        <translation>stable</translation>
     </message>
     <message>
         <source>learnt</source>
-        <translation type="unfinished"></translation>
+        <translation>acquis</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend: its later rounds against its earlier ones. Time: the median of its first tries.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tirets verts : la tendance ; tirets gris : réussite due au seul hasard (%1&#xa0;%). Seul le premier choix d&apos;un tour compte, pas un nouvel essai après une erreur. Acquis : juste au premier essai dans %2 de ses %3 derniers tours. Tendance : ses tours récents comparés aux plus anciens. Temps : la médiane de ses premiers essais.</translation>
     </message>
 </context>
 <context>

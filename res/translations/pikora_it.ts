@@ -209,18 +209,18 @@
     </message>
     <message>
         <source>&amp;Rounds:</source>
-        <extracomment>progress: label of 40 × 10 dialog units, 60 pixels wide</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>progress: label of 38 × 10 dialog units, 57 pixels wide</extracomment>
+        <translation>&amp;Turni:</translation>
     </message>
     <message>
         <source>Share right at the first try</source>
         <extracomment>progress: label of 290 × 10 dialog units, 435 pixels wide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quota di giuste al primo tentativo</translation>
     </message>
     <message>
         <source>Every word</source>
         <extracomment>progress: label of 380 × 10 dialog units, 570 pixels wide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tutte le parole</translation>
     </message>
 </context>
 <context>
@@ -228,47 +228,47 @@
     <message>
         <source>Learners</source>
         <extracomment>the class list, from the Setup menu&apos;s Learners item: the window&apos;s title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alunni</translation>
     </message>
     <message>
         <source>When this list is not empty, each game starts by asking who is playing.</source>
         <extracomment>the class list, from the Setup menu&apos;s Learners item: label of 280 × 18 dialog units, 420 pixels wide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Se questa lista non è vuota, ogni partita inizia chiedendo chi sta giocando.</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
         <extracomment>the class list, from the Setup menu&apos;s Learners item: label of 120 × 9 dialog units, 180 pixels wide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nome:</translation>
     </message>
     <message>
         <source>&amp;Picture (an emoji):</source>
         <extracomment>the class list, from the Setup menu&apos;s Learners item: label of 120 × 9 dialog units, 180 pixels wide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Figura (un&apos;emoji):</translation>
     </message>
     <message>
         <source>&amp;Image...</source>
         <extracomment>the class list, from the Setup menu&apos;s Learners item: button of 58 × 14 dialog units, 87 pixels wide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Immagine...</translation>
     </message>
     <message>
         <source>&amp;Add</source>
         <extracomment>the class list, from the Setup menu&apos;s Learners item: button of 58 × 14 dialog units, 87 pixels wide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aggiungi</translation>
     </message>
     <message>
         <source>&amp;Change</source>
         <extracomment>the class list, from the Setup menu&apos;s Learners item: button of 58 × 14 dialog units, 87 pixels wide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
         <extracomment>the class list, from the Setup menu&apos;s Learners item: button of 58 × 14 dialog units, 87 pixels wide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rimuovi</translation>
     </message>
     <message>
         <source>Close</source>
         <extracomment>the class list, from the Setup menu&apos;s Learners item: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
-        <translation type="unfinished">Chiudi</translation>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>
@@ -276,7 +276,7 @@
     <message>
         <source>Who is playing?</source>
         <extracomment>asks who is playing before each game, when the class list is not empty: the window&apos;s title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Chi gioca?</translation>
     </message>
 </context>
 <context>
@@ -321,7 +321,7 @@
         <source>&amp;Learners...</source>
         <comment>Setup</comment>
         <extracomment>an item of the menu Setup; &amp; marks its key, one letter per item</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;lunni...</translation>
     </message>
 </context>
 <context>
@@ -336,50 +336,50 @@
     <name>pikora::ui::LearnerPicker</name>
     <message>
         <source>Someone else</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualcun altro</translation>
     </message>
 </context>
 <context>
     <name>pikora::ui::LearnersWindow</name>
     <message>
         <source>A picture for the learner</source>
-        <translation type="unfinished"></translation>
+        <translation>Un&apos;immagine per l&apos;alunno</translation>
     </message>
     <message>
         <source>Pictures (*.png *.jpg *.jpeg *.bmp *.gif)</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagini (*.png *.jpg *.jpeg *.bmp *.gif)</translation>
     </message>
     <message>
         <source>%1 is not a picture the game can read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un&apos;immagine che il gioco sa leggere.</translation>
     </message>
     <message>
         <source>Type the learner&apos;s name first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi prima il nome dell&apos;alunno.</translation>
     </message>
     <message>
         <source>The list cannot be changed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile modificare la lista: %1</translation>
     </message>
     <message>
         <source>%1 is on the list already.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è già nella lista.</translation>
     </message>
     <message>
         <source>Pick the learner to change in the list first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli prima nella lista l&apos;alunno da modificare.</translation>
     </message>
     <message>
         <source>There is already a learner called %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>C&apos;è già un alunno di nome %1.</translation>
     </message>
     <message>
         <source>Pick the learner to remove in the list first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli prima nella lista l&apos;alunno da rimuovere.</translation>
     </message>
     <message>
         <source>%1 is off the list; what was recorded for them stays.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è più nella lista; i suoi risultati registrati restano.</translation>
     </message>
 </context>
 <context>
@@ -442,95 +442,95 @@
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti</translation>
     </message>
     <message>
         <source>Two choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Due scelte</translation>
     </message>
     <message>
         <source>Four choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Quattro scelte</translation>
     </message>
     <message>
         <source>Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagini</translation>
     </message>
     <message>
         <source>Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Parole</translation>
     </message>
     <message>
         <source>Right at the first try</source>
-        <translation type="unfinished"></translation>
+        <translation>Giuste al primo tentativo</translation>
     </message>
     <message>
         <source>Rounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Turni</translation>
     </message>
     <message>
         <source>Last practised</source>
-        <translation type="unfinished"></translation>
+        <translation>Ultimo esercizio</translation>
     </message>
     <message>
         <source>Trend</source>
-        <translation type="unfinished"></translation>
+        <translation>Tendenza</translation>
     </message>
     <message>
         <source>Learnt</source>
-        <translation type="unfinished"></translation>
+        <translation>Imparata</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo</translation>
     </message>
     <message>
         <source>No rounds recorded in this period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun turno registrato in questo periodo.</translation>
     </message>
     <message>
         <source>%1% right at the first try in %2 rounds; %3 of %4 words learnt</source>
-        <translation type="unfinished"></translation>
+        <translation>%1% giuste al primo tentativo in %2 turni; %3 parole imparate su %4</translation>
     </message>
     <message>
         <source>Per week</source>
-        <translation type="unfinished"></translation>
+        <translation>Per settimana</translation>
     </message>
     <message>
         <source>Per day</source>
-        <translation type="unfinished"></translation>
+        <translation>Per giorno</translation>
     </message>
     <message>
         <source>Chance (%1%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Caso (%1%)</translation>
     </message>
     <message>
         <source>%1%</source>
-        <translation type="unfinished"></translation>
+        <translation>%1%</translation>
     </message>
     <message>
         <source>up</source>
-        <translation type="unfinished"></translation>
+        <translation>in salita</translation>
     </message>
     <message>
         <source>down</source>
-        <translation type="unfinished"></translation>
+        <translation>in discesa</translation>
     </message>
     <message>
         <source>flat</source>
-        <translation type="unfinished"></translation>
+        <translation>stabile</translation>
     </message>
     <message>
         <source>learnt</source>
-        <translation type="unfinished"></translation>
+        <translation>imparata</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend: its later rounds against its earlier ones. Time: the median of its first tries.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trattini verdi: la tendenza; trattini grigi: giuste per puro caso (%1%). Conta solo la prima scelta di un turno, non un nuovo tentativo dopo un errore. Imparata: giusta al primo tentativo in %2 dei suoi ultimi %3 turni. Tendenza: i suoi turni più recenti rispetto ai precedenti. Tempo: la mediana dei suoi primi tentativi.</translation>
     </message>
 </context>
 <context>

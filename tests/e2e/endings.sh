@@ -2,7 +2,8 @@
 # Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 # End to end, the ways a game ends before its report: Escape, the close box and the window
 # menu's Close each end the program with status 0 and, in the sanitizer build, without a
-# leak report; SIGTERM ends it within seconds once its sound is running. Without a display
+# leak report; a learner picked from the class list is the learner of the game's choices;
+# SIGTERM ends it within seconds once its sound is running. Without a display
 # it ends at once with a message and status 1.
 #   usage: endings.sh BUILD-DIR CLOSE-WINDOW-PROGRAM
 set -euo pipefail
@@ -75,6 +76,33 @@ click "$main" 6 $((height - 6)) 3 # the window's own menu: Close, a separator, A
 key Down Return
 expect_clean_end "the window menu's Close"
 
+# A learner picked on the screen names the game's choices in the history: one game makes
+# the history, another machine's teacher lists Mia in it, and the next game asks who plays.
+choose_and_leave()
+{
+    focus_window "$main"
+    sleep 0.5 # past the guard against a choice at a round's very start
+    key 1
+    sleep 0.5
+    key Escape
+    expect_clean_end "$1"
+}
+start_game
+choose_and_leave "a choice by the number key"
+sqlite3 "$prefix/history.sqlite" "INSERT INTO learners (name, picture) VALUES ('Mia', '')" ||
+    fail "no history with a class list after a choice"
+SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/audio.raw" QT_QPA_PLATFORM=xcb \
+    "$app/pikora" >"$work/pikora.log" 2>&1 &
+pid=$!
+picker=$(wait_window '^Who is playing\?$') || fail "no window asking who is playing"
+focus_window "$picker"
+key 1
+main=$(wait_window '^Pikora$') || fail "no game after the learner was picked"
+choose_and_leave "a learner picked"
+learner=$(sqlite3 "$prefix/history.sqlite" "SELECT learner FROM choices ORDER BY rowid DESC LIMIT 1")
+[[ "$learner" == Mia ]] || fail "the picked learner's choice was recorded for '$learner'"
+sqlite3 "$prefix/history.sqlite" "DELETE FROM learners" # the game starts at once again
+
 # The first round's voice has been played once samples reach the disk driver's file.
 rm -f "$work/audio.raw"
 start_game
@@ -89,4 +117,4 @@ pid=
 ((status == 143 || status == 0)) || fail "SIGTERM: the program ended with status $status"
 echo "ok: SIGTERM (status $status)"
 
-echo "5 passed, 0 failed"
+echo "7 passed, 0 failed"

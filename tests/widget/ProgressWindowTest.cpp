@@ -3,6 +3,7 @@
 #include "SampleHistory.h"
 #include "platform/HistoryWriter.h"
 #include "support/GameWindows.h"
+#include "ui/LearnerPicker.h"
 #include "ui/Translations.h"
 
 #include <algorithm>
@@ -13,7 +14,10 @@
 #include <QDir>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QLocale>
+#include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -144,7 +148,7 @@ struct ProgressLanguage
 {
     const char* language;
     const char* title;
-    const char* status; // how the line of counts begins
+    const char* status; // a word of the line of counts
     const char* heading; // the first column of the words to practise
     Qt::LayoutDirection direction;
 };
@@ -170,7 +174,7 @@ TEST_P(ProgressInLanguage, TheWindowSpeaksTheLanguage)
     ASSERT_TRUE(window);
     EXPECT_EQ(window->windowTitle(), QString::fromUtf8(row.title));
     EXPECT_EQ(window->layoutDirection(), row.direction);
-    EXPECT_TRUE(window->statusText()->text().startsWith(QString::fromUtf8(row.status)))
+    EXPECT_TRUE(window->statusText()->text().contains(QString::fromUtf8(row.status)))
         << window->statusText()->text().toStdString();
     EXPECT_EQ(window->wordTable()->headerItem()->text(0), QString::fromUtf8(row.heading));
     // Dates and numbers follow the language chosen, not LANG.
@@ -183,12 +187,79 @@ TEST_P(ProgressInLanguage, TheWindowSpeaksTheLanguage)
 
 INSTANTIATE_TEST_SUITE_P(Languages, ProgressInLanguage,
     ::testing::Values(
-        ProgressLanguage { "de", "Lernfortschritt", "900 Antworten", "Wort", Qt::LeftToRight },
-        ProgressLanguage { "ar", "التقدم", "الإجابات: 900", "الكلمة", Qt::RightToLeft },
-        ProgressLanguage { "tr", "İlerleme", "900 yanıt", "Kelime", Qt::LeftToRight }),
+        ProgressLanguage { "de", "Lernfortschritt", "beim ersten Versuch", "Wort", Qt::LeftToRight },
+        ProgressLanguage { "ar", "التقدم", "المحاولة الأولى", "الكلمة", Qt::RightToLeft },
+        ProgressLanguage { "tr", "İlerleme", "ilk denemede", "Kelime", Qt::LeftToRight }),
     [](const ::testing::TestParamInfo<ProgressLanguage>& info) {
         return std::string(info.param.language);
     });
+
+} // namespace
+} // namespace pikora::testing
+
+namespace pikora::testing {
+namespace {
+
+// The class list kept from Setup's Learners window, and the window that asks who is playing
+// chosen by a number key, by one switch and by two.
+TEST_F(ProgressWindowTest, TheLearnersWindowKeepsTheListThatThePickerOffers)
+{
+    startGame();
+    windows->setHistory(history);
+    chooseMenuCommand(ui::CPikoraDlg::learnersCommand);
+    ui::LearnersWindow* window = windows->learners();
+    ASSERT_TRUE(window && window->isVisible());
+    EXPECT_EQ(window->windowTitle(), "Learners");
+    const auto click = [&](int id) {
+        QTest::mouseClick(window->built().controlAs<QPushButton>(id), Qt::LeftButton);
+    };
+    click(ui::LearnersWindow::Add);
+    EXPECT_EQ(window->statusText()->text(), "Type the learner's name first.");
+    QTest::keyClicks(window->nameEdit(), "Mia");
+    window->emojiEdit()->setText(QString::fromUtf8("\U0001F43B"));
+    click(ui::LearnersWindow::Add);
+    window->nameEdit()->setText("Ben");
+    window->emojiEdit()->clear();
+    click(ui::LearnersWindow::Add);
+    ASSERT_EQ(window->list()->count(), 2);
+    window->list()->setCurrentRow(1);
+    EXPECT_EQ(window->nameEdit()->text(), "Mia");
+    window->nameEdit()->setText("ben");
+    click(ui::LearnersWindow::Change); // the sample's own learner: never merged
+    EXPECT_EQ(window->statusText()->text(), "There is already a learner called ben.");
+    window->nameEdit()->setText("Maya");
+    click(ui::LearnersWindow::Change);
+    ASSERT_EQ(window->learners().size(), 2u);
+    EXPECT_EQ(window->learners()[1].name, "Maya");
+    EXPECT_EQ(window->learners()[1].picture, "\U0001F43B");
+
+    const auto pick = [&](ScanMode scan, const std::vector<int>& keys) {
+        AccessOptions access;
+        access.scan = scan;
+        access.scanMs = 300;
+        ui::LearnerPicker picker(window->learners(), access);
+        EXPECT_EQ(picker.windowTitle(), "Who is playing?");
+        EXPECT_EQ(picker.buttons().size(), 3u);
+        picker.show();
+        if (scan == ScanMode::Off) {
+            QDir().mkpath(QStringLiteral(PIKORA_SCREENSHOT_DIR));
+            picker.grab().save(QStringLiteral(PIKORA_SCREENSHOT_DIR "/picker.png"));
+        }
+        if (scan == ScanMode::OneSwitch) {
+            // The highlight moves on by itself, a step at a time.
+            EXPECT_TRUE(QTest::qWaitFor([&] { return picker.highlighted() == 1; }, 2000));
+        }
+        QTest::qWait(10);
+        for (int key : keys) {
+            QTest::keyClick(&picker, static_cast<Qt::Key>(key));
+        }
+        EXPECT_EQ(picker.result(), QDialog::Accepted);
+        return picker.chosen();
+    };
+    EXPECT_EQ(pick(ScanMode::Off, { Qt::Key_Escape, Qt::Key_2 }), "Maya");
+    EXPECT_EQ(pick(ScanMode::OneSwitch, { Qt::Key_Space }), "Maya");
+    EXPECT_EQ(pick(ScanMode::TwoSwitches, { Qt::Key_Space, Qt::Key_Space, Qt::Key_Return }), "");
+}
 
 } // namespace
 } // namespace pikora::testing

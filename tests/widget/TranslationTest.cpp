@@ -263,25 +263,31 @@ TEST(Translations, ProgressTextsFitAndKeepTheirNumbersInEveryLanguage)
         const QString name = language.isEmpty() ? QStringLiteral("en") : language;
         ProgressWindow window(HistoryLocation {}, "Mia", nullptr);
         window.refresh(); // no history is kept: the status says so
-        QComboBox* periods = window.periodBox();
-        QStyleOptionComboBox option;
-        option.initFrom(periods);
-        const int room = periods->style()
-                             ->subControlRect(QStyle::CC_ComboBox, &option,
-                                 QStyle::SC_ComboBoxEditField, periods)
-                             .width();
-        for (int i = 0; i < periods->count(); ++i) {
-            const int needed = periods->fontMetrics().horizontalAdvance(periods->itemText(i));
-            if (needed > room) {
-                faults << QStringLiteral("%1 period \"%2\": %3 pixels, room for %4")
-                              .arg(name, periods->itemText(i))
-                              .arg(needed)
-                              .arg(room);
+        for (QComboBox* box : { window.periodBox(), window.roundsBox() }) {
+            QStyleOptionComboBox option;
+            option.initFrom(box);
+            const int room = box->style()
+                                 ->subControlRect(
+                                     QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box)
+                                 .width();
+            for (int i = 0; i < box->count(); ++i) {
+                const int needed = box->fontMetrics().horizontalAdvance(box->itemText(i));
+                if (needed > room) {
+                    faults << QStringLiteral("%1 choice \"%2\": %3 pixels, room for %4")
+                                  .arg(name, box->itemText(i))
+                                  .arg(needed)
+                                  .arg(room);
+                }
             }
         }
         const QString noHistory = window.statusText()->text();
-        const QString counts = progressText("%1 choices, %2% right").arg(12345).arg(67);
-        const QString share = progressText("%1% of %2").arg(67).arg(12345);
+        const QString counts
+            = progressText("%1% right at the first try in %2 rounds; %3 of %4 words learnt")
+                  .arg(67)
+                  .arg(12345)
+                  .arg(3)
+                  .arg(4);
+        const QString share = progressText("%1%").arg(67) + progressText("%1 s").arg(12345);
         const QString unreadable = progressText("The history cannot be read: %1").arg("E-42");
         for (const QString& numbers : { counts, share }) {
             if (!numbers.contains(QLatin1String("12345")) || !numbers.contains(QLatin1String("67"))
