@@ -5,9 +5,9 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <iterator>
 #include <map>
 #include <optional>
-#include <iterator>
 #include <set>
 
 namespace pikora {
@@ -205,11 +205,13 @@ WordProgress progressOf(const std::string& word, const std::vector<const FirstTr
         const std::size_t half = count / 2;
         // In whole points, compared as fractions of the two halves' sizes.
         const long long earlier = 100LL * rightsIn(0, half) * static_cast<long long>(count - half);
-        const long long later = 100LL * rightsIn(count - half, count) * static_cast<long long>(half);
-        const long long gap = trendPoints * static_cast<long long>(half) * static_cast<long long>(count - half);
+        const long long later
+            = 100LL * rightsIn(count - half, count) * static_cast<long long>(half);
+        const long long gap
+            = trendPoints * static_cast<long long>(half) * static_cast<long long>(count - half);
         progress.trend = later - earlier >= gap ? Trend::Up
-            : earlier - later >= gap           ? Trend::Down
-                                               : Trend::Flat;
+            : earlier - later >= gap            ? Trend::Down
+                                                : Trend::Flat;
     }
     return progress;
 }
@@ -226,8 +228,8 @@ bool RoundFilter::takes(const FirstTry& round) const
 
 int RoundsSummary::learnt() const
 {
-    return static_cast<int>(
-        std::count_if(words.begin(), words.end(), [](const WordProgress& word) { return word.learnt; }));
+    return static_cast<int>(std::count_if(
+        words.begin(), words.end(), [](const WordProgress& word) { return word.learnt; }));
 }
 
 RoundsSummary summarizeRounds(

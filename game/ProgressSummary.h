@@ -108,7 +108,8 @@ struct RoundFilter
         Any,
         Pictures,
         Words,
-    } shown = Shown::Any;
+    } shown
+        = Shown::Any;
     bool takes(const FirstTry& round) const;
 };
 

@@ -3,12 +3,12 @@
 
 #include "HistoryDatabase.h"
 
-#include <QSqlError>
-
 #include <cerrno>
 #include <functional>
 #include <optional>
 #include <sys/stat.h>
+
+#include <QSqlError>
 
 namespace pikora {
 
@@ -89,7 +89,8 @@ std::vector<ListedLearner> readLearnerList(const HistoryLocation& location, std:
     }
     QSqlQuery query(connection.database());
     query.setForwardOnly(true);
-    if (!connection.run(query, QStringLiteral("SELECT name, picture FROM learners ORDER BY name"))) {
+    if (!connection.run(
+            query, QStringLiteral("SELECT name, picture FROM learners ORDER BY name"))) {
         error = location.describe() + ": " + connection.error();
         return list;
     }

@@ -14,8 +14,8 @@
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QToolButton>
 #include <QTimer>
+#include <QToolButton>
 
 namespace pikora::ui {
 
@@ -89,8 +89,8 @@ LearnerPicker::LearnerPicker(
     const int count = static_cast<int>(learners.size()) + 1;
     const int columns = std::max(1, static_cast<int>(std::ceil(std::sqrt(count * 1.5))));
     const int rows = (count + columns - 1) / columns;
-    const int side = std::clamp(
-        std::min(panel->width() / columns, panel->height() / rows) - 24, 24, 160);
+    const int side
+        = std::clamp(std::min(panel->width() / columns, panel->height() / rows) - 24, 24, 160);
     auto* grid = new QGridLayout(panel);
     for (int i = 0; i < count; ++i) {
         const bool someoneElse = i == count - 1;

@@ -159,8 +159,8 @@ void LearnersWindow::changeLearner()
     refresh();
     if (result == ListChange::NameTaken) {
         select(old);
-        m_status->setText(tr("There is already a learner called %1.")
-                              .arg(QString::fromStdString(learner.name)));
+        m_status->setText(
+            tr("There is already a learner called %1.").arg(QString::fromStdString(learner.name)));
         return;
     }
     select(learner.name);
@@ -200,8 +200,7 @@ void LearnersWindow::showPicked()
 
 void LearnersWindow::showPreview()
 {
-    const std::string picture
-        = m_image.empty() ? m_emoji->text().trimmed().toStdString() : m_image;
+    const std::string picture = m_image.empty() ? m_emoji->text().trimmed().toStdString() : m_image;
     m_preview->setPixmap(learnerPicture(picture, m_preview->height()));
 }
 

@@ -7,19 +7,19 @@
 #include <limits>
 #include <memory>
 
-#include <QChart>
 #include <QCategoryAxis>
+#include <QChart>
 #include <QChartView>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDate>
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
-#include <QLocale>
 #include <QGraphicsLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineSeries>
+#include <QLocale>
 #include <QSignalBlocker>
 #include <QThread>
 #include <QTreeWidget>
@@ -103,8 +103,8 @@ void addAxes(QChart* chart, const std::vector<TimePoint>& points, bool spansYear
                                          : QLocale().toString(date, QStringLiteral("d MMM"));
         time->append(label, last);
     }
-    const double end = std::max(last,
-        points.empty() ? 0 : static_cast<double>(origin.daysTo(dateOf(points.back().day))));
+    const double end = std::max(
+        last, points.empty() ? 0 : static_cast<double>(origin.daysTo(dateOf(points.back().day))));
     // Room for the first and last labels, which are centred on their points.
     const double margin = std::max(0.5, end * 0.06);
     time->setRange(-margin, end + margin);
@@ -130,7 +130,8 @@ QLineSeries* lineOf(const std::vector<TimePoint>& points, double scale)
     if (!points.empty()) {
         const QDate origin = dateOf(points.front().day);
         for (const TimePoint& point : points) {
-            series->append(static_cast<double>(origin.daysTo(dateOf(point.day))), point.value * scale);
+            series->append(
+                static_cast<double>(origin.daysTo(dateOf(point.day))), point.value * scale);
         }
     }
     return series;
@@ -198,8 +199,8 @@ ProgressWindow::ProgressWindow(HistoryLocation location, std::string learner, QW
         m_rule->setWordWrap(true);
     }
     m_words = makeTable(control(practiceId),
-        { tr("Word"), tr("Right at the first try"), tr("Rounds"), tr("Last practised"),
-            tr("Trend"), tr("Learnt"), tr("Time") });
+        { tr("Word"), tr("Right at the first try"), tr("Rounds"), tr("Last practised"), tr("Trend"),
+            tr("Learnt"), tr("Time") });
     m_words->setSortingEnabled(true);
     m_words->sortByColumn(1, Qt::AscendingOrder);
     m_confusions
@@ -412,8 +413,8 @@ void ProgressWindow::showRounds()
         shares->setName(rounds.byWeek ? tr("Per week") : tr("Per day"));
         m_shareChart->addSeries(shares);
         const double last = shares->points().back().x();
-        auto* trend = straightLine(0, rounds.trendFrom * 100, last, rounds.trendTo * 100,
-            QColor(0x20, 0x80, 0x20));
+        auto* trend = straightLine(
+            0, rounds.trendFrom * 100, last, rounds.trendTo * 100, QColor(0x20, 0x80, 0x20));
         trend->setName(tr("Trend"));
         m_shareChart->addSeries(trend);
         auto* chance = straightLine(
@@ -429,7 +430,9 @@ void ProgressWindow::showRounds()
         slowest = std::max(slowest, point.value / 1000);
     }
     if (!rounds.times.empty()) {
-        m_responseChart->addSeries(lineOf(rounds.times, 0.001));
+        auto* medians = lineOf(rounds.times, 0.001);
+        medians->setName(tr("Median response time"));
+        m_responseChart->addSeries(medians);
     }
     m_responseChart->legend()->hide();
     m_shareChart->legend()->hide();
@@ -451,10 +454,11 @@ void ProgressWindow::showRounds()
         item->setData(3, Qt::UserRole, last);
         if (word.rounds >= trendRounds) {
             item->setText(4,
-                word.trend == Trend::Up       ? tr("up")
+                word.trend == Trend::Up         ? tr("up")
                     : word.trend == Trend::Down ? tr("down")
                                                 : tr("flat"));
-            item->setData(4, Qt::UserRole, static_cast<int>(word.trend == Trend::Up) * 2
+            item->setData(4, Qt::UserRole,
+                static_cast<int>(word.trend == Trend::Up) * 2
                     + static_cast<int>(word.trend == Trend::Flat));
         }
         item->setText(5, word.learnt ? tr("learnt") : QString());

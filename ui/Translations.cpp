@@ -14,107 +14,12 @@ namespace pikora::ui {
 
 namespace {
 
-const QString translationFolder = QStringLiteral(":/i18n");
-const QString filePrefix = QStringLiteral("pikora_");
-const QString fileSuffix = QStringLiteral(".qm");
-
 // Qt lays an application out right to left when its translation of this text is "RTL".
 constexpr const char* directionContext = "QGuiApplication";
 //: LTR, or RTL for a language written from right to left: the windows are then mirrored.
 constexpr const char* directionKey = QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
 
-struct LocaleName
-{
-    QString language; // lower case: "de"
-    QString region; // upper case: "AT"; empty when the name gives none
-};
-
-// "de_AT.UTF-8@euro" and "de-AT" give de and AT.
-LocaleName parseLocale(QString name)
-{
-    name = name.section(u'@', 0, 0).section(u'.', 0, 0).replace(u'-', u'_');
-    return { name.section(u'_', 0, 0).toLower(), name.section(u'_', 1, 1).toUpper() };
-}
-
-// Which of `available` serves a locale name: an empty text for English, nothing for none.
-std::optional<QString> servingLanguage(const QString& entry, const QStringList& available)
-{
-    const LocaleName name = parseLocale(entry);
-    if (name.language == QLatin1String("en")) {
-        return QString();
-    }
-    if (name.language.isEmpty() || name.language == QLatin1String("c")
-        || name.language == QLatin1String("posix")) {
-        return std::nullopt;
-    }
-    const QString full = name.language + u'_' + name.region;
-    for (const QString& language : available) {
-        if (language.compare(full, Qt::CaseInsensitive) == 0) {
-            return language;
-        }
-    }
-    for (const QString& language : available) {
-        if (language.compare(name.language, Qt::CaseInsensitive) == 0) {
-            return language;
-        }
-    }
-    // Chinese without a region, or from one that writes simplified characters; Taiwan, Hong
-    // Kong and Macau write traditional ones, which the simplified translation does not serve.
-    const bool simplified = name.region.isEmpty() || name.region == QLatin1String("CN")
-        || name.region == QLatin1String("SG");
-    if (name.language == QLatin1String("zh") && simplified
-        && available.contains(QLatin1String("zh_CN"))) {
-        return QStringLiteral("zh_CN");
-    }
-    return std::nullopt;
-}
-
 } // namespace
-
-QStringList translatedLanguages()
-{
-    // Matched by hand: a name filter would compile a regular expression at every start.
-    QStringList languages;
-    const QStringList files = QDir(translationFolder).entryList(QDir::Files, QDir::Name);
-    for (const QString& file : files) {
-        if (file.size() > filePrefix.size() + fileSuffix.size() && file.startsWith(filePrefix)
-            && file.endsWith(fileSuffix)) {
-            languages.append(
-                file.mid(filePrefix.size(), file.size() - filePrefix.size() - fileSuffix.size()));
-        }
-    }
-    return languages;
-}
-
-QString chooseLanguage(
-    const std::function<QString(const char* name)>& variable, const QStringList& available)
-{
-    QString locale;
-    for (const char* name : { "LC_ALL", "LC_MESSAGES", "LANG" }) {
-        locale = variable(name);
-        if (!locale.isEmpty()) {
-            break;
-        }
-    }
-    // No locale at all is the C locale, where LANGUAGE is ignored too.
-    if (locale.isEmpty() || locale == QLatin1String("C") || locale == QLatin1String("POSIX")) {
-        return {};
-    }
-    QStringList entries = variable("LANGUAGE").split(u':', Qt::SkipEmptyParts);
-    entries.append(locale);
-    for (const QString& entry : entries) {
-        if (const auto language = servingLanguage(entry, available)) {
-            return *language;
-        }
-    }
-    return {};
-}
-
-QString languageOfEnvironment()
-{
-    return chooseLanguage(
-        [](const char* name) { return qEnvironmentVariable(name); }, translatedLanguages());
-}
 
 Translation::Translation(const QString& language)
 {
@@ -122,7 +27,7 @@ Translation::Translation(const QString& language)
         return;
     }
     auto own = std::make_unique<QTranslator>();
-    if (!own->load(filePrefix + language + fileSuffix, translationFolder)) {
+    if (!loadTranslation(*own, language)) {
         return;
     }
     QCoreApplication::installTranslator(own.get());

@@ -1,7 +1,8 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <functional>
+#include "platform/Languages.h"
+
 #include <memory>
 
 #include <QString>
@@ -17,18 +18,9 @@ namespace pikora::ui {
 // language of the texts themselves (in the code and the templates in res/), and
 // res/translations/pikora_LANG.ts holds each other language, built into the program.
 
-// The languages there are translations for, as their files are named ("de", ..., "zh_CN").
-QStringList translatedLanguages();
-
-// The language to show, as gettext chooses one: the colon list LANGUAGE first, then the
-// locale of messages (LC_ALL, else LC_MESSAGES, else LANG); a locale of "C" or "POSIX", or
-// none at all, asks for the untranslated texts and turns LANGUAGE off. The first entry that names
-// English or one of `available` decides ("de_AT.UTF-8" is served by "de", "zh" and "zh_SG" by
-// "zh_CN"); empty for English, also when nothing matches.
-QString chooseLanguage(
-    const std::function<QString(const char* name)>& variable, const QStringList& available);
-// chooseLanguage() over the process's environment and translatedLanguages().
-QString languageOfEnvironment();
+using pikora::chooseLanguage;
+using pikora::languageOfEnvironment;
+using pikora::translatedLanguages;
 
 // The translations of one language installed for the whole program while this lives: the
 // program's own texts, the toolkit's (message box buttons, edit menus) where the system has

@@ -325,6 +325,37 @@
     </message>
 </context>
 <context>
+    <name>pikora::progress::Page</name>
+    <message>
+        <source>Every choice recorded until %1</source>
+        <translation>كل الإجابات المسجَّلة حتى %1</translation>
+    </message>
+    <message>
+        <source>Choices from %1 to %2</source>
+        <translation>الإجابات من %1 إلى %2</translation>
+    </message>
+    <message>
+        <source>%1% of %2</source>
+        <translation>%1% من %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1% of %2&quot; means: right at the first try in %1% of %2 rounds of the word.</source>
+        <translation>«%1% من %2» تعني: صحيحة من المحاولة الأولى في %1% من %2 جولة للكلمة.</translation>
+    </message>
+    <message>
+        <source>No confusions.</source>
+        <translation>لا خلط بين الكلمات.</translation>
+    </message>
+    <message>
+        <source>Pikora progress</source>
+        <translation>التقدم في Pikora</translation>
+    </message>
+    <message>
+        <source>No choices are recorded.</source>
+        <translation>لا توجد إجابات مسجَّلة.</translation>
+    </message>
+</context>
+<context>
     <name>pikora::ui::CPikoraDlg</name>
     <message>
         <source>&amp;Close</source>
@@ -531,6 +562,10 @@
     <message>
         <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend: its later rounds against its earlier ones. Time: the median of its first tries.</source>
         <translation>الشرطات الخضراء: الاتجاه؛ الشرطات الرمادية: الصحيح بمحض الصدفة (%1%). لا يُحسب إلا الاختيار الأول في الجولة، لا المحاولة الجديدة بعد خطأ. تم تعلّمها: صحيحة من المحاولة الأولى في %2 من آخر %3 جولات لها. الاتجاه: جولاتها الأخيرة مقارنة بجولاتها الأولى. الزمن: وسيط محاولاتها الأولى.</translation>
+    </message>
+    <message>
+        <source>Median response time</source>
+        <translation>وسيط زمن الإجابة</translation>
     </message>
 </context>
 <context>

@@ -325,6 +325,37 @@
     </message>
 </context>
 <context>
+    <name>pikora::progress::Page</name>
+    <message>
+        <source>Every choice recorded until %1</source>
+        <translation>Alle aufgezeichneten Antworten bis %1</translation>
+    </message>
+    <message>
+        <source>Choices from %1 to %2</source>
+        <translation>Antworten von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1% of %2</source>
+        <translation>%1&#xa0;% von %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1% of %2&quot; means: right at the first try in %1% of %2 rounds of the word.</source>
+        <translation>„%1&#xa0;% von %2“ bedeutet: in %1&#xa0;% von %2 Runden des Wortes beim ersten Versuch richtig.</translation>
+    </message>
+    <message>
+        <source>No confusions.</source>
+        <translation>Keine Verwechslungen.</translation>
+    </message>
+    <message>
+        <source>Pikora progress</source>
+        <translation>Pikora-Lernfortschritt</translation>
+    </message>
+    <message>
+        <source>No choices are recorded.</source>
+        <translation>Es sind keine Antworten aufgezeichnet.</translation>
+    </message>
+</context>
+<context>
     <name>pikora::ui::CPikoraDlg</name>
     <message>
         <source>&amp;Close</source>
@@ -531,6 +562,10 @@
     <message>
         <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend: its later rounds against its earlier ones. Time: the median of its first tries.</source>
         <translation>Grüne Striche: der Trend; graue Striche: richtig allein durch Zufall (%1&#xa0;%). Nur die erste Wahl einer Runde zählt, nicht ein neuer Versuch nach einer falschen. Gelernt: in %2 seiner letzten %3 Runden beim ersten Versuch richtig. Trend: die späteren Runden des Wortes gegenüber den früheren. Zeit: der Median seiner ersten Versuche.</translation>
+    </message>
+    <message>
+        <source>Median response time</source>
+        <translation>Mittlere Antwortzeit (Median)</translation>
     </message>
 </context>
 <context>

@@ -325,6 +325,37 @@
     </message>
 </context>
 <context>
+    <name>pikora::progress::Page</name>
+    <message>
+        <source>Every choice recorded until %1</source>
+        <translation>Todas las respuestas registradas hasta el %1</translation>
+    </message>
+    <message>
+        <source>Choices from %1 to %2</source>
+        <translation>Respuestas del %1 al %2</translation>
+    </message>
+    <message>
+        <source>%1% of %2</source>
+        <translation>%1&#xa0;% de %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1% of %2&quot; means: right at the first try in %1% of %2 rounds of the word.</source>
+        <translation>«%1&#xa0;% de %2» significa: acierto al primer intento en el %1&#xa0;% de las %2 rondas de la palabra.</translation>
+    </message>
+    <message>
+        <source>No confusions.</source>
+        <translation>Sin confusiones.</translation>
+    </message>
+    <message>
+        <source>Pikora progress</source>
+        <translation>Progreso en Pikora</translation>
+    </message>
+    <message>
+        <source>No choices are recorded.</source>
+        <translation>No hay respuestas registradas.</translation>
+    </message>
+</context>
+<context>
     <name>pikora::ui::CPikoraDlg</name>
     <message>
         <source>&amp;Close</source>
@@ -531,6 +562,10 @@
     <message>
         <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend: its later rounds against its earlier ones. Time: the median of its first tries.</source>
         <translation>Guiones verdes: la tendencia; guiones grises: aciertos solo por azar (%1&#xa0;%). Solo cuenta la primera elección de cada ronda, no un nuevo intento tras un error. Aprendida: acertada al primer intento en %2 de sus últimas %3 rondas. Tendencia: sus rondas recientes frente a las anteriores. Tiempo: la mediana de sus primeros intentos.</translation>
+    </message>
+    <message>
+        <source>Median response time</source>
+        <translation>Tiempo de respuesta mediano</translation>
     </message>
 </context>
 <context>

@@ -325,6 +325,37 @@
     </message>
 </context>
 <context>
+    <name>pikora::progress::Page</name>
+    <message>
+        <source>Every choice recorded until %1</source>
+        <translation>Toutes les réponses enregistrées jusqu&apos;au %1</translation>
+    </message>
+    <message>
+        <source>Choices from %1 to %2</source>
+        <translation>Réponses du %1 au %2</translation>
+    </message>
+    <message>
+        <source>%1% of %2</source>
+        <translation>%1&#xa0;% sur %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1% of %2&quot; means: right at the first try in %1% of %2 rounds of the word.</source>
+        <translation>«&#xa0;%1&#xa0;% sur %2&#xa0;» signifie : juste au premier essai dans %1&#xa0;% des %2 tours du mot.</translation>
+    </message>
+    <message>
+        <source>No confusions.</source>
+        <translation>Aucune confusion.</translation>
+    </message>
+    <message>
+        <source>Pikora progress</source>
+        <translation>Progrès Pikora</translation>
+    </message>
+    <message>
+        <source>No choices are recorded.</source>
+        <translation>Aucune réponse n&apos;est enregistrée.</translation>
+    </message>
+</context>
+<context>
     <name>pikora::ui::CPikoraDlg</name>
     <message>
         <source>&amp;Close</source>
@@ -531,6 +562,10 @@
     <message>
         <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend: its later rounds against its earlier ones. Time: the median of its first tries.</source>
         <translation>Tirets verts : la tendance ; tirets gris : réussite due au seul hasard (%1&#xa0;%). Seul le premier choix d&apos;un tour compte, pas un nouvel essai après une erreur. Acquis : juste au premier essai dans %2 de ses %3 derniers tours. Tendance : ses tours récents comparés aux plus anciens. Temps : la médiane de ses premiers essais.</translation>
+    </message>
+    <message>
+        <source>Median response time</source>
+        <translation>Temps de réponse médian</translation>
     </message>
 </context>
 <context>

@@ -325,6 +325,37 @@
     </message>
 </context>
 <context>
+    <name>pikora::progress::Page</name>
+    <message>
+        <source>Every choice recorded until %1</source>
+        <translation>Tutte le risposte registrate fino a %1</translation>
+    </message>
+    <message>
+        <source>Choices from %1 to %2</source>
+        <translation>Risposte da %1 a %2</translation>
+    </message>
+    <message>
+        <source>%1% of %2</source>
+        <translation>%1% su %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1% of %2&quot; means: right at the first try in %1% of %2 rounds of the word.</source>
+        <translation>«%1% su %2» significa: giusta al primo tentativo nel %1% dei %2 turni della parola.</translation>
+    </message>
+    <message>
+        <source>No confusions.</source>
+        <translation>Nessuna confusione.</translation>
+    </message>
+    <message>
+        <source>Pikora progress</source>
+        <translation>Progressi con Pikora</translation>
+    </message>
+    <message>
+        <source>No choices are recorded.</source>
+        <translation>Nessuna risposta registrata.</translation>
+    </message>
+</context>
+<context>
     <name>pikora::ui::CPikoraDlg</name>
     <message>
         <source>&amp;Close</source>
@@ -531,6 +562,10 @@
     <message>
         <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend: its later rounds against its earlier ones. Time: the median of its first tries.</source>
         <translation>Trattini verdi: la tendenza; trattini grigi: giuste per puro caso (%1%). Conta solo la prima scelta di un turno, non un nuovo tentativo dopo un errore. Imparata: giusta al primo tentativo in %2 dei suoi ultimi %3 turni. Tendenza: i suoi turni più recenti rispetto ai precedenti. Tempo: la mediana dei suoi primi tentativi.</translation>
+    </message>
+    <message>
+        <source>Median response time</source>
+        <translation>Tempo di risposta mediano</translation>
     </message>
 </context>
 <context>

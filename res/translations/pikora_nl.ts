@@ -325,6 +325,37 @@
     </message>
 </context>
 <context>
+    <name>pikora::progress::Page</name>
+    <message>
+        <source>Every choice recorded until %1</source>
+        <translation>Alle vastgelegde antwoorden tot en met %1</translation>
+    </message>
+    <message>
+        <source>Choices from %1 to %2</source>
+        <translation>Antwoorden van %1 tot en met %2</translation>
+    </message>
+    <message>
+        <source>%1% of %2</source>
+        <translation>%1% van %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1% of %2&quot; means: right at the first try in %1% of %2 rounds of the word.</source>
+        <translation>“%1% van %2” betekent: goed bij de eerste poging in %1% van de %2 rondes van het woord.</translation>
+    </message>
+    <message>
+        <source>No confusions.</source>
+        <translation>Geen verwarde woorden.</translation>
+    </message>
+    <message>
+        <source>Pikora progress</source>
+        <translation>Pikora-voortgang</translation>
+    </message>
+    <message>
+        <source>No choices are recorded.</source>
+        <translation>Er zijn geen antwoorden vastgelegd.</translation>
+    </message>
+</context>
+<context>
     <name>pikora::ui::CPikoraDlg</name>
     <message>
         <source>&amp;Close</source>
@@ -531,6 +562,10 @@
     <message>
         <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend: its later rounds against its earlier ones. Time: the median of its first tries.</source>
         <translation>Groene streepjes: de trend; grijze streepjes: goed door puur toeval (%1%). Alleen de eerste keuze van een ronde telt, niet een nieuwe poging na een foute. Geleerd: goed bij de eerste poging in %2 van de laatste %3 rondes van het woord. Trend: de latere rondes van het woord tegenover de eerdere. Tijd: de mediaan van de eerste pogingen.</translation>
+    </message>
+    <message>
+        <source>Median response time</source>
+        <translation>Mediane reactietijd</translation>
     </message>
 </context>
 <context>

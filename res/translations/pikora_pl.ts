@@ -325,6 +325,37 @@
     </message>
 </context>
 <context>
+    <name>pikora::progress::Page</name>
+    <message>
+        <source>Every choice recorded until %1</source>
+        <translation>Wszystkie odpowiedzi zapisane do: %1</translation>
+    </message>
+    <message>
+        <source>Choices from %1 to %2</source>
+        <translation>Odpowiedzi z okresu: %1 – %2</translation>
+    </message>
+    <message>
+        <source>%1% of %2</source>
+        <translation>%1% z %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1% of %2&quot; means: right at the first try in %1% of %2 rounds of the word.</source>
+        <translation>„%1% z %2” oznacza: dobrze za pierwszym razem w %1% z %2 rund danego słowa.</translation>
+    </message>
+    <message>
+        <source>No confusions.</source>
+        <translation>Brak pomyłek.</translation>
+    </message>
+    <message>
+        <source>Pikora progress</source>
+        <translation>Pikora – postępy</translation>
+    </message>
+    <message>
+        <source>No choices are recorded.</source>
+        <translation>Brak zapisanych odpowiedzi.</translation>
+    </message>
+</context>
+<context>
     <name>pikora::ui::CPikoraDlg</name>
     <message>
         <source>&amp;Close</source>
@@ -531,6 +562,10 @@
     <message>
         <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend: its later rounds against its earlier ones. Time: the median of its first tries.</source>
         <translation>Zielone kreski: trend; szare kreski: dobre odpowiedzi z czystego przypadku (%1%). Liczy się tylko pierwszy wybór w rundzie, a nie kolejna próba po błędzie. Opanowane: dobrze za pierwszym razem w %2 z ostatnich %3 rund danego słowa. Trend: późniejsze rundy słowa w porównaniu z wcześniejszymi. Czas: mediana pierwszych prób.</translation>
+    </message>
+    <message>
+        <source>Median response time</source>
+        <translation>Mediana czasu odpowiedzi</translation>
     </message>
 </context>
 <context>

@@ -325,6 +325,37 @@
     </message>
 </context>
 <context>
+    <name>pikora::progress::Page</name>
+    <message>
+        <source>Every choice recorded until %1</source>
+        <translation>Todas as respostas registadas até %1</translation>
+    </message>
+    <message>
+        <source>Choices from %1 to %2</source>
+        <translation>Respostas de %1 a %2</translation>
+    </message>
+    <message>
+        <source>%1% of %2</source>
+        <translation>%1% de %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1% of %2&quot; means: right at the first try in %1% of %2 rounds of the word.</source>
+        <translation>«%1% de %2» significa: certa à primeira tentativa em %1% das %2 rondas da palavra.</translation>
+    </message>
+    <message>
+        <source>No confusions.</source>
+        <translation>Sem confusões.</translation>
+    </message>
+    <message>
+        <source>Pikora progress</source>
+        <translation>Progresso no Pikora</translation>
+    </message>
+    <message>
+        <source>No choices are recorded.</source>
+        <translation>Não há respostas registadas.</translation>
+    </message>
+</context>
+<context>
     <name>pikora::ui::CPikoraDlg</name>
     <message>
         <source>&amp;Close</source>
@@ -531,6 +562,10 @@
     <message>
         <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend: its later rounds against its earlier ones. Time: the median of its first tries.</source>
         <translation>Traços verdes: a tendência; traços cinzentos: certas só por acaso (%1%). Só conta a primeira escolha de cada ronda, não uma nova tentativa depois de um erro. Aprendida: certa à primeira tentativa em %2 das suas últimas %3 rondas. Tendência: as suas rondas mais recentes face às anteriores. Tempo: a mediana das suas primeiras tentativas.</translation>
+    </message>
+    <message>
+        <source>Median response time</source>
+        <translation>Tempo de resposta mediano</translation>
     </message>
 </context>
 <context>

@@ -325,6 +325,37 @@
     </message>
 </context>
 <context>
+    <name>pikora::progress::Page</name>
+    <message>
+        <source>Every choice recorded until %1</source>
+        <translation>Все записанные ответы по состоянию на %1</translation>
+    </message>
+    <message>
+        <source>Choices from %1 to %2</source>
+        <translation>Ответы за период: %1 — %2</translation>
+    </message>
+    <message>
+        <source>%1% of %2</source>
+        <translation>%1&#xa0;% из %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1% of %2&quot; means: right at the first try in %1% of %2 rounds of the word.</source>
+        <translation>«%1&#xa0;% из %2» означает: верно с первой попытки в %1&#xa0;% из %2 раундов слова.</translation>
+    </message>
+    <message>
+        <source>No confusions.</source>
+        <translation>Путаницы нет.</translation>
+    </message>
+    <message>
+        <source>Pikora progress</source>
+        <translation>Pikora: успехи</translation>
+    </message>
+    <message>
+        <source>No choices are recorded.</source>
+        <translation>Записанных ответов нет.</translation>
+    </message>
+</context>
+<context>
     <name>pikora::ui::CPikoraDlg</name>
     <message>
         <source>&amp;Close</source>
@@ -531,6 +562,10 @@
     <message>
         <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend: its later rounds against its earlier ones. Time: the median of its first tries.</source>
         <translation>Зелёный пунктир: тенденция; серый пунктир: верно по чистой случайности (%1&#xa0;%). Считается только первый выбор в раунде, а не новая попытка после ошибки. Выучено: верно с первой попытки в %2 из последних %3 раундов слова. Тенденция: поздние раунды слова по сравнению с ранними. Время: медиана первых попыток.</translation>
+    </message>
+    <message>
+        <source>Median response time</source>
+        <translation>Медианное время ответа</translation>
     </message>
 </context>
 <context>

@@ -325,6 +325,37 @@
     </message>
 </context>
 <context>
+    <name>pikora::progress::Page</name>
+    <message>
+        <source>Every choice recorded until %1</source>
+        <translation>%1 tarihine kadar kaydedilen tüm yanıtlar</translation>
+    </message>
+    <message>
+        <source>Choices from %1 to %2</source>
+        <translation>%1 ile %2 arasındaki yanıtlar</translation>
+    </message>
+    <message>
+        <source>%1% of %2</source>
+        <translation>%2 turda %%1</translation>
+    </message>
+    <message>
+        <source>&quot;%1% of %2&quot; means: right at the first try in %1% of %2 rounds of the word.</source>
+        <translation>“%2 turda %%1” şu anlama gelir: kelimenin %2 turunda ilk denemede %%1 doğru.</translation>
+    </message>
+    <message>
+        <source>No confusions.</source>
+        <translation>Karıştırılan kelime yok.</translation>
+    </message>
+    <message>
+        <source>Pikora progress</source>
+        <translation>Pikora ilerlemesi</translation>
+    </message>
+    <message>
+        <source>No choices are recorded.</source>
+        <translation>Kaydedilmiş yanıt yok.</translation>
+    </message>
+</context>
+<context>
     <name>pikora::ui::CPikoraDlg</name>
     <message>
         <source>&amp;Close</source>
@@ -531,6 +562,10 @@
     <message>
         <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend: its later rounds against its earlier ones. Time: the median of its first tries.</source>
         <translation>Yeşil kesik çizgi: eğilim; gri kesik çizgi: yalnızca şansla doğru (%%1). Yalnızca bir turdaki ilk seçim sayılır, yanlıştan sonraki yeni deneme sayılmaz. Öğrenildi: son %3 turunun %2 tanesinde ilk denemede doğru. Eğilim: sonraki turlarının önceki turlarıyla karşılaştırması. Süre: ilk denemelerinin ortancası.</translation>
+    </message>
+    <message>
+        <source>Median response time</source>
+        <translation>Ortanca yanıt süresi</translation>
     </message>
 </context>
 <context>

@@ -325,6 +325,37 @@
     </message>
 </context>
 <context>
+    <name>pikora::progress::Page</name>
+    <message>
+        <source>Every choice recorded until %1</source>
+        <translation>Усі записані відповіді станом на %1</translation>
+    </message>
+    <message>
+        <source>Choices from %1 to %2</source>
+        <translation>Відповіді за період: %1 — %2</translation>
+    </message>
+    <message>
+        <source>%1% of %2</source>
+        <translation>%1% з %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1% of %2&quot; means: right at the first try in %1% of %2 rounds of the word.</source>
+        <translation>«%1% з %2» означає: вірно з першої спроби в %1% з %2 раундів слова.</translation>
+    </message>
+    <message>
+        <source>No confusions.</source>
+        <translation>Плутанини немає.</translation>
+    </message>
+    <message>
+        <source>Pikora progress</source>
+        <translation>Pikora: успіхи</translation>
+    </message>
+    <message>
+        <source>No choices are recorded.</source>
+        <translation>Записаних відповідей немає.</translation>
+    </message>
+</context>
+<context>
     <name>pikora::ui::CPikoraDlg</name>
     <message>
         <source>&amp;Close</source>
@@ -531,6 +562,10 @@
     <message>
         <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend: its later rounds against its earlier ones. Time: the median of its first tries.</source>
         <translation>Зелений пунктир: тенденція; сірий пунктир: вірно суто випадково (%1%). Рахується лише перший вибір у раунді, а не нова спроба після помилки. Вивчено: вірно з першої спроби в %2 з останніх %3 раундів слова. Тенденція: пізніші раунди слова порівняно з ранішими. Час: медіана перших спроб.</translation>
+    </message>
+    <message>
+        <source>Median response time</source>
+        <translation>Медіанний час відповіді</translation>
     </message>
 </context>
 <context>

@@ -325,6 +325,37 @@
     </message>
 </context>
 <context>
+    <name>pikora::progress::Page</name>
+    <message>
+        <source>Every choice recorded until %1</source>
+        <translation>截至 %1 的全部答题记录</translation>
+    </message>
+    <message>
+        <source>Choices from %1 to %2</source>
+        <translation>%1 至 %2 的答题记录</translation>
+    </message>
+    <message>
+        <source>%1% of %2</source>
+        <translation>%1%（共 %2 轮）</translation>
+    </message>
+    <message>
+        <source>&quot;%1% of %2&quot; means: right at the first try in %1% of %2 rounds of the word.</source>
+        <translation>“%1%（共 %2 轮）”表示：该词语共 %2 轮，其中 %1% 首次即答对。</translation>
+    </message>
+    <message>
+        <source>No confusions.</source>
+        <translation>没有混淆的词语。</translation>
+    </message>
+    <message>
+        <source>Pikora progress</source>
+        <translation>Pikora 学习进度</translation>
+    </message>
+    <message>
+        <source>No choices are recorded.</source>
+        <translation>没有答题记录。</translation>
+    </message>
+</context>
+<context>
     <name>pikora::ui::CPikoraDlg</name>
     <message>
         <source>&amp;Close</source>
@@ -531,6 +562,10 @@
     <message>
         <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend: its later rounds against its earlier ones. Time: the median of its first tries.</source>
         <translation>绿色虚线：趋势；灰色虚线：纯靠猜测的正确率 (%1%)。每轮只计第一次选择，答错后的重试不计。已掌握：在最近 %3 轮中有 %2 轮首次即答对。趋势：后期各轮与前期各轮的对比。用时：首次作答用时的中位数。</translation>
+    </message>
+    <message>
+        <source>Median response time</source>
+        <translation>反应时间中位数</translation>
     </message>
 </context>
 <context>

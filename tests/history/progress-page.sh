@@ -55,11 +55,20 @@ grep -c ',ben,' "$work/rows.csv" >/dev/null && fail "CSV holds rows of another l
 grep -qF ",\"'=HYPERLINK(\"\"x\"\")\",'@SUM(1)," "$work/rows.csv" ||
     fail "CSV: the formula-like word and choice are not kept as text: $(grep -F HYPERLINK "$work/rows.csv")"
 grep -qE '(^|,)"?[=+@-]' "$work/rows.csv" && fail "CSV has a field that a spreadsheet reads as a formula"
-for text in '<svg' '<polyline' '>ann</h2>' 'Words that need practice most' 'Most frequent confusions'; do
+for text in '<svg' '<polyline' '>ann</h2>' 'Every word' 'Most frequent confusions' '<thead>' \
+    '&quot;53% of 30&quot; means' 'lang="en"'; do
     grep -qF "$text" "$work/page.html" || fail "the page lacks $text"
 done
 grep -qiE '<script|src=|href=' "$work/page.html" && fail "the page refers to something outside it"
 words=$(grep -oE '<td>[A-Z]+</td>' "$work/page.html" | sort -u | wc -l)
+# The page in the language asked for, else the one the game would speak: Arabic right to left.
+expect 2 "no translation serves xx" "$tool" --history "$work/history.sqlite" --lang xx --html "$work/x.html"
+"$tool" --history "$work/history.sqlite" --learner ann --lang de_AT --html "$work/de.html"
+LANG=ar_EG.UTF-8 LANGUAGE= LC_ALL= LC_MESSAGES= "$tool" --history "$work/history.sqlite" --learner ann \
+    --html "$work/ar.html"
+grep -qF 'lang="de"' "$work/de.html" && grep -qF 'Alle Wörter' "$work/de.html" ||
+    fail "--lang de_AT: the page is not in German"
+grep -qF 'dir="rtl"' "$work/ar.html" || fail "LANG=ar_EG: the page is not Arabic, right to left"
 ((words >= 4)) || fail "the page names only $words words asked"
 
 # The page as a browser draws it.

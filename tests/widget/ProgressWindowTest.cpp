@@ -186,8 +186,8 @@ TEST_P(ProgressInLanguage, TheWindowSpeaksTheLanguage)
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, ProgressInLanguage,
-    ::testing::Values(
-        ProgressLanguage { "de", "Lernfortschritt", "beim ersten Versuch", "Wort", Qt::LeftToRight },
+    ::testing::Values(ProgressLanguage { "de", "Lernfortschritt", "beim ersten Versuch", "Wort",
+                          Qt::LeftToRight },
         ProgressLanguage { "ar", "التقدم", "المحاولة الأولى", "الكلمة", Qt::RightToLeft },
         ProgressLanguage { "tr", "İlerleme", "ilk denemede", "Kelime", Qt::LeftToRight }),
     [](const ::testing::TestParamInfo<ProgressLanguage>& info) {

@@ -267,8 +267,8 @@ TEST(Translations, ProgressTextsFitAndKeepTheirNumbersInEveryLanguage)
             QStyleOptionComboBox option;
             option.initFrom(box);
             const int room = box->style()
-                                 ->subControlRect(
-                                     QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box)
+                                 ->subControlRect(QStyle::CC_ComboBox, &option,
+                                     QStyle::SC_ComboBoxEditField, box)
                                  .width();
             for (int i = 0; i < box->count(); ++i) {
                 const int needed = box->fontMetrics().horizontalAdvance(box->itemText(i));
