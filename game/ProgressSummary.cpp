@@ -182,48 +182,49 @@ int medianMsOf(std::vector<int> values)
     return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
-WordProgress progressOf(const std::string& word, const std::vector<const FirstTry*>& rounds)
+// How a word is going: `latest` are its latest first tries, oldest first.
+void judgeLatest(WordProgress& progress, std::vector<const FirstTry*> latest)
 {
-    WordProgress progress { word, static_cast<int>(rounds.size()), 0, {}, Trend::Flat, false, 0 };
+    std::sort(latest.begin(), latest.end(),
+        [](const FirstTry* a, const FirstTry* b) { return a->playedAt < b->playedAt; });
+    if (latest.size() > static_cast<std::size_t>(latestRounds)) {
+        latest.erase(latest.begin(), latest.end() - latestRounds);
+    }
     std::vector<int> times;
-    for (const FirstTry* round : rounds) {
-        progress.rights += round->correct ? 1 : 0;
+    for (const FirstTry* round : latest) {
         times.push_back(round->responseMs);
     }
     progress.medianMs = medianMsOf(std::move(times));
-    progress.lastDay = rounds.back()->playedAt.substr(0, 10);
     const auto rightsIn = [&](std::size_t from, std::size_t to) {
-        return static_cast<int>(std::count_if(rounds.begin() + static_cast<std::ptrdiff_t>(from),
-            rounds.begin() + static_cast<std::ptrdiff_t>(to),
+        return static_cast<int>(std::count_if(latest.begin() + static_cast<std::ptrdiff_t>(from),
+            latest.begin() + static_cast<std::ptrdiff_t>(to),
             [](const FirstTry* round) { return round->correct; }));
     };
-    const std::size_t count = rounds.size();
+    const std::size_t count = latest.size();
     if (count >= static_cast<std::size_t>(learntRounds)) {
         progress.learnt = rightsIn(count - learntRounds, count) >= learntRights;
     }
     if (count >= static_cast<std::size_t>(trendRounds)) {
         const std::size_t half = count / 2;
         // In whole points, compared as fractions of the two halves' sizes.
-        const long long earlier = 100LL * rightsIn(0, half) * static_cast<long long>(count - half);
-        const long long later
-            = 100LL * rightsIn(count - half, count) * static_cast<long long>(half);
-        const long long gap
-            = trendPoints * static_cast<long long>(half) * static_cast<long long>(count - half);
+        const auto size = static_cast<long long>(half);
+        const long long earlier = 100LL * rightsIn(0, half) * size;
+        const long long later = 100LL * rightsIn(count - half, count) * size;
+        const long long gap = trendPoints * size * size;
         progress.trend = later - earlier >= gap ? Trend::Up
             : earlier - later >= gap            ? Trend::Down
                                                 : Trend::Flat;
     }
-    return progress;
 }
 
 } // namespace
 
-bool RoundFilter::takes(const FirstTry& round) const
+bool RoundFilter::takes(int roundChoices, bool words) const
 {
-    if (choices != 0 && round.choices != choices) {
+    if (choices != 0 && roundChoices != choices) {
         return false;
     }
-    return shown == Shown::Any || (shown == Shown::Words) == round.words;
+    return shown == Shown::Any || (shown == Shown::Words) == words;
 }
 
 int RoundsSummary::learnt() const
@@ -232,28 +233,39 @@ int RoundsSummary::learnt() const
         words.begin(), words.end(), [](const WordProgress& word) { return word.learnt; }));
 }
 
-RoundsSummary summarizeRounds(
-    const std::vector<FirstTry>& all, const std::vector<GameTally>& games, RoundFilter filter)
+RoundsSummary summarizeRounds(const std::vector<RoundTally>& allTallies,
+    const std::vector<FirstTry>& latest, const std::vector<GameTally>& games, RoundFilter filter)
 {
     RoundsSummary summary;
-    std::vector<FirstTry> rounds;
-    std::copy_if(all.begin(), all.end(), std::back_inserter(rounds),
-        [&](const FirstTry& round) { return filter.takes(round); });
-    std::map<std::string, std::vector<const FirstTry*>> byWord;
+    std::vector<RoundTally> tallies;
+    std::copy_if(allTallies.begin(), allTallies.end(), std::back_inserter(tallies),
+        [&](const RoundTally& tally) { return filter.takes(tally.choices, tally.words); });
+    std::map<std::string, WordProgress> byWord;
     double chance = 0;
-    for (const FirstTry& round : rounds) {
-        byWord[round.word].push_back(&round);
-        summary.rights += round.correct ? 1 : 0;
-        chance += 1.0 / std::max(round.choices, 2);
+    for (const RoundTally& tally : tallies) {
+        WordProgress& word = byWord[tally.word];
+        word.word = tally.word;
+        word.rounds += tally.rounds;
+        word.rights += tally.rights;
+        word.lastDay = std::max(word.lastDay, tally.day);
+        summary.rounds += tally.rounds;
+        summary.rights += tally.rights;
+        chance += static_cast<double>(tally.rounds) / std::max(tally.choices, 2);
     }
-    summary.rounds = static_cast<int>(rounds.size());
-    summary.chance = rounds.empty() ? 0 : chance / static_cast<double>(rounds.size());
-    for (const auto& [word, list] : byWord) {
-        summary.words.push_back(progressOf(word, list));
+    summary.chance = summary.rounds > 0 ? chance / summary.rounds : 0;
+    std::map<std::string, std::vector<const FirstTry*>> latestOf;
+    for (const FirstTry& round : latest) {
+        if (filter.takes(round.choices, round.words)) {
+            latestOf[round.word].push_back(&round);
+        }
+    }
+    for (auto& [name, word] : byWord) {
+        judgeLatest(word, latestOf[name]);
+        summary.words.push_back(std::move(word));
     }
 
     // Both charts go by day or by week, as the span of the rounds (or else of the games) asks.
-    const auto roundDays = byDay(rounds, [](const FirstTry& round) { return round.playedAt; });
+    const auto roundDays = byDay(tallies, [](const RoundTally& tally) { return tally.day; });
     const auto gameDays = byDay(games, [](const GameTally& game) { return game.startedAt; });
     const auto spanOf = [&](const auto& days) {
         const auto first = days.begin()->first;
@@ -268,10 +280,16 @@ RoundsSummary summarizeRounds(
         spanOf(gameDays);
     }
     for (const auto& [day, list] : byPeriod(roundDays, summary.byWeek)) {
-        const auto rights = std::count_if(
-            list.begin(), list.end(), [](const FirstTry* round) { return round->correct; });
-        summary.shares.push_back({ day, static_cast<int>(list.size()),
-            static_cast<double>(rights) / static_cast<double>(list.size()) });
+        int rounds = 0;
+        int rights = 0;
+        for (const RoundTally* tally : list) {
+            rounds += tally->rounds;
+            rights += tally->rights;
+        }
+        if (rounds > 0) {
+            summary.shares.push_back(
+                { day, rounds, static_cast<double>(rights) / static_cast<double>(rounds) });
+        }
     }
     for (const auto& [day, list] : byPeriod(gameDays, summary.byWeek)) {
         std::vector<int> medians;

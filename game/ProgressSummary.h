@@ -82,7 +82,7 @@ struct WordProgress
     std::string lastDay; // "YYYY-MM-DD"
     Trend trend = Trend::Flat;
     bool learnt = false;
-    int medianMs = 0; // of the first tries
+    int medianMs = 0; // of its latest first tries (at most latestRounds)
     // The share right at the first try in whole percent, rounded down.
     int percent() const { return rounds > 0 ? rights * 100 / rounds : 0; }
 };
@@ -91,9 +91,10 @@ struct WordProgress
 // learntRounds rounds.
 inline constexpr int learntRounds = 5;
 inline constexpr int learntRights = 4;
-// A word's trend: its later rounds against its earlier ones (the period's rounds split in
-// two halves), once it has trendRounds of them; up or down when the shares differ by at
-// least trendPoints percentage points.
+// A word's latest rounds tell how it is going now: whether it is learnt, its trend (the
+// later half of them against the earlier half, once there are trendRounds; up or down when
+// the shares differ by at least trendPoints percentage points) and its time.
+inline constexpr int latestRounds = 10;
 inline constexpr int trendRounds = 4;
 inline constexpr int trendPoints = 20;
 // Points per day up to this many days from the first to the last, per week beyond.
@@ -110,7 +111,7 @@ struct RoundFilter
         Words,
     } shown
         = Shown::Any;
-    bool takes(const FirstTry& round) const;
+    bool takes(int roundChoices, bool words) const;
 };
 
 // One point of a chart over time: a day, or a week by its Monday.
@@ -140,9 +141,10 @@ struct RoundsSummary
     int learnt() const;
 };
 
-// `rounds` in the order they were played, `games` likewise.
-RoundsSummary summarizeRounds(
-    const std::vector<FirstTry>& rounds, const std::vector<GameTally>& games, RoundFilter filter);
+// `latest`: each word's latest first tries in each kind of round (as HistoryReader's
+// latestRounds gives them); `games` in the order they were played.
+RoundsSummary summarizeRounds(const std::vector<RoundTally>& tallies,
+    const std::vector<FirstTry>& latest, const std::vector<GameTally>& games, RoundFilter filter);
 
 // Periods by month once the days would be too many to draw: more than this many days.
 inline constexpr int maxDaysDrawn = 62;

@@ -96,7 +96,9 @@ const char* const versionTwoTables[] = {
 };
 
 // A choice made after a wrong one of the same round was not told apart before: it is taken
-// to be one when the game's choice before it was a wrong one for the same word.
+// to be one when the game's choice before it was a wrong one for the same word. The first
+// tries are tallied per word, day and kind of round, as choices are in word_days, and the
+// latest ones of a word are found through an index of their own.
 const char* const versionThreeTables[] = {
     "CREATE TABLE learners (name TEXT PRIMARY KEY, picture TEXT NOT NULL DEFAULT '')",
     "ALTER TABLE choices ADD COLUMN first_try INTEGER NOT NULL DEFAULT 1",
@@ -105,6 +107,15 @@ const char* const versionThreeTables[] = {
     " LAG(word) OVER (PARTITION BY game ORDER BY played_at) AS word_before,"
     " LAG(correct) OVER (PARTITION BY game ORDER BY played_at) AS correct_before"
     " FROM choices) AS earlier WHERE word_before = word AND correct_before = 0)",
+    "CREATE INDEX choices_first_tries ON choices (learner, word, choices, mode, played_at)"
+    " WHERE first_try = 1",
+    "CREATE TABLE round_days (learner TEXT NOT NULL, word TEXT NOT NULL, day TEXT NOT NULL,"
+    " choices INTEGER NOT NULL, mode TEXT NOT NULL, rounds INTEGER NOT NULL,"
+    " rights INTEGER NOT NULL, PRIMARY KEY (learner, word, day, choices, mode))",
+    "INSERT INTO round_days (learner, word, day, choices, mode, rounds, rights)"
+    " SELECT learner, word, substr(played_at, 1, 10), choices, mode, COUNT(*), SUM(correct)"
+    " FROM choices WHERE first_try = 1"
+    " GROUP BY learner, word, substr(played_at, 1, 10), choices, mode",
 };
 
 bool runAll(Connection& connection, const auto& statements)

@@ -23,7 +23,8 @@ namespace pikora::history {
 //   2  the tallies the Progress window reads (word_days, confusion_days, and per game the
 //      count of choices, of right ones and the median response time), kept up to date with
 //      every choice and made from the choices already there
-//   3  the class list (learners) and, per choice, whether it was the round's first try
+//   3  the class list (learners); per choice whether it was its round's first try, and the
+//      first tries tallied (round_days) as choices are
 constexpr int schemaVersion = 3;
 
 // A connection of the calling thread; Qt SQL connections stay on the thread that made them.

@@ -3,6 +3,7 @@
 
 #include "HistoryDatabase.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <sys/stat.h>
 
@@ -123,20 +124,58 @@ std::vector<ListedLearner> HistoryReader::listedLearners()
     return list;
 }
 
-std::vector<FirstTry> HistoryReader::firstTries(
+std::vector<RoundTally> HistoryReader::roundTallies(
     const std::string& learner, const std::string& since)
 {
     std::vector<QVariant> values;
-    const QString where = filter("played_at", learner, since, values);
-    std::vector<FirstTry> tries;
-    select(QStringLiteral("SELECT word, played_at, correct, response_ms, mode, choices"
-                          " FROM choices%1 AND first_try = 1 ORDER BY played_at")
+    const QString where = filter("day", learner, since, values);
+    std::vector<RoundTally> tallies;
+    select(QStringLiteral("SELECT word, day, choices, mode, SUM(rounds), SUM(rights)"
+                          " FROM round_days%1 GROUP BY word, day, choices, mode")
                .arg(where),
         values, [&](const QSqlQuery& row) {
-            tries.push_back({ text(row.value(0)), text(row.value(1)), row.value(2).toInt() != 0,
-                row.value(3).toInt(), text(row.value(4)) == "word", row.value(5).toInt() });
+            tallies.push_back({ text(row.value(0)), text(row.value(1)), row.value(2).toInt(),
+                text(row.value(3)) == "word", row.value(4).toInt(), row.value(5).toInt() });
         });
-    return tries;
+    return tallies;
+}
+
+std::vector<FirstTry> HistoryReader::latestRounds(
+    const std::string& learner, const std::string& since, int count)
+{
+    std::vector<QVariant> values;
+    const QString where = filter("day", learner, since, values);
+    struct Kind
+    {
+        QString word;
+        int choices;
+        QString mode;
+    };
+    std::vector<Kind> kinds;
+    select(QStringLiteral("SELECT DISTINCT word, choices, mode FROM round_days%1").arg(where),
+        values, [&](const QSqlQuery& row) {
+            kinds.push_back(
+                { row.value(0).toString(), row.value(1).toInt(), row.value(2).toString() });
+        });
+    // Each kind's latest through the index of first tries, newest first.
+    std::vector<FirstTry> rounds;
+    for (const Kind& kind : kinds) {
+        std::vector<QVariant> kindValues;
+        const QString kindWhere = filter("played_at", learner, since, kindValues);
+        kindValues.insert(kindValues.end(), { kind.word, kind.choices, kind.mode, count });
+        const std::size_t first = rounds.size();
+        select(QStringLiteral("SELECT word, played_at, correct, response_ms, mode, choices"
+                              " FROM choices%1 AND word = ? AND choices = ? AND mode = ?"
+                              " AND first_try = 1 ORDER BY played_at DESC LIMIT ?")
+                   .arg(kindWhere),
+            kindValues, [&](const QSqlQuery& row) {
+                rounds.push_back(
+                    { text(row.value(0)), text(row.value(1)), row.value(2).toInt() != 0,
+                        row.value(3).toInt(), text(row.value(4)) == "word", row.value(5).toInt() });
+            });
+        std::reverse(rounds.begin() + static_cast<std::ptrdiff_t>(first), rounds.end());
+    }
+    return rounds;
 }
 
 std::string HistoryReader::firstDay(const std::string& learner, const std::string& since)

@@ -39,8 +39,12 @@ public:
     // Per word and day, or per word and month.
     std::vector<WordTally> wordTallies(
         const std::string& learner, const std::string& since, bool byMonth);
-    // Each round's first choice, in the order they were made.
-    std::vector<FirstTry> firstTries(const std::string& learner, const std::string& since);
+    // The rounds' first choices per word, day and kind of round.
+    std::vector<RoundTally> roundTallies(const std::string& learner, const std::string& since);
+    // The latest `count` first tries of each word in each kind of round (two or four
+    // choices, pictures or words), oldest first within each.
+    std::vector<FirstTry> latestRounds(
+        const std::string& learner, const std::string& since, int count);
     std::vector<ConfusionTally> confusions(const std::string& learner, const std::string& since);
     // In the order they were played.
     std::vector<GameTally> games(const std::string& learner, const std::string& since);

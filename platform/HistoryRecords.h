@@ -72,6 +72,17 @@ struct ListedLearner
 
 // A round's first choice, for the per-word progress: a second try after a wrong choice says
 // less about what the learner knows.
+struct RoundTally
+{
+    std::string word;
+    std::string day; // "YYYY-MM-DD"
+    int choices = 2;
+    bool words = false; // printed words, not pictures
+    int rounds = 0;
+    int rights = 0; // right at the first try
+};
+
+// One of a word's latest first tries.
 struct FirstTry
 {
     std::string word;

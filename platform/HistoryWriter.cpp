@@ -263,6 +263,16 @@ bool HistoryWriter::State::updateTallies(QSqlQuery& query, const Pending& pendin
             { text(learnerOf(row)), text(row.word), day, right })) {
         return false;
     }
+    if (row.firstTry
+        && !connection->run(query,
+            QStringLiteral("INSERT INTO round_days (learner, word, day, choices, mode, rounds,"
+                           " rights) VALUES (?, ?, ?, ?, ?, 1, ?)"
+                           " ON CONFLICT (learner, word, day, choices, mode) DO UPDATE"
+                           " SET rounds = round_days.rounds + 1,"
+                           " rights = round_days.rights + excluded.rights"),
+            { text(learnerOf(row)), text(row.word), day, row.choices, text(row.mode), right })) {
+        return false;
+    }
     if (!row.correct
         && !connection->run(query,
             QStringLiteral("INSERT INTO confusion_days (learner, word, chosen, day, times)"
@@ -343,6 +353,15 @@ bool HistoryWriter::State::writeBatchAsOneScript(const std::vector<Pending>& bat
             " ON CONFLICT (learner, word, day) DO UPDATE SET tries = word_days.tries + 1,"
             " rights = word_days.rights + excluded.rights;")
                       .arg(who, word, day, QString::number(right));
+        if (row.firstTry) {
+            script += QStringLiteral(
+                "INSERT INTO round_days (learner, word, day, choices, mode, rounds, rights)"
+                " VALUES (%1, %2, %3, %4, %5, 1, %6) ON CONFLICT (learner, word, day, choices,"
+                " mode) DO UPDATE SET rounds = round_days.rounds + 1,"
+                " rights = round_days.rights + excluded.rights;")
+                          .arg(who, word, day, QString::number(row.choices), quoted(row.mode),
+                              QString::number(right));
+        }
         if (!row.correct) {
             script += QStringLiteral(
                 "INSERT INTO confusion_days (learner, word, chosen, day, times)"

@@ -137,7 +137,8 @@ ListChange changeLearner(const HistoryLocation& location, const std::string& old
             if (*used) {
                 return ListChange::NameTaken;
             }
-            for (const char* table : { "games", "choices", "word_days", "confusion_days" }) {
+            for (const char* table :
+                { "games", "choices", "word_days", "confusion_days", "round_days" }) {
                 if (!connection.run(query,
                         QStringLiteral("UPDATE %1 SET learner = ? WHERE learner = ?")
                             .arg(QLatin1String(table)),

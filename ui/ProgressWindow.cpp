@@ -253,7 +253,8 @@ ProgressWindow::Reading readProgress(const HistoryLocation& location, const std:
     reading.byMonth = drawnByMonth(reader->firstDay(learner, from), today);
     reading.summary = summarizeProgress(reader->wordTallies(learner, from, reading.byMonth),
         reader->confusions(learner, from), reader->games(learner, from));
-    reading.rounds = reader->firstTries(learner, from);
+    reading.rounds = reader->roundTallies(learner, from);
+    reading.latest = reader->latestRounds(learner, from, latestRounds);
     reading.error = reader->error();
     return reading;
 }
@@ -304,7 +305,8 @@ void ProgressWindow::showError(const QString& text)
     m_words->clear();
     m_confusions->clear();
     m_rounds = {};
-    m_firstTries.clear();
+    m_roundTallies.clear();
+    m_latest.clear();
     if (m_rule) {
         m_rule->clear();
     }
@@ -362,7 +364,8 @@ void ProgressWindow::showReading(const Reading& reading)
     }
     fillLearners(reading.learners);
     m_summary = reading.summary;
-    m_firstTries = reading.rounds;
+    m_roundTallies = reading.rounds;
+    m_latest = reading.latest;
     showSummary();
 }
 
@@ -399,7 +402,7 @@ RoundFilter ProgressWindow::filter() const
 
 void ProgressWindow::showRounds()
 {
-    m_rounds = summarizeRounds(m_firstTries, m_summary.games, filter());
+    m_rounds = summarizeRounds(m_roundTallies, m_latest, m_summary.games, filter());
     const auto& rounds = m_rounds;
     m_status->setText(rounds.rounds == 0
             ? tr("No rounds recorded in this period.")
@@ -470,11 +473,12 @@ void ProgressWindow::showRounds()
     if (m_rule) {
         m_rule->setText(tr("Green dashes: the trend; grey dashes: right by chance alone (%1%). "
                            "Only a round's first choice counts, not a try again after a wrong one. "
-                           "Learnt: right at the first try in %2 of its last %3 rounds. Trend: "
-                           "its later rounds against its earlier ones. Time: the median of its "
-                           "first tries.")
+                           "Learnt: right at the first try in %2 of its last %3 rounds. Trend and "
+                           "time: its last %4 rounds, the later half against the earlier, and "
+                           "their median time.")
                             .arg(QString::number(std::lround(rounds.chance * 100)),
-                                QString::number(learntRights), QString::number(learntRounds)));
+                                QString::number(learntRights), QString::number(learntRounds),
+                                QString::number(latestRounds)));
     }
 }
 

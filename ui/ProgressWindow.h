@@ -58,7 +58,8 @@ public:
     {
         std::vector<std::string> learners;
         ProgressSummary summary;
-        std::vector<FirstTry> rounds;
+        std::vector<RoundTally> rounds;
+        std::vector<FirstTry> latest;
         bool byMonth = false;
         bool nothingYet = false; // no choice was ever recorded
         std::string error;
@@ -80,7 +81,8 @@ private:
     bool m_readAgain = false; // the picks changed while a reading was under way
     std::string m_learner;
     ProgressSummary m_summary;
-    std::vector<FirstTry> m_firstTries;
+    std::vector<RoundTally> m_roundTallies;
+    std::vector<FirstTry> m_latest;
     RoundsSummary m_rounds;
     QComboBox* m_learners = nullptr;
     QComboBox* m_periods = nullptr;

@@ -560,12 +560,12 @@
         <translation>%1 ث</translation>
     </message>
     <message>
-        <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend: its later rounds against its earlier ones. Time: the median of its first tries.</source>
-        <translation>الشرطات الخضراء: الاتجاه؛ الشرطات الرمادية: الصحيح بمحض الصدفة (%1%). لا يُحسب إلا الاختيار الأول في الجولة، لا المحاولة الجديدة بعد خطأ. تم تعلّمها: صحيحة من المحاولة الأولى في %2 من آخر %3 جولات لها. الاتجاه: جولاتها الأخيرة مقارنة بجولاتها الأولى. الزمن: وسيط محاولاتها الأولى.</translation>
-    </message>
-    <message>
         <source>Median response time</source>
         <translation>وسيط زمن الإجابة</translation>
+    </message>
+    <message>
+        <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend and time: its last %4 rounds, the later half against the earlier, and their median time.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -560,12 +560,12 @@
         <translation>%1 s</translation>
     </message>
     <message>
-        <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend: its later rounds against its earlier ones. Time: the median of its first tries.</source>
-        <translation>Grüne Striche: der Trend; graue Striche: richtig allein durch Zufall (%1&#xa0;%). Nur die erste Wahl einer Runde zählt, nicht ein neuer Versuch nach einer falschen. Gelernt: in %2 seiner letzten %3 Runden beim ersten Versuch richtig. Trend: die späteren Runden des Wortes gegenüber den früheren. Zeit: der Median seiner ersten Versuche.</translation>
-    </message>
-    <message>
         <source>Median response time</source>
         <translation>Mittlere Antwortzeit (Median)</translation>
+    </message>
+    <message>
+        <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend and time: its last %4 rounds, the later half against the earlier, and their median time.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -560,12 +560,12 @@
         <translation>%1 s</translation>
     </message>
     <message>
-        <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend: its later rounds against its earlier ones. Time: the median of its first tries.</source>
-        <translation>Guiones verdes: la tendencia; guiones grises: aciertos solo por azar (%1&#xa0;%). Solo cuenta la primera elección de cada ronda, no un nuevo intento tras un error. Aprendida: acertada al primer intento en %2 de sus últimas %3 rondas. Tendencia: sus rondas recientes frente a las anteriores. Tiempo: la mediana de sus primeros intentos.</translation>
-    </message>
-    <message>
         <source>Median response time</source>
         <translation>Tiempo de respuesta mediano</translation>
+    </message>
+    <message>
+        <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend and time: its last %4 rounds, the later half against the earlier, and their median time.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -560,12 +560,12 @@
         <translation>%1 s</translation>
     </message>
     <message>
-        <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend: its later rounds against its earlier ones. Time: the median of its first tries.</source>
-        <translation>Tirets verts : la tendance ; tirets gris : réussite due au seul hasard (%1&#xa0;%). Seul le premier choix d&apos;un tour compte, pas un nouvel essai après une erreur. Acquis : juste au premier essai dans %2 de ses %3 derniers tours. Tendance : ses tours récents comparés aux plus anciens. Temps : la médiane de ses premiers essais.</translation>
-    </message>
-    <message>
         <source>Median response time</source>
         <translation>Temps de réponse médian</translation>
+    </message>
+    <message>
+        <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend and time: its last %4 rounds, the later half against the earlier, and their median time.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

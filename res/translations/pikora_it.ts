@@ -560,12 +560,12 @@
         <translation>%1 s</translation>
     </message>
     <message>
-        <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend: its later rounds against its earlier ones. Time: the median of its first tries.</source>
-        <translation>Trattini verdi: la tendenza; trattini grigi: giuste per puro caso (%1%). Conta solo la prima scelta di un turno, non un nuovo tentativo dopo un errore. Imparata: giusta al primo tentativo in %2 dei suoi ultimi %3 turni. Tendenza: i suoi turni più recenti rispetto ai precedenti. Tempo: la mediana dei suoi primi tentativi.</translation>
-    </message>
-    <message>
         <source>Median response time</source>
         <translation>Tempo di risposta mediano</translation>
+    </message>
+    <message>
+        <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend and time: its last %4 rounds, the later half against the earlier, and their median time.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

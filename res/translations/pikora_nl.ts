@@ -560,12 +560,12 @@
         <translation>%1 s</translation>
     </message>
     <message>
-        <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend: its later rounds against its earlier ones. Time: the median of its first tries.</source>
-        <translation>Groene streepjes: de trend; grijze streepjes: goed door puur toeval (%1%). Alleen de eerste keuze van een ronde telt, niet een nieuwe poging na een foute. Geleerd: goed bij de eerste poging in %2 van de laatste %3 rondes van het woord. Trend: de latere rondes van het woord tegenover de eerdere. Tijd: de mediaan van de eerste pogingen.</translation>
-    </message>
-    <message>
         <source>Median response time</source>
         <translation>Mediane reactietijd</translation>
+    </message>
+    <message>
+        <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend and time: its last %4 rounds, the later half against the earlier, and their median time.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

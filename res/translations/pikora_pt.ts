@@ -560,12 +560,12 @@
         <translation>%1 s</translation>
     </message>
     <message>
-        <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend: its later rounds against its earlier ones. Time: the median of its first tries.</source>
-        <translation>Traços verdes: a tendência; traços cinzentos: certas só por acaso (%1%). Só conta a primeira escolha de cada ronda, não uma nova tentativa depois de um erro. Aprendida: certa à primeira tentativa em %2 das suas últimas %3 rondas. Tendência: as suas rondas mais recentes face às anteriores. Tempo: a mediana das suas primeiras tentativas.</translation>
-    </message>
-    <message>
         <source>Median response time</source>
         <translation>Tempo de resposta mediano</translation>
+    </message>
+    <message>
+        <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend and time: its last %4 rounds, the later half against the earlier, and their median time.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

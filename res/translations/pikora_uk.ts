@@ -560,12 +560,12 @@
         <translation>%1 с</translation>
     </message>
     <message>
-        <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend: its later rounds against its earlier ones. Time: the median of its first tries.</source>
-        <translation>Зелений пунктир: тенденція; сірий пунктир: вірно суто випадково (%1%). Рахується лише перший вибір у раунді, а не нова спроба після помилки. Вивчено: вірно з першої спроби в %2 з останніх %3 раундів слова. Тенденція: пізніші раунди слова порівняно з ранішими. Час: медіана перших спроб.</translation>
-    </message>
-    <message>
         <source>Median response time</source>
         <translation>Медіанний час відповіді</translation>
+    </message>
+    <message>
+        <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend and time: its last %4 rounds, the later half against the earlier, and their median time.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

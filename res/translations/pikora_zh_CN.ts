@@ -560,12 +560,12 @@
         <translation>%1 秒</translation>
     </message>
     <message>
-        <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend: its later rounds against its earlier ones. Time: the median of its first tries.</source>
-        <translation>绿色虚线：趋势；灰色虚线：纯靠猜测的正确率 (%1%)。每轮只计第一次选择，答错后的重试不计。已掌握：在最近 %3 轮中有 %2 轮首次即答对。趋势：后期各轮与前期各轮的对比。用时：首次作答用时的中位数。</translation>
-    </message>
-    <message>
         <source>Median response time</source>
         <translation>反应时间中位数</translation>
+    </message>
+    <message>
+        <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend and time: its last %4 rounds, the later half against the earlier, and their median time.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

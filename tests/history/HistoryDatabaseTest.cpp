@@ -7,6 +7,7 @@
 #include "app/HistoryRecorder.h"
 #include "game/GameClock.h"
 #include "game/PictureCatalog.h"
+#include "game/ProgressSummary.h"
 #include "platform/HistoryReader.h"
 #include "platform/LearnerList.h"
 #include "support/FakePlatform.h"
@@ -87,8 +88,8 @@ protected:
         ASSERT_TRUE(connection.isOpen()) << connection.error();
         ASSERT_TRUE(connection.exec(QStringLiteral("DROP SCHEMA IF EXISTS %1 CASCADE")
                                         .arg(QString::fromStdString(location.user))));
-        for (const char* table :
-            { "choices", "games", "word_days", "confusion_days", "learners", "pikora_schema" }) {
+        for (const char* table : { "choices", "games", "word_days", "confusion_days", "learners",
+                 "round_days", "pikora_schema" }) {
             ASSERT_TRUE(connection.exec(QStringLiteral("DROP TABLE IF EXISTS %1").arg(table)));
         }
     }
@@ -183,7 +184,14 @@ TEST_P(HistoryStore, AGameIsRecordedAsTheReportCountsIt)
     const auto tallies = history->wordTallies(currentLearner(), "", false);
     EXPECT_EQ(tallies.size(), 3u); // pictures 0, 2 and 3 were asked for
     EXPECT_EQ(history->learners(), std::vector<std::string> { currentLearner() });
-    EXPECT_EQ(history->firstTries(currentLearner(), "").size(), 3u);
+    // Three rounds, each a word's latest; the tries again are no rounds.
+    const auto rounds = history->latestRounds(currentLearner(), "", latestRounds);
+    EXPECT_EQ(rounds.size(), 3u);
+    int tallied = 0;
+    for (const RoundTally& tally : history->roundTallies(currentLearner(), "")) {
+        tallied += tally.rounds;
+    }
+    EXPECT_EQ(tallied, 3);
 }
 
 // Every machine sharing the history shares the list; a learner renamed keeps their history,
@@ -219,9 +227,10 @@ TEST_P(HistoryStore, TheClassListIsSharedAndARenameTakesTheHistoryAlong)
     auto learners = history->learners();
     std::sort(learners.begin(), learners.end());
     EXPECT_EQ(learners, (std::vector<std::string> { "Maya", "login" }));
-    const auto tries = history->firstTries("Maya", "");
+    const auto tries = history->latestRounds("Maya", "", latestRounds);
     ASSERT_EQ(tries.size(), 1u); // the try again is no first try
     EXPECT_FALSE(tries[0].correct);
+    EXPECT_EQ(history->roundTallies("Maya", "").at(0).rounds, 1);
     EXPECT_EQ(history->wordTallies("Maya", "", false).at(0).tries, 2);
     EXPECT_EQ(history->confusions("Maya", "").size(), 1u);
     EXPECT_EQ(history->games("login", "").size(), 1u);

@@ -225,9 +225,19 @@ TEST(ProgressSummary, FirstTriesPerWordAgainstChanceByWeekWithATrend)
         { "CAT", at("2026-03-26"), true, 4000, false, 4 },
         { "SUN", at("2026-03-26"), true, 2000, true, 2 },
     };
+    // The history's tallies, a round each, and each word's latest rounds: all of them here.
+    const auto talliesOf = [](const std::vector<FirstTry>& list) {
+        std::vector<RoundTally> tallies;
+        for (const FirstTry& round : list) {
+            tallies.push_back({ round.word, round.playedAt.substr(0, 10), round.choices,
+                round.words, 1, round.correct ? 1 : 0 });
+        }
+        return tallies;
+    };
+    const auto tallies = talliesOf(rounds);
     const std::vector<GameTally> games = { { "g1", at("2026-03-02"), 3, 2, 4000 },
         { "g2", at("2026-03-04"), 3, 2, 2000 }, { "g3", at("2026-03-26"), 3, 2, 1000 } };
-    const RoundsSummary all = summarizeRounds(rounds, games, {});
+    const RoundsSummary all = summarizeRounds(tallies, rounds, games, {});
     EXPECT_EQ(all.rounds, 11);
     EXPECT_NEAR(all.chance, (10 * 0.25 + 0.5) / 11, 1e-9);
     ASSERT_EQ(all.words.size(), 3u);
@@ -255,14 +265,17 @@ TEST(ProgressSummary, FirstTriesPerWordAgainstChanceByWeekWithATrend)
     EXPECT_EQ(all.times[0].value, 3000);
     EXPECT_LT(all.trendFrom, all.trendTo);
     // Only the rounds of four choices, then only words.
-    const RoundsSummary four = summarizeRounds(rounds, games, { 4, RoundFilter::Shown::Any });
+    const RoundsSummary four
+        = summarizeRounds(tallies, rounds, games, { 4, RoundFilter::Shown::Any });
     EXPECT_EQ(four.rounds, 10);
     EXPECT_DOUBLE_EQ(four.chance, 0.25);
-    const RoundsSummary words = summarizeRounds(rounds, games, { 0, RoundFilter::Shown::Words });
+    const RoundsSummary words
+        = summarizeRounds(tallies, rounds, games, { 0, RoundFilter::Shown::Words });
     ASSERT_EQ(words.words.size(), 1u);
     EXPECT_EQ(words.words[0].word, "SUN");
     // Within three weeks each day is a point of its own.
-    const RoundsSummary days = summarizeRounds({ rounds.begin(), rounds.begin() + 4 }, {}, {});
+    const std::vector<FirstTry> early(rounds.begin(), rounds.begin() + 4);
+    const RoundsSummary days = summarizeRounds(talliesOf(early), early, {}, {});
     EXPECT_FALSE(days.byWeek);
     EXPECT_EQ(days.shares.size(), 3u);
 }

@@ -324,10 +324,11 @@ std::string section(const LearnerProgress& progress, const std::string& period)
         + escapeHtml(format(windowText("Green dashes: the trend; grey dashes: right by chance "
                                        "alone (%1%). Only a round's first choice counts, not a "
                                        "try again after a wrong one. Learnt: right at the first "
-                                       "try in %2 of its last %3 rounds. Trend: its later rounds "
-                                       "against its earlier ones. Time: the median of its first "
-                                       "tries."),
-            static_cast<int>(std::lround(rounds.chance * 100)), learntRights, learntRounds))
+                                       "try in %2 of its last %3 rounds. Trend and time: its "
+                                       "last %4 rounds, the later half against the earlier, and "
+                                       "their median time."),
+            static_cast<int>(std::lround(rounds.chance * 100)), learntRights, learntRounds,
+            latestRounds))
         + "</p>\n";
     std::vector<std::vector<std::string>> confusions;
     for (const ConfusionTally& confusion : progress.summary.confusions) {

@@ -112,7 +112,8 @@ std::string pageFor(HistoryReader& reader, const Options& options)
         const std::string first = reader.firstDay(name, options.since);
         const bool byMonth = drawnByMonth(first, today);
         auto games = reader.games(name, options.since);
-        RoundsSummary rounds = summarizeRounds(reader.firstTries(name, options.since), games, {});
+        RoundsSummary rounds = summarizeRounds(reader.roundTallies(name, options.since),
+            reader.latestRounds(name, options.since, latestRounds), games, {});
         learners.push_back({ name,
             summarizeProgress(reader.wordTallies(name, options.since, byMonth),
                 reader.confusions(name, options.since), std::move(games)),
