@@ -565,7 +565,7 @@
     </message>
     <message>
         <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend and time: its last %4 rounds, the later half against the earlier, and their median time.</source>
-        <translation type="unfinished"></translation>
+        <translation>الشرطات الخضراء: الاتجاه؛ الشرطات الرمادية: الصحيح بمحض الصدفة (%1%). لا يُحسب إلا الاختيار الأول في الجولة، لا المحاولة الجديدة بعد خطأ. تم تعلّمها: صحيحة من المحاولة الأولى في %2 من آخر %3 جولات لها. الاتجاه والزمن: آخر %4 جولات لها، النصف الأخير منها مقارنة بالنصف الأول، ووسيط زمنها.</translation>
     </message>
 </context>
 <context>

@@ -565,7 +565,7 @@
     </message>
     <message>
         <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend and time: its last %4 rounds, the later half against the earlier, and their median time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grüne Striche: der Trend; graue Striche: richtig allein durch Zufall (%1&#xa0;%). Nur die erste Wahl einer Runde zählt, nicht ein neuer Versuch nach einer falschen. Gelernt: in %2 seiner letzten %3 Runden beim ersten Versuch richtig. Trend und Zeit: seine letzten %4 Runden, die spätere Hälfte gegenüber der früheren, und der Median ihrer Zeiten.</translation>
     </message>
 </context>
 <context>

@@ -565,7 +565,7 @@
     </message>
     <message>
         <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend and time: its last %4 rounds, the later half against the earlier, and their median time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guiones verdes: la tendencia; guiones grises: aciertos solo por azar (%1&#xa0;%). Solo cuenta la primera elección de cada ronda, no un nuevo intento tras un error. Aprendida: acertada al primer intento en %2 de sus últimas %3 rondas. Tendencia y tiempo: sus últimas %4 rondas, la mitad más reciente frente a la anterior, y la mediana de sus tiempos.</translation>
     </message>
 </context>
 <context>

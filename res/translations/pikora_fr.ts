@@ -565,7 +565,7 @@
     </message>
     <message>
         <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend and time: its last %4 rounds, the later half against the earlier, and their median time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tirets verts : la tendance ; tirets gris : réussite due au seul hasard (%1&#xa0;%). Seul le premier choix d&apos;un tour compte, pas un nouvel essai après une erreur. Acquis : juste au premier essai dans %2 de ses %3 derniers tours. Tendance et temps : ses %4 derniers tours, la moitié récente comparée à la plus ancienne, et la médiane de leurs temps.</translation>
     </message>
 </context>
 <context>

@@ -565,7 +565,7 @@
     </message>
     <message>
         <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend and time: its last %4 rounds, the later half against the earlier, and their median time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trattini verdi: la tendenza; trattini grigi: giuste per puro caso (%1%). Conta solo la prima scelta di un turno, non un nuovo tentativo dopo un errore. Imparata: giusta al primo tentativo in %2 dei suoi ultimi %3 turni. Tendenza e tempo: i suoi ultimi %4 turni, la metà più recente rispetto a quella precedente, e la mediana dei loro tempi.</translation>
     </message>
 </context>
 <context>

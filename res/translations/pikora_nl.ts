@@ -565,7 +565,7 @@
     </message>
     <message>
         <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend and time: its last %4 rounds, the later half against the earlier, and their median time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Groene streepjes: de trend; grijze streepjes: goed door puur toeval (%1%). Alleen de eerste keuze van een ronde telt, niet een nieuwe poging na een foute. Geleerd: goed bij de eerste poging in %2 van de laatste %3 rondes van het woord. Trend en tijd: de laatste %4 rondes van het woord, de latere helft tegenover de eerdere, en de mediaan van hun tijden.</translation>
     </message>
 </context>
 <context>

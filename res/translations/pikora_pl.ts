@@ -565,7 +565,7 @@
     </message>
     <message>
         <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend and time: its last %4 rounds, the later half against the earlier, and their median time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielone kreski: trend; szare kreski: dobre odpowiedzi z czystego przypadku (%1%). Liczy się tylko pierwszy wybór w rundzie, a nie kolejna próba po błędzie. Opanowane: dobrze za pierwszym razem w %2 z ostatnich %3 rund danego słowa. Trend i czas: ostatnie %4 rund słowa, późniejsza połowa w porównaniu z wcześniejszą oraz mediana czasu tych rund.</translation>
     </message>
 </context>
 <context>

@@ -565,7 +565,7 @@
     </message>
     <message>
         <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend and time: its last %4 rounds, the later half against the earlier, and their median time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Traços verdes: a tendência; traços cinzentos: certas só por acaso (%1%). Só conta a primeira escolha de cada ronda, não uma nova tentativa depois de um erro. Aprendida: certa à primeira tentativa em %2 das suas últimas %3 rondas. Tendência e tempo: as suas últimas %4 rondas, a metade mais recente face à anterior, e a mediana dos seus tempos.</translation>
     </message>
 </context>
 <context>

@@ -565,7 +565,7 @@
     </message>
     <message>
         <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend and time: its last %4 rounds, the later half against the earlier, and their median time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Зелёный пунктир: тенденция; серый пунктир: верно по чистой случайности (%1&#xa0;%). Считается только первый выбор в раунде, а не новая попытка после ошибки. Выучено: верно с первой попытки в %2 из последних %3 раундов слова. Тенденция и время: последние %4 раундов слова, поздняя половина по сравнению с ранней, и медиана времени этих раундов.</translation>
     </message>
 </context>
 <context>

@@ -565,7 +565,7 @@
     </message>
     <message>
         <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend and time: its last %4 rounds, the later half against the earlier, and their median time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yeşil kesik çizgi: eğilim; gri kesik çizgi: yalnızca şansla doğru (%%1). Yalnızca bir turdaki ilk seçim sayılır, yanlıştan sonraki yeni deneme sayılmaz. Öğrenildi: son %3 turunun %2 tanesinde ilk denemede doğru. Eğilim ve süre: son %4 turu, sonraki yarısının önceki yarısıyla karşılaştırması ve bu turların ortanca süresi.</translation>
     </message>
 </context>
 <context>

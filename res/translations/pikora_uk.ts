@@ -565,7 +565,7 @@
     </message>
     <message>
         <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend and time: its last %4 rounds, the later half against the earlier, and their median time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Зелений пунктир: тенденція; сірий пунктир: вірно суто випадково (%1%). Рахується лише перший вибір у раунді, а не нова спроба після помилки. Вивчено: вірно з першої спроби в %2 з останніх %3 раундів слова. Тенденція і час: останні %4 раундів слова, пізніша половина порівняно з ранішою, і медіана часу цих раундів.</translation>
     </message>
 </context>
 <context>

@@ -565,7 +565,7 @@
     </message>
     <message>
         <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend and time: its last %4 rounds, the later half against the earlier, and their median time.</source>
-        <translation type="unfinished"></translation>
+        <translation>绿色虚线：趋势；灰色虚线：纯靠猜测的正确率 (%1%)。每轮只计第一次选择，答错后的重试不计。已掌握：在最近 %3 轮中有 %2 轮首次即答对。趋势和用时：最近 %4 轮，后一半与前一半的对比，以及这些轮用时的中位数。</translation>
     </message>
 </context>
 <context>

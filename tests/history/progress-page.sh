@@ -85,6 +85,10 @@ else
         blue=$(convert "$work/page.png" -fill black +opaque '#1565c0' -fill white -opaque '#1565c0' \
             -format '%[fx:round(mean*w*h)]' info:)
         ((blue > 200)) || fail "the screenshot shows $blue pixels of the chart's first line"
+        # The trend dashed in green, as the window draws it.
+        green=$(convert "$work/page.png" -fill black +opaque '#208020' -fill white -opaque '#208020' \
+            -format '%[fx:round(mean*w*h)]' info:)
+        ((green > 50)) || fail "the screenshot shows $green pixels of the green trend"
         if [[ -n "${PIKORA_SCREENSHOT_DIR:-}" ]]; then
             cp "$work/page.png" "$PIKORA_SCREENSHOT_DIR/progress-page.png"
         fi

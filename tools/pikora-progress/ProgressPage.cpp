@@ -245,7 +245,8 @@ std::string shareChart(const RoundsSummary& rounds)
         const long chance = std::lround(rounds.chance * 100);
         lines = { { windowText(rounds.byWeek ? "Per week" : "Per day"), points },
             { windowText("Trend"),
-                { { 0, rounds.trendFrom * 100 }, { last, rounds.trendTo * 100 } }, true },
+                { { 0, rounds.trendFrom * 100 }, { last, rounds.trendTo * 100 } }, true,
+                trendColour },
             { format(windowText("Chance (%1%)"), static_cast<int>(chance)),
                 { { 0, rounds.chance * 100 }, { last, rounds.chance * 100 } }, true,
                 chanceColour } };
