@@ -89,17 +89,20 @@ std::vector<ListedLearner> readLearnerList(const HistoryLocation& location, std:
     }
     QSqlQuery query(connection.database());
     query.setForwardOnly(true);
-    if (!connection.run(
-            query, QStringLiteral("SELECT name, picture FROM learners ORDER BY name"))) {
+    // Kept by any member of the group: a list far beyond a class, names far beyond a name or
+    // pictures far beyond a small one must not hold up the start of a game.
+    if (!connection.run(query,
+            QStringLiteral("SELECT substr(name, 1, %1),"
+                           " CASE WHEN length(picture) <= %2 THEN picture ELSE '' END"
+                           " FROM learners ORDER BY name LIMIT %3")
+                .arg(learnerNameMax)
+                .arg(learnerPictureMax)
+                .arg(learnerListMax))) {
         error = location.describe() + ": " + connection.error();
         return list;
     }
     while (query.next()) {
-        std::string picture = text(query.value(1));
-        if (picture.size() > learnerPictureMax) {
-            picture.clear(); // too big to be one of ours: shown without it
-        }
-        list.push_back({ text(query.value(0)), std::move(picture) });
+        list.push_back({ text(query.value(0)), text(query.value(1)) });
     }
     return list;
 }

@@ -13,8 +13,8 @@ namespace pikora {
 // shares one list. Each call opens the history on the calling thread, does its work in one
 // transaction and closes it again; a server is waited for at most a few seconds.
 
-// The list by name. No history yet, or one from before the list, is an empty list; `error`
-// is set when the history cannot be read.
+// The list by name, at most learnerListMax of them. No history yet, or one from before the list, is
+// an empty list; `error` is set when the history cannot be read.
 std::vector<ListedLearner> readLearnerList(const HistoryLocation& location, std::string& error);
 
 enum class ListChange
@@ -37,6 +37,8 @@ ListChange removeLearner(
 
 // The longest name the list takes, in characters.
 inline constexpr int learnerNameMax = 40;
+// The most learners read from the list: more than any class.
+inline constexpr int learnerListMax = 100;
 // The largest picture the list keeps or reads, in bytes of its text.
 inline constexpr std::size_t learnerPictureMax = 64 * 1024;
 

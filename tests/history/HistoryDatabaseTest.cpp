@@ -234,6 +234,21 @@ TEST_P(HistoryStore, TheClassListIsSharedAndARenameTakesTheHistoryAlong)
     EXPECT_EQ(history->wordTallies("Maya", "", false).at(0).tries, 2);
     EXPECT_EQ(history->confusions("Maya", "").size(), 1u);
     EXPECT_EQ(history->games("login", "").size(), 1u);
+
+    // A member who fills the list beyond any class, with a picture beyond any small one,
+    // holds up no game: the list is read bounded.
+    history::Connection member(location, false);
+    QSqlQuery insert(member.database());
+    for (int i = 0; i < learnerListMax + 20; ++i) {
+        ASSERT_TRUE(member.run(insert, QStringLiteral("INSERT INTO learners VALUES (?, ?)"),
+            { QStringLiteral("A%1").arg(i, 3, 10, QLatin1Char('0')),
+                QString(i == 0 ? 1 << 20 : 1, u'x') }))
+            << member.error();
+    }
+    const auto bounded = readLearnerList(location, error);
+    ASSERT_EQ(bounded.size(), static_cast<std::size_t>(learnerListMax));
+    EXPECT_EQ(bounded[0].picture, "");
+    EXPECT_EQ(bounded[1].picture, "x");
 }
 
 TEST_P(HistoryStore, AnOlderHistoryIsBroughtForwardWithItsChoicesTallied)
