@@ -10,6 +10,7 @@ namespace {
 
 constexpr const char* scanName = "SCAN";
 constexpr const char* scanMsName = "SCAN_MS";
+constexpr const char* acceptMsName = "SCAN_ACCEPT_MS";
 constexpr const char* fullScreenName = "FULL_SCREEN";
 
 } // namespace
@@ -31,6 +32,7 @@ void readAccessOptions(const SettingsKey& key, AccessOptions& access)
     access.scan = static_cast<ScanMode>(boundedOptionFromBytes(key.queryValue(scanName), 0, 2, 0));
     access.scanMs
         = boundedOptionFromBytes(key.queryValue(scanMsName), scanMsMin, scanMsMax, scanMsDefault);
+    access.acceptMs = boundedOptionFromBytes(key.queryValue(acceptMsName), 0, acceptMsMax, 0);
     access.fullScreen = boundedOptionFromBytes(key.queryValue(fullScreenName), 0, 1, 0) == 1;
 }
 
@@ -54,6 +56,7 @@ int SaveAccessOptions(const GameContext& context)
     const AccessOptions& access = context.access;
     key->setValue(scanName, valueTypeNumber, numberBytes(static_cast<std::int32_t>(access.scan)));
     key->setValue(scanMsName, valueTypeNumber, numberBytes(access.scanMs));
+    key->setValue(acceptMsName, valueTypeNumber, numberBytes(access.acceptMs));
     key->setValue(fullScreenName, valueTypeNumber, numberBytes(access.fullScreen ? 1 : 0));
     return key->close() == 0 ? 0 : -1;
 }

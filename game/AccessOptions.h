@@ -21,15 +21,19 @@ enum class ScanMode : std::int32_t
 inline constexpr std::int32_t scanMsDefault = 1500;
 inline constexpr std::int32_t scanMsMin = 300;
 inline constexpr std::int32_t scanMsMax = 10000;
+// A switch press this soon after the last one taken is ignored: a tremor or a bounce is one
+// press. 0, the default, takes every press.
+inline constexpr std::int32_t acceptMsMax = 2000;
 
 // The ways to play without a mouse, kept in the settings key beside the game's options
-// (values SCAN, SCAN_MS and FULL_SCREEN). All off by default: then the game plays, and the
+// (values SCAN, SCAN_MS, SCAN_ACCEPT_MS and FULL_SCREEN). All off by default: then the game plays, and the
 // store looks, exactly as without them.
 struct AccessOptions
 {
     ScanMode scan = ScanMode::Off;
     std::int32_t scanMs = scanMsDefault; // how long the highlight rests on each choice
     bool fullScreen = false;
+    std::int32_t acceptMs = 0; // presses closer than this to the last one taken are ignored
 };
 
 // A stored access value: a 32-bit number of exactly four bytes within [low, high]; anything
@@ -44,7 +48,7 @@ void readAccessOptions(const SettingsKey& key, AccessOptions& access);
 // default. 0, or -1 when the settings key cannot be opened (the defaults then stay). Writes
 // nothing, so a store that never had them keeps its form.
 int LoadAccessOptions(GameContext& context);
-// Writes the three values, keeping every other value of the store. 0, or -1 when the key
+// Writes the four values, keeping every other value of the store. 0, or -1 when the key
 // cannot be opened or the store not written.
 int SaveAccessOptions(const GameContext& context);
 

@@ -5,31 +5,17 @@
 #include "game/GameContext.h"
 
 #include <algorithm>
-#include <charconv>
+#include <cmath>
 
 namespace pikora {
 
-std::int32_t scanMsFromText(const std::string& text)
+std::int32_t msFromSeconds(double seconds, std::int32_t low, std::int32_t high)
 {
-    const auto first = text.find_first_not_of(" \t");
-    const auto last = text.find_last_not_of(" \t");
-    if (first == std::string::npos) {
-        return scanMsDefault;
+    if (!std::isfinite(seconds)) {
+        return low;
     }
-    const char* begin = text.data() + first;
-    const char* end = text.data() + last + 1;
-    if (*begin == '+') {
-        ++begin;
-    }
-    long long ms = 0;
-    const auto [stop, error] = std::from_chars(begin, end, ms);
-    if (stop != end || begin == end) {
-        return scanMsDefault;
-    }
-    if (error == std::errc::result_out_of_range) {
-        return *begin == '-' ? scanMsMin : scanMsMax;
-    }
-    return static_cast<std::int32_t>(std::clamp<long long>(ms, scanMsMin, scanMsMax));
+    return static_cast<std::int32_t>(
+        std::clamp(std::llround(std::clamp(seconds, -1e6, 1e6) * 1000), 0LL + low, 0LL + high));
 }
 
 void ShowAccessWindow(GameContext& context, AccessFields& fields)
@@ -40,7 +26,8 @@ void ShowAccessWindow(GameContext& context, AccessFields& fields)
     }
     const AccessOptions& access = context.access;
     fields.scanMode = static_cast<int>(access.scan);
-    fields.stepText = std::to_string(access.scanMs);
+    fields.stepSeconds = access.scanMs / 1000.0;
+    fields.acceptSeconds = access.acceptMs / 1000.0;
     fields.fullScreen = access.fullScreen ? 1 : 0;
     platform.pushFields(Window::Access);
     platform.showWindow(Window::Access, true);
@@ -54,7 +41,8 @@ void AccessOk(GameContext& context, AccessFields& fields)
     access.scan = fields.scanMode == 1 ? ScanMode::OneSwitch
         : fields.scanMode == 2         ? ScanMode::TwoSwitches
                                        : ScanMode::Off;
-    access.scanMs = scanMsFromText(fields.stepText);
+    access.scanMs = msFromSeconds(fields.stepSeconds, scanMsMin, scanMsMax);
+    access.acceptMs = msFromSeconds(fields.acceptSeconds, 0, acceptMsMax);
     access.fullScreen = fields.fullScreen != 0;
     SaveAccessOptions(context);
     platform.showWindow(Window::Access, false);

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 namespace pikora {
 
@@ -13,13 +12,13 @@ class PlatformServices;
 struct AccessFields
 {
     int scanMode = 0; // which of the three scanning buttons is checked: off, one, two switches
-    std::string stepText; // the scan step in milliseconds
+    double stepSeconds = 1.5; // the scan step
+    double acceptSeconds = 0; // the accept delay
     int fullScreen = 0;
 };
 
-// The step time typed in the window: a whole number of milliseconds, bounded to 300 to
-// 10,000; any other text gives the default of 1500.
-std::int32_t scanMsFromText(const std::string& text);
+// Seconds as the window shows them, to whole milliseconds within [low, high].
+std::int32_t msFromSeconds(double seconds, std::int32_t low, std::int32_t high);
 
 // Fills the fields from the access options, then shows the window (made on first use).
 void ShowAccessWindow(GameContext& context, AccessFields& fields);

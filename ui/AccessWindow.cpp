@@ -2,7 +2,7 @@
 #include "AccessWindow.h"
 
 #include <QCheckBox>
-#include <QLineEdit>
+#include <QDoubleSpinBox>
 #include <QRadioButton>
 
 namespace pikora::ui {
@@ -21,6 +21,24 @@ AccessWindow::AccessWindow(
     , m_fields(fields)
     , m_applied(std::move(applied))
 {
+    // The times are in seconds with one decimal, within their bounds, and greyed out while
+    // nothing scans.
+    const auto setUp = [this](int id, double low, double high) {
+        if (auto* box = m_built.controlAs<QDoubleSpinBox>(id)) {
+            box->setRange(low, high);
+        }
+    };
+    setUp(StepTime, scanMsMin / 1000.0, scanMsMax / 1000.0);
+    setUp(AcceptDelay, 0, acceptMsMax / 1000.0);
+    if (auto* off = m_built.controlAs<QRadioButton>(NoScanning)) {
+        connect(off, &QRadioButton::toggled, this, [this](bool noScanning) {
+            for (int id : { StepTime, AcceptDelay }) {
+                if (QWidget* box = control(id)) {
+                    box->setEnabled(!noScanning);
+                }
+            }
+        });
+    }
     onButton(Ok, [this] { accept(); });
     onButton(Cancel, [this] { reject(); });
 }
@@ -32,8 +50,13 @@ void AccessWindow::pushFields()
             button->setChecked(m_fields.scanMode == mode);
         }
     }
-    if (auto* edit = m_built.controlAs<QLineEdit>(StepTime)) {
-        edit->setText(QString::fromStdString(m_fields.stepText));
+    if (auto* box = m_built.controlAs<QDoubleSpinBox>(StepTime)) {
+        box->setValue(m_fields.stepSeconds);
+        box->setEnabled(m_fields.scanMode != 0);
+    }
+    if (auto* box = m_built.controlAs<QDoubleSpinBox>(AcceptDelay)) {
+        box->setValue(m_fields.acceptSeconds);
+        box->setEnabled(m_fields.scanMode != 0);
     }
     if (auto* box = m_built.controlAs<QCheckBox>(FullScreen)) {
         box->setChecked(m_fields.fullScreen != 0);
@@ -49,8 +72,13 @@ void AccessWindow::pullFields()
             m_fields.scanMode = mode;
         }
     }
-    if (auto* edit = m_built.controlAs<QLineEdit>(StepTime)) {
-        m_fields.stepText = edit->text().toStdString();
+    if (auto* box = m_built.controlAs<QDoubleSpinBox>(StepTime)) {
+        box->interpretText(); // a value typed and not yet taken
+        m_fields.stepSeconds = box->value();
+    }
+    if (auto* box = m_built.controlAs<QDoubleSpinBox>(AcceptDelay)) {
+        box->interpretText();
+        m_fields.acceptSeconds = box->value();
     }
     auto* box = m_built.controlAs<QCheckBox>(FullScreen);
     m_fields.fullScreen = box != nullptr && box->isChecked() ? 1 : 0;

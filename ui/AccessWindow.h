@@ -27,6 +27,7 @@ public:
         TwoSwitches = 1042,
         StepTime = 1043,
         FullScreen = 1044,
+        AcceptDelay = 1045,
     };
 
     // `applied` runs after OK has saved the options, to put them into effect at once.

@@ -16,6 +16,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QDoubleSpinBox>
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
@@ -204,6 +205,12 @@ QWidget* createControl(const ControlTemplate& control, QWidget* window)
         return new QComboBox(window);
     case ControlKind::Panel:
         return new QWidget(window);
+    case ControlKind::SpinBox: {
+        auto* box = new QDoubleSpinBox(window);
+        box->setDecimals(1);
+        box->setSingleStep(0.1);
+        return box;
+    }
     }
     return new QWidget(window);
 }

@@ -34,6 +34,7 @@ constexpr std::array controlKinds {
     Named<ControlKind> { "icon", ControlKind::Icon },
     Named<ControlKind> { "comboBox", ControlKind::ComboBox },
     Named<ControlKind> { "panel", ControlKind::Panel },
+    Named<ControlKind> { "spinBox", ControlKind::SpinBox },
 };
 
 constexpr std::array controlStyles {

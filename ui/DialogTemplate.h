@@ -39,6 +39,7 @@ enum class ControlKind
     Icon, // QLabel showing an icon resource
     ComboBox, // QComboBox: a drop-down list to pick from
     Panel, // an empty QWidget that the window fills with a widget of its own (a chart, a table)
+    SpinBox, // QDoubleSpinBox: a number with one decimal; its window sets the range
 };
 
 enum class ControlStyle : unsigned

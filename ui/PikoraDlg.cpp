@@ -353,6 +353,7 @@ void CPikoraDlg::setFullScreen(bool fullScreen)
         return;
     }
     if (fullScreen) {
+        m_normalGeometry = geometry();
         // The client keeps its own size, centred on the plain background below the menu bar.
         m_layout->setAlignment(m_client, Qt::AlignCenter);
         m_layout->setSizeConstraint(QLayout::SetMinimumSize);
@@ -367,6 +368,16 @@ void CPikoraDlg::setFullScreen(bool fullScreen)
         m_layout->setSizeConstraint(QLayout::SetFixedSize);
     }
     m_layout->activate(); // the new size constraint, now rather than at the next layout pass
+    if (!fullScreen) {
+        // A window manager gives back the geometry the window had when full screen began,
+        // which is the screen's (set above for a screen without one): once it has, the window
+        // takes its own size and place again.
+        QTimer::singleShot(50, this, [this] {
+            if (!isFullScreen()) {
+                setGeometry(QRect(m_normalGeometry.topLeft(), size()));
+            }
+        });
+    }
 }
 
 } // namespace pikora::ui

@@ -105,6 +105,7 @@ private:
     Scanner m_scanner;
     QMenuBar* m_menuBar = nullptr;
     QMenu* m_systemMenu = nullptr;
+    QRect m_normalGeometry; // before full screen
     BuiltDialog m_built;
     std::map<int, QTimer*> m_timers;
     std::map<int, std::unique_ptr<Bitmap>> m_images;

@@ -66,6 +66,12 @@ bool Scanner::onSwitch(SwitchKey key)
     if (m_context.clock.timeIsUp) { // the finished game takes no more choices
         return true;
     }
+    const std::int64_t now = m_context.platform.elapsedMs();
+    if (m_lastPress >= 0 && now - m_lastPress < m_context.access.acceptMs) {
+        ++m_ignored;
+        return true;
+    }
+    m_lastPress = now;
     refresh();
     if (m_mode == ScanMode::TwoSwitches && key == SwitchKey::Space) {
         highlight(nextShown(m_highlighted));

@@ -43,7 +43,8 @@ enum class SwitchKey
 // moves on by itself every step and Space or Enter chooses, with two switches Space moves
 // it and Enter chooses. A choice goes through the same path as a click, so the quarter
 // second guard, the counting, the sounds and the hiding all apply. Each new round starts
-// the scan again at its first choice; hidden choices are skipped.
+// the scan again at its first choice; hidden choices are skipped. A press sooner than the
+// accept delay after the last one taken is ignored.
 class Scanner
 {
 public:
@@ -60,6 +61,8 @@ public:
     void refresh();
 
     int highlighted() const { return m_highlighted; }
+    // Presses taken and presses ignored as too soon after the last one taken.
+    int pressesIgnored() const { return m_ignored; }
 
 private:
     bool newRound() const;
@@ -75,6 +78,8 @@ private:
     int m_highlighted = -1;
     std::int64_t m_roundStart = -1; // of the round the highlight belongs to
     std::int32_t m_answered = 0;
+    std::int64_t m_lastPress = -1; // when the last press was taken
+    int m_ignored = 0;
 };
 
 } // namespace pikora

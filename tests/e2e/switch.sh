@@ -108,6 +108,17 @@ access=$(wait_window '^Access$') || fail "Setup, Access... did not open the Acce
 focus_window "$access"
 key Escape
 wait_gone "$access" || fail "the Access window did not close with Escape"
+# Full screen turned off there gives the window its own size again at once.
+click "$main" 20 8
+key a
+access=$(wait_window '^Access$') || fail "Setup, Access... did not open the Access window again"
+focus_window "$access"
+key alt+f Return
+wait_gone "$access" || fail "the Access window did not close with its OK"
+sleep 0.5
+read -r width height < <(window_size "$main")
+((width < screen_width && height < screen_height)) ||
+    fail "full screen off: the window is still ${width}x${height}"
 focus_window "$main"
 
 presses=$(play space) || fail "the game played with the space bar did not end"

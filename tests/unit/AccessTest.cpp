@@ -4,6 +4,7 @@
 #include "support/SettingsStore.h"
 #include "ui/AccessLogic.h"
 
+#include <cmath>
 #include <filesystem>
 
 #include <gtest/gtest.h>
@@ -26,6 +27,7 @@ struct StoredCase
     ScanMode scan;
     std::int32_t scanMs;
     bool fullScreen;
+    std::int32_t acceptMs = 0;
 };
 
 TEST_F(AccessTest, StoredValuesOutOfBoundsOrOfTheWrongKindGiveTheDefaults)
@@ -45,6 +47,8 @@ TEST_F(AccessTest, StoredValuesOutOfBoundsOrOfTheWrongKindGiveTheDefaults)
         { "\"SCAN\"=\"1\"\n\"SCAN_MS\"=\"400\"\n\"FULL_SCREEN\"=\"1\"\n", ScanMode::Off, 1500,
             false },
         { "\"SCAN\"=hex:01\n\"SCAN_MS\"=hex(4):90,01\n", ScanMode::Off, 1500, false },
+        { "\"SCAN_ACCEPT_MS\"=dword:000007d0\n", ScanMode::Off, 1500, false, 2000 },
+        { "\"SCAN_ACCEPT_MS\"=dword:000007d1\n", ScanMode::Off, 1500, false, 0 },
     };
     for (const StoredCase& row : cases) {
         SCOPED_TRACE(row.lines);
@@ -57,6 +61,7 @@ TEST_F(AccessTest, StoredValuesOutOfBoundsOrOfTheWrongKindGiveTheDefaults)
         EXPECT_EQ(context.access.scan, row.scan);
         EXPECT_EQ(context.access.scanMs, row.scanMs);
         EXPECT_EQ(context.access.fullScreen, row.fullScreen);
+        EXPECT_EQ(context.access.acceptMs, row.acceptMs);
         EXPECT_EQ(dir.read("machine.reg"), before); // loading writes nothing back
     }
 }
@@ -97,25 +102,23 @@ TEST_F(AccessTest, WithoutTheKeyTheDefaultsStayAndNothingIsWritten)
     EXPECT_FALSE(std::filesystem::exists(dir / "missing.reg"));
 }
 
-TEST(AccessStepText, IsBoundedAndOtherTextGivesTheDefault)
+// "2" is two seconds, not 2 ms taken up to the least step.
+TEST(AccessSeconds, AreWholeMillisecondsWithinTheirBounds)
 {
-    const std::pair<const char*, std::int32_t> rows[] = {
-        { "1500", 1500 },
-        { " 400 ", 400 },
-        { "+700", 700 },
-        { "300", 300 },
-        { "299", 300 },
-        { "10001", 10000 },
-        { "-5", 300 },
-        { "99999999999999999999", 10000 },
-        { "", 1500 },
-        { "abc", 1500 },
-        { "4e2", 1500 },
-        { "1.5", 1500 },
+    const std::pair<double, std::int32_t> rows[] = {
+        { 1.5, 1500 },
+        { 2, 2000 },
+        { 0.3, 300 },
+        { 0.29, 300 },
+        { 10.01, 10000 },
+        { -5, 300 },
+        { 1e300, 10000 },
+        { std::nan(""), 300 },
     };
-    for (const auto& [text, ms] : rows) {
-        EXPECT_EQ(scanMsFromText(text), ms) << '"' << text << '"';
+    for (const auto& [seconds, ms] : rows) {
+        EXPECT_EQ(msFromSeconds(seconds, scanMsMin, scanMsMax), ms) << seconds;
     }
+    EXPECT_EQ(msFromSeconds(0.25, 0, acceptMsMax), 250);
 }
 
 TEST_F(AccessTest, WindowShowsTheOptionsAndOkSavesWhatWasChosen)
@@ -124,12 +127,12 @@ TEST_F(AccessTest, WindowShowsTheOptionsAndOkSavesWhatWasChosen)
     AccessFields fields;
     ShowAccessWindow(context, fields);
     EXPECT_EQ(fields.scanMode, 2);
-    EXPECT_EQ(fields.stepText, "750");
+    EXPECT_DOUBLE_EQ(fields.stepSeconds, 0.75);
     EXPECT_EQ(fields.fullScreen, 1);
     EXPECT_TRUE(platform.created.count(Window::Access));
     EXPECT_TRUE(platform.windowShown[Window::Access]);
 
-    fields = { 1, "20000", 0 }; // as if pulled from the controls
+    fields = { 1, 20, 0.25, 0 }; // as if pulled from the controls
     AccessOk(context, fields);
     EXPECT_EQ(context.access.scan, ScanMode::OneSwitch);
     EXPECT_EQ(context.access.scanMs, 10000);
@@ -137,12 +140,14 @@ TEST_F(AccessTest, WindowShowsTheOptionsAndOkSavesWhatWasChosen)
     EXPECT_EQ(stored("SCAN"), 1);
     EXPECT_EQ(stored("SCAN_MS"), 10000);
     EXPECT_EQ(stored("FULL_SCREEN"), 0);
+    EXPECT_EQ(stored("SCAN_ACCEPT_MS"), 250);
     EXPECT_FALSE(platform.windowShown[Window::Access]);
 
-    fields = { 7, "x", 1 };
+    fields = { 7, 1.5, 5, 1 };
     AccessOk(context, fields);
     EXPECT_EQ(context.access.scan, ScanMode::Off);
     EXPECT_EQ(context.access.scanMs, 1500);
+    EXPECT_EQ(context.access.acceptMs, 2000);
 
     context.access.fullScreen = false;
     AccessCancel(platform);

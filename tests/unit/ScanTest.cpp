@@ -209,6 +209,28 @@ TEST_F(ScanTest, TwoSwitchesSpaceStepsEnterChoosesNothingMovesByItself)
     EXPECT_EQ(correct(2), 1);
 }
 
+// A tremor's second hit 120 ms after the first is no second choice once an accept delay is
+// set; a press after the delay is.
+TEST_F(ScanTest, PressesSoonerThanTheAcceptDelayAreIgnored)
+{
+    start(ScanMode::TwoSwitches);
+    context.access.acceptMs = 300;
+    knownRound({ 0, 1, 2, 3 }, 2);
+    scanner.onSwitch(SwitchKey::Space);
+    const int first = scanner.highlighted();
+    platform.now += 120;
+    scanner.onSwitch(SwitchKey::Space);
+    EXPECT_EQ(scanner.highlighted(), first);
+    EXPECT_EQ(scanner.pressesIgnored(), 1);
+    platform.now += 300;
+    scanner.onSwitch(SwitchKey::Space);
+    EXPECT_NE(scanner.highlighted(), first);
+    platform.now += 120;
+    scanner.onSwitch(SwitchKey::Enter);
+    EXPECT_EQ(correct(2) + wrong(2), 0);
+    EXPECT_EQ(scanner.pressesIgnored(), 2);
+}
+
 TEST_F(ScanTest, TurnedOffOrAfterTimeUpTheSwitchesChooseNothing)
 {
     start(ScanMode::Off);

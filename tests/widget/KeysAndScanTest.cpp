@@ -9,6 +9,7 @@
 #include "ui/RichEdit.h"
 
 #include <QCheckBox>
+#include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -146,12 +147,15 @@ TEST_F(AccessFromTheMenu, OkSavesAndAppliesAtOnceAndSetupStaysReachable)
     using ui::AccessWindow;
     EXPECT_EQ(windows->accessWindow()->windowTitle(), "Access");
     EXPECT_TRUE(accessControl<QRadioButton>(AccessWindow::NoScanning)->isChecked());
-    EXPECT_EQ(accessControl<QLineEdit>(AccessWindow::StepTime)->text(), "1500");
+    EXPECT_EQ(accessControl<QDoubleSpinBox>(AccessWindow::StepTime)->value(), 1.5);
+    EXPECT_FALSE(accessControl<QDoubleSpinBox>(AccessWindow::StepTime)->isEnabled());
     EXPECT_FALSE(accessControl<QCheckBox>(AccessWindow::FullScreen)->isChecked());
     EXPECT_FALSE(stored("SCAN")); // opening writes nothing
 
     QTest::mouseClick(accessControl<QRadioButton>(AccessWindow::OneSwitch), Qt::LeftButton);
-    accessControl<QLineEdit>(AccessWindow::StepTime)->setText("400");
+    EXPECT_TRUE(accessControl<QDoubleSpinBox>(AccessWindow::AcceptDelay)->isEnabled());
+    accessControl<QDoubleSpinBox>(AccessWindow::StepTime)->selectAll();
+    QTest::keyClicks(accessControl<QDoubleSpinBox>(AccessWindow::StepTime), "0.4");
     QTest::mouseClick(accessControl<QCheckBox>(AccessWindow::FullScreen), Qt::LeftButton);
     QTest::mouseClick(accessControl<QPushButton>(AccessWindow::Ok), Qt::LeftButton);
     EXPECT_FALSE(windows->accessWindow()->isVisible());
@@ -175,10 +179,10 @@ TEST_F(AccessFromTheMenu, OkSavesAndAppliesAtOnceAndSetupStaysReachable)
 
     open();
     EXPECT_TRUE(accessControl<QRadioButton>(AccessWindow::OneSwitch)->isChecked());
-    EXPECT_EQ(accessControl<QLineEdit>(AccessWindow::StepTime)->text(), "400");
+    EXPECT_EQ(accessControl<QDoubleSpinBox>(AccessWindow::StepTime)->value(), 0.4);
     QTest::mouseClick(accessControl<QRadioButton>(AccessWindow::NoScanning), Qt::LeftButton);
     QTest::mouseClick(accessControl<QCheckBox>(AccessWindow::FullScreen), Qt::LeftButton);
-    QTest::keyClick(accessControl<QLineEdit>(AccessWindow::StepTime), Qt::Key_Return);
+    QTest::keyClick(accessControl<QDoubleSpinBox>(AccessWindow::StepTime), Qt::Key_Return);
     EXPECT_TRUE(QTest::qWaitFor([this] { return !main()->isFullScreen(); }));
     EXPECT_EQ(control(1000)->parentWidget()->size(), QSize(975, 696));
     EXPECT_EQ(main()->size(), main()->minimumSize());
