@@ -21,7 +21,7 @@ void MyAbout::pushFields()
 {
     if (auto* box = noticeBox()) {
         // The notice's lines end in CR LF; the box breaks lines at LF alone.
-        box->setPlainText(
+        setPlainTextInLayoutDirection(*box,
             QString::fromStdString(m_notice).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     }
 }

@@ -265,7 +265,9 @@ void CPikoraDlg::pushFields()
 {
     const auto& fields = m_context.mainFields;
     if (auto* target = qobject_cast<RichEdit*>(control(control::targetText))) {
-        target->setPlainText(QString::fromStdString(fields.targetText));
+        // Words are kept in simple capitals, as names are matched; shown, they take the full
+        // ones (WEIß is shown WEISS).
+        target->setPlainText(QString::fromStdString(fields.targetText).toUpper());
         target->setAlignment(Qt::AlignCenter);
     }
     if (auto* countdown = qobject_cast<QLabel*>(control(control::countdownText))) {
@@ -273,7 +275,7 @@ void CPikoraDlg::pushFields()
     }
     for (int slot = 0; slot < control::slotCount; ++slot) {
         if (auto* box = qobject_cast<RichEdit*>(control(control::firstWordBox + slot))) {
-            const QString text = QString::fromStdString(fields.captions[slot]);
+            const QString text = QString::fromStdString(fields.captions[slot]).toUpper();
             if (box->toPlainText() != text) {
                 box->setPlainText(text);
             }

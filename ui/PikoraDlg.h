@@ -77,6 +77,7 @@ public:
     // ChoiceView
     bool isChoiceShown(int control) const override;
     void showHighlight(int control) override;
+    bool isMirrored() const override { return isRightToLeft(); }
     // False after time-up: the window still shows and ticks, but takes no more input.
     bool takesInput() const { return m_takesInput; }
 

@@ -5,6 +5,7 @@
 #include "game/ScoreReport.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -32,6 +33,11 @@ Report::Report(std::string& text, std::function<void()> endProgram, QWidget* own
         m_textBox->installEventFilter(this);
     }
     onButton(1, [this] { accept(); });
+    // Said where a report is read in another language; English needs no such note.
+    if (auto* note = m_built.controlAs<QLabel>(fileNote)) {
+        note->setWordWrap(true);
+        note->setVisible(note->text() != QLatin1String(fileNoteText));
+    }
 }
 
 void Report::showEvent(QShowEvent* event)
@@ -97,8 +103,9 @@ void Report::pushFields()
     }
     // The column titles in the learner's language (the report file keeps the English ones)
     // over the table's lines, which end in CR LF where the box breaks lines at LF alone.
-    m_textBox->setPlainText(shownTableHeading()
-        + QString::fromStdString(m_text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    setPlainTextInLayoutDirection(*m_textBox,
+        shownTableHeading()
+            + QString::fromStdString(m_text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
 void Report::pullFields()

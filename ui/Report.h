@@ -23,6 +23,10 @@ public:
     static constexpr int templateId = 133;
 
     static constexpr int keyPauseMs = 3000;
+    // The note under the table, as its template says it: shown only in another language.
+    static constexpr int fileNote = 1026;
+    static constexpr const char* fileNoteText
+        = "The report file keeps its English headings for the programs that read it.";
 
     // `text` is the window's field; `endProgram` ends the process with status 0;
     // `switchesInUse` says whether the game is played by switches now.

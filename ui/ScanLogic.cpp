@@ -20,15 +20,21 @@ constexpr int wordsInReadingOrder[] = { control::firstWordBox, control::firstWor
 
 } // namespace
 
-std::vector<int> choicesInReadingOrder(const GameSettings& settings)
+std::vector<int> choicesInReadingOrder(const GameSettings& settings, bool mirrored)
 {
     const int* order = settings.useWords != 0 ? wordsInReadingOrder : picturesInReadingOrder;
-    return std::vector<int>(order, order + (settings.field4 != 0 ? 4 : 2));
+    std::vector<int> controls(order, order + (settings.field4 != 0 ? 4 : 2));
+    if (mirrored) {
+        for (std::size_t left = 0; left + 1 < controls.size(); left += 2) {
+            std::swap(controls[left], controls[left + 1]);
+        }
+    }
+    return controls;
 }
 
 bool ChooseByNumber(GameContext& context, const ChoiceView& view, int number)
 {
-    const auto order = choicesInReadingOrder(context.settings);
+    const auto order = choicesInReadingOrder(context.settings, view.isMirrored());
     if (context.clock.timeIsUp || number < 1 || number > static_cast<int>(order.size())) {
         return false;
     }
@@ -134,7 +140,7 @@ bool Scanner::newRound() const
 
 int Scanner::nextShown(int from) const
 {
-    const auto order = choicesInReadingOrder(m_context.settings);
+    const auto order = choicesInReadingOrder(m_context.settings, m_view.isMirrored());
     const auto at = std::find(order.begin(), order.end(), from);
     // After the last comes the first again; from a control not in play, the first.
     const std::size_t begin

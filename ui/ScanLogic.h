@@ -14,10 +14,12 @@ struct GameSettings;
 // The main window's own timer for the scan steps, beside the game timer 101.
 inline constexpr int scanTimerId = 102;
 
-// The choice controls of the current mode in reading order on screen: top left, top right,
-// bottom left, bottom right; two in a game of two. Picture slot 0 sits top right while word
-// slot 0 sits top left, so the order differs between the modes.
-std::vector<int> choicesInReadingOrder(const GameSettings& settings);
+// The choice controls of the current mode in their order on screen: top left, top right,
+// bottom left, bottom right, as the keyboard's number row runs, in every language; two in a
+// game of two. Picture slot 0 sits top right while word slot 0 sits top left, so the order
+// differs between the modes; a window mirrored for a language written right to left swaps
+// left and right.
+std::vector<int> choicesInReadingOrder(const GameSettings& settings, bool mirrored = false);
 
 // What the keyboard and switch choices need of the main window.
 class ChoiceView
@@ -27,6 +29,8 @@ public:
     virtual bool isChoiceShown(int control) const = 0;
     // Frames the control; -1 takes the frame away.
     virtual void showHighlight(int control) = 0;
+    // The window is laid out right to left: what the template puts left is shown right.
+    virtual bool isMirrored() const { return false; }
 };
 
 // Number key 1 to 4: the choice at that place in reading order, through the same path as a

@@ -54,6 +54,12 @@ void setup::OnInitDialog()
     m_pictures = new PictureListModel(this);
     if (auto* list = pictureList()) {
         list->setUniformItemSizes(true);
+        if (list->isRightToLeft()) {
+            // Columns that wrap do not mirror: the list lays out one column in the middle and
+            // cannot scroll to the others. Rows that wrap do, so a right-to-left list fills
+            // rows from the right and scrolls down.
+            list->setFlow(QListView::LeftToRight);
+        }
         list->setModel(m_pictures);
         m_pictures->setItemSize(QSize(listColumnWidth, list->fontMetrics().height() + 4));
     }

@@ -4,9 +4,23 @@
 #include <QIcon>
 #include <QImageReader>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBlockFormat>
+#include <QTextCursor>
 
 namespace pikora::ui {
+
+void setPlainTextInLayoutDirection(QPlainTextEdit& box, const QString& text)
+{
+    box.setPlainText(text);
+    QTextCursor all(box.document());
+    all.select(QTextCursor::Document);
+    QTextBlockFormat format;
+    format.setLayoutDirection(box.layoutDirection());
+    all.mergeBlockFormat(format);
+    box.document()->setModified(false);
+}
 
 namespace {
 

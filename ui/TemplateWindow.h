@@ -9,6 +9,8 @@
 
 #include <QDialog>
 
+class QPlainTextEdit;
+
 namespace pikora::ui {
 
 // A secondary window built from its template and owned by the main window: the controls by
@@ -47,5 +49,8 @@ QIcon programIcon();
 // find the format itself, the toolkit asks every image plugin installed, loading them all (and
 // their libraries) into the program.
 QPixmap ownImage(const QString& path, const char* format);
+// Sets `text` into `box` with every paragraph in the direction of the window's language: a
+// line of Latin letters or digits would otherwise run left to right in a mirrored window.
+void setPlainTextInLayoutDirection(QPlainTextEdit& box, const QString& text);
 
 } // namespace pikora::ui

@@ -32,6 +32,9 @@ public:
         return found != m_platform.visible.end() && found->second;
     }
     void showHighlight(int control) override { highlights.push_back({ m_platform.now, control }); }
+    bool isMirrored() const override { return mirrored; }
+
+    bool mirrored = false;
 
     std::vector<std::pair<std::int64_t, int>> highlights; // (clock, control) of each change
 
@@ -261,6 +264,7 @@ struct NumberCase
     int field4;
     int number;
     int control; // chosen, or -1 for none
+    bool mirrored = false; // laid out right to left
 };
 
 TEST_F(ScanTest, NumberKeysChooseByPlaceOnScreen)
@@ -276,11 +280,17 @@ TEST_F(ScanTest, NumberKeysChooseByPlaceOnScreen)
         { 0, 0, 3, -1 }, // a game of two has no third choice
         { 1, 1, 5, -1 },
         { 1, 1, 0, -1 },
+        // Right to left the keys still run as the number row does: 1 is on the left.
+        { 0, 1, 1, 1000, true },
+        { 0, 1, 4, 1003, true },
+        { 1, 1, 1, 1027, true },
+        { 0, 0, 2, 1001, true },
     };
     for (const NumberCase& row : cases) {
         SCOPED_TRACE(::testing::Message()
             << "words " << row.words << ", four " << row.field4 << ", key " << row.number);
         context.settings.field4 = row.field4;
+        view.mirrored = row.mirrored;
         start(ScanMode::Off, row.words);
         const int slot = row.control < 0 ? 0 : slotOfControl(row.control);
         knownRound({ 0, 1, 2, 3 }, slot);
@@ -289,6 +299,7 @@ TEST_F(ScanTest, NumberKeysChooseByPlaceOnScreen)
         EXPECT_EQ(correct(slot), before + (row.control >= 0 ? 1 : 0));
     }
     // A hidden choice cannot be chosen by its key.
+    view.mirrored = false;
     platform.showControl(Window::Main, choicesInReadingOrder(context.settings)[0], false);
     EXPECT_FALSE(ChooseByNumber(context, view, 1));
 }

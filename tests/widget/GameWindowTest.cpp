@@ -124,6 +124,11 @@ TEST_F(MainWindowLayout, WordsAndTargetTextAreBoldThirtyPointBlackRoundAfterRoun
         context.round.answered = 1;
         StartNewRound(context); // new words replace the old ones
     }
+    // A word is shown in full capitals (ß has no one-letter capital), kept as it is matched.
+    context.mainFields.targetText = context.mainFields.captions[0] = "WEI\u00DF";
+    main()->pushFields();
+    EXPECT_EQ(qobject_cast<ui::RichEdit*>(control(1015))->toPlainText(), "WEISS");
+    EXPECT_EQ(qobject_cast<ui::RichEdit*>(control(1026))->toPlainText(), "WEISS");
 }
 
 // ---- Choices --------------------------------------------------------------------------

@@ -7,7 +7,9 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QListView>
 #include <QPlainTextEdit>
+#include <QTextBlock>
 
 namespace pikora::testing {
 namespace {
@@ -60,11 +62,28 @@ TEST_P(LanguageWindows, SetupWindowSpeaksTheLanguageOfTheEnvironment)
     const ui::Translation translation(ui::languageOfEnvironment());
     context.settings.field4 = context.settings.spell = context.settings.useTimer = 1;
     context.settings.maxTimer = 300;
+    // More pictures than one column of the list holds: every one can be scrolled to.
+    for (int i = 4; i < 121; ++i) {
+        savePicture("mymain/p" + std::to_string(i) + ".bmp", pictureSize, Qt::gray);
+    }
     startGame();
     activateMain();
     chooseMenuCommand(ui::CPikoraDlg::setupCommand);
     ASSERT_TRUE(setupWindow());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(setupWindow()));
+    QListView* list = setupWindow()->pictureList();
+    ASSERT_EQ(list->model()->rowCount(), 121);
+    for (int row : { 0, 60, 120 }) {
+        const QModelIndex item = list->model()->index(row, 0);
+        list->scrollTo(item);
+        EXPECT_TRUE(list->viewport()->rect().contains(list->visualRect(item).center())) << row;
+    }
+    list->scrollTo(list->model()->index(0, 0));
+    // The items start at the list's leading edge, not in one column somewhere in it.
+    const QRect viewport = list->viewport()->rect();
+    const QPoint leading
+        = row.direction == Qt::RightToLeft ? QPoint(viewport.right() - 10, 5) : QPoint(10, 5);
+    EXPECT_EQ(list->indexAt(leading).row(), 0);
 
     EXPECT_EQ(setupWindow()->windowTitle(), QString::fromUtf8(row.title));
     EXPECT_EQ(qobject_cast<QCheckBox*>(setupWindow()->control(ui::setup::ShowSpelling))->text(),
@@ -76,6 +95,12 @@ TEST_P(LanguageWindows, SetupWindowSpeaksTheLanguageOfTheEnvironment)
         ASSERT_TRUE(folder.mkpath(QStringLiteral(".")));
         EXPECT_TRUE(setupWindow()->grab().save(folder.filePath(row.screenshot)));
     }
+    // The About text runs in the language's direction, though its lines are Latin letters.
+    setupWindow()->hide();
+    chooseMenuCommand(ui::CPikoraDlg::aboutCommand);
+    ASSERT_TRUE(windows->about());
+    const QTextBlock last = windows->about()->noticeBox()->document()->lastBlock();
+    EXPECT_EQ(last.textDirection(), row.direction);
 }
 
 // Other programs read the report file: in German the window shows German column titles,
