@@ -26,8 +26,8 @@ inline constexpr std::int32_t scanMsMax = 10000;
 inline constexpr std::int32_t acceptMsMax = 2000;
 
 // The ways to play without a mouse, kept in the settings key beside the game's options
-// (values SCAN, SCAN_MS, SCAN_ACCEPT_MS and FULL_SCREEN). All off by default: then the game plays, and the
-// store looks, exactly as without them.
+// (values SCAN, SCAN_MS, SCAN_ACCEPT_MS and FULL_SCREEN). All off by default: then the game plays,
+// and the store looks, exactly as without them.
 struct AccessOptions
 {
     ScanMode scan = ScanMode::Off;

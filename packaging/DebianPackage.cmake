@@ -86,6 +86,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-2.0-0, fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "espeak-ng, sox, fonts-noto-color-emoji, fonts-noto-core, \
 fonts-noto-cjk, qt6-translations-l10n, qt6-image-formats-plugins")
+# Debian's sox reads MP3 recordings only with this plugin.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "libsox-fmt-mp3")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
     ${debianScripts}/preinst ${debianScripts}/postinst ${debianScripts}/postrm)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

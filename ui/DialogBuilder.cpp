@@ -12,11 +12,11 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QDoubleSpinBox>
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>

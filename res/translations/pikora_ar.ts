@@ -68,12 +68,12 @@
     <message>
         <source>Select All</source>
         <extracomment>setup: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
-        <translation>الكل</translation>
+        <translation>تحديد الكل</translation>
     </message>
     <message>
         <source>Clear All</source>
         <extracomment>setup: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
-        <translation>لا شيء</translation>
+        <translation>إلغاء التحديد</translation>
     </message>
     <message>
         <source>Show Spelling</source>
@@ -98,7 +98,7 @@
     <message>
         <source>Use Words</source>
         <extracomment>setup: check box of 50 × 8 dialog units, 75 pixels wide</extracomment>
-        <translation>كلمات</translation>
+        <translation>وضع الكلمات</translation>
     </message>
 </context>
 <context>
@@ -112,6 +112,11 @@
         <source>OK</source>
         <extracomment>score report: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
         <translation>موافق</translation>
+    </message>
+    <message>
+        <source>The report file keeps its English headings for the programs that read it.</source>
+        <extracomment>score report: label of 190 × 18 dialog units, 285 pixels wide</extracomment>
+        <translation>يحتفظ ملف النتائج بعناوينه باللغة الإنجليزية من أجل البرامج التي تقرؤه.</translation>
     </message>
 </context>
 <context>
@@ -142,27 +147,22 @@
     <message>
         <source>&amp;No scanning: click, or press the keys 1 to 4</source>
         <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: radioButton of 274 × 10 dialog units, 411 pixels wide</extracomment>
-        <translation>&amp;بلا مسح: انقر أو اضغط المفاتيح من 1 إلى 4</translation>
+        <translation>بلا مسح (&amp;N): انقر أو اضغط المفاتيح من 1 إلى 4</translation>
     </message>
     <message>
         <source>&amp;One switch: the highlight moves by itself, Space or Enter chooses</source>
         <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: radioButton of 274 × 10 dialog units, 411 pixels wide</extracomment>
-        <translation>مفتاح &amp;واحد: الإطار يتحرك وحده، والمسافة أو Enter للاختيار</translation>
+        <translation>مفتاح واحد (&amp;O): الإطار يتحرك وحده، والمسافة أو Enter للاختيار</translation>
     </message>
     <message>
         <source>&amp;Two switches: Space moves the highlight, Enter chooses</source>
         <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: radioButton of 274 × 10 dialog units, 411 pixels wide</extracomment>
-        <translation>&amp;مفتاحان: المسافة تحرك الإطار، وEnter للاختيار</translation>
-    </message>
-    <message>
-        <source>&amp;Step time (milliseconds, 300 to 10000):</source>
-        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: label of 160 × 9 dialog units, 240 pixels wide</extracomment>
-        <translation>&amp;زمن الخطوة (ملّي ثانية، 300 إلى 10000):</translation>
+        <translation>مفتاحان (&amp;T): المسافة تحرك الإطار، وEnter للاختيار</translation>
     </message>
     <message>
         <source>&amp;Full screen: the game covers the whole screen</source>
         <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: check box of 274 × 10 dialog units, 411 pixels wide</extracomment>
-        <translation>شاشة &amp;كاملة: اللعبة تملأ الشاشة كلها</translation>
+        <translation>شاشة كاملة (&amp;F): اللعبة تملأ الشاشة كلها</translation>
     </message>
     <message>
         <source>OK</source>
@@ -173,6 +173,16 @@
         <source>Cancel</source>
         <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
         <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>&amp;Step time (seconds):</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: label of 180 × 9 dialog units, 270 pixels wide</extracomment>
+        <translation>زمن الخطوة بالثواني (&amp;S):</translation>
+    </message>
+    <message>
+        <source>&amp;Accept delay (seconds; a sooner press is ignored):</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: label of 180 × 9 dialog units, 270 pixels wide</extracomment>
+        <translation>مهلة القبول بالثواني، يُتجاهل الضغط قبل انقضائها (&amp;A):</translation>
     </message>
 </context>
 <context>
@@ -185,12 +195,12 @@
     <message>
         <source>&amp;Learner:</source>
         <extracomment>progress: label of 46 × 10 dialog units, 69 pixels wide</extracomment>
-        <translation>&amp;المتعلم:</translation>
+        <translation>المتعلم (&amp;L):</translation>
     </message>
     <message>
         <source>&amp;Period:</source>
         <extracomment>progress: label of 40 × 10 dialog units, 60 pixels wide</extracomment>
-        <translation>ال&amp;فترة:</translation>
+        <translation>الفترة (&amp;P):</translation>
     </message>
     <message>
         <source>Median response time per game</source>
@@ -210,7 +220,7 @@
     <message>
         <source>&amp;Rounds:</source>
         <extracomment>progress: label of 38 × 10 dialog units, 57 pixels wide</extracomment>
-        <translation>ال&amp;جولات:</translation>
+        <translation>جولات (&amp;R):</translation>
     </message>
     <message>
         <source>Share right at the first try</source>
@@ -238,32 +248,32 @@
     <message>
         <source>&amp;Name:</source>
         <extracomment>the class list, from the Setup menu&apos;s Learners item: label of 120 × 9 dialog units, 180 pixels wide</extracomment>
-        <translation>&amp;الاسم:</translation>
+        <translation>الاسم (&amp;N):</translation>
     </message>
     <message>
         <source>&amp;Picture (an emoji):</source>
         <extracomment>the class list, from the Setup menu&apos;s Learners item: label of 120 × 9 dialog units, 180 pixels wide</extracomment>
-        <translation>ال&amp;صورة (رمز تعبيري):</translation>
+        <translation>الصورة (&amp;P) (رمز تعبيري):</translation>
     </message>
     <message>
         <source>&amp;Image...</source>
         <extracomment>the class list, from the Setup menu&apos;s Learners item: button of 58 × 14 dialog units, 87 pixels wide</extracomment>
-        <translation>&amp;ملف صورة...</translation>
+        <translation>ملف صورة (&amp;I)...</translation>
     </message>
     <message>
         <source>&amp;Add</source>
         <extracomment>the class list, from the Setup menu&apos;s Learners item: button of 58 × 14 dialog units, 87 pixels wide</extracomment>
-        <translation>إ&amp;ضافة</translation>
+        <translation>إضافة (&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Change</source>
         <extracomment>the class list, from the Setup menu&apos;s Learners item: button of 58 × 14 dialog units, 87 pixels wide</extracomment>
-        <translation>&amp;تغيير</translation>
+        <translation>تغيير (&amp;C)</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
         <extracomment>the class list, from the Setup menu&apos;s Learners item: button of 58 × 14 dialog units, 87 pixels wide</extracomment>
-        <translation>إ&amp;زالة</translation>
+        <translation>إزالة (&amp;M)</translation>
     </message>
     <message>
         <source>Close</source>
@@ -282,46 +292,46 @@
 <context>
     <name>menu-129</name>
     <message>
-        <source>Setup</source>
+        <source>&amp;Setup</source>
         <comment>menu</comment>
         <extracomment>a menu&apos;s title on the menu bar; &amp; marks its Alt key, one letter per title</extracomment>
-        <translation>الإعدادات</translation>
+        <translation>الإعدادات (&amp;S)</translation>
     </message>
     <message>
         <source>Setup</source>
-        <comment>Setup</comment>
-        <extracomment>an item of the menu Setup; &amp; marks its key, one letter per item</extracomment>
+        <comment>&amp;Setup</comment>
+        <extracomment>an item of the menu &amp;Setup; &amp; marks its key, one letter per item</extracomment>
         <translation>الإعدادات</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <comment>menu</comment>
-        <extracomment>a menu&apos;s title on the menu bar; &amp; marks its Alt key, one letter per title</extracomment>
-        <translation>مساعدة</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <comment>Help</comment>
-        <extracomment>an item of the menu Help; &amp; marks its key, one letter per item</extracomment>
-        <translation>حول</translation>
     </message>
     <message>
         <source>&amp;Progress...</source>
-        <comment>Setup</comment>
-        <extracomment>an item of the menu Setup; &amp; marks its key, one letter per item</extracomment>
-        <translation>&amp;تقدم التعلم...</translation>
+        <comment>&amp;Setup</comment>
+        <extracomment>an item of the menu &amp;Setup; &amp; marks its key, one letter per item</extracomment>
+        <translation>تقدم التعلم (&amp;P)...</translation>
     </message>
     <message>
         <source>&amp;Access...</source>
-        <comment>Setup</comment>
-        <extracomment>an item of the menu Setup; &amp; marks its key, one letter per item</extracomment>
-        <translation>&amp;إمكانية الوصول...</translation>
+        <comment>&amp;Setup</comment>
+        <extracomment>an item of the menu &amp;Setup; &amp; marks its key, one letter per item</extracomment>
+        <translation>إمكانية الوصول (&amp;A)...</translation>
     </message>
     <message>
         <source>&amp;Learners...</source>
-        <comment>Setup</comment>
-        <extracomment>an item of the menu Setup; &amp; marks its key, one letter per item</extracomment>
-        <translation>ال&amp;متعلمون...</translation>
+        <comment>&amp;Setup</comment>
+        <extracomment>an item of the menu &amp;Setup; &amp; marks its key, one letter per item</extracomment>
+        <translation>المتعلمون (&amp;L)...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <comment>menu</comment>
+        <extracomment>a menu&apos;s title on the menu bar; &amp; marks its Alt key, one letter per title</extracomment>
+        <translation>مساعدة (&amp;H)</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <comment>&amp;Help</comment>
+        <extracomment>an item of the menu &amp;Help; &amp; marks its key, one letter per item</extracomment>
+        <translation>حول</translation>
     </message>
 </context>
 <context>
@@ -360,7 +370,7 @@
     <message>
         <source>&amp;Close</source>
         <extracomment>The main window&apos;s own menu (a right click on its background); its other item is &quot;&amp;About Pikora...&quot;, and &amp; marks a different letter in each.</extracomment>
-        <translation>إ&amp;غلاق</translation>
+        <translation>إغلاق (&amp;C)</translation>
     </message>
 </context>
 <context>
@@ -509,7 +519,7 @@
     </message>
     <message>
         <source>Learnt</source>
-        <translation>التعلّم</translation>
+        <translation>تم تعلّمها</translation>
     </message>
     <message>
         <source>Time</source>
@@ -606,7 +616,7 @@
     <message>
         <source>&amp;About Pikora...</source>
         <extracomment>string 101; &amp; marks its key in its menu</extracomment>
-        <translation>&amp;حول Pikora...</translation>
+        <translation>حول Pikora (&amp;A)...</translation>
     </message>
 </context>
 </TS>

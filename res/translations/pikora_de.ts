@@ -68,12 +68,12 @@
     <message>
         <source>Select All</source>
         <extracomment>setup: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
-        <translation>Alle</translation>
+        <translation>Alle wählen</translation>
     </message>
     <message>
         <source>Clear All</source>
         <extracomment>setup: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
-        <translation>Keine</translation>
+        <translation>Keine wählen</translation>
     </message>
     <message>
         <source>Show Spelling</source>
@@ -112,6 +112,11 @@
         <source>OK</source>
         <extracomment>score report: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>The report file keeps its English headings for the programs that read it.</source>
+        <extracomment>score report: label of 190 × 18 dialog units, 285 pixels wide</extracomment>
+        <translation>Die Auswertungsdatei behält englische Überschriften, damit andere Programme sie lesen können.</translation>
     </message>
 </context>
 <context>
@@ -155,11 +160,6 @@
         <translation>&amp;Zwei Schalter: Leertaste bewegt die Markierung, Enter wählt</translation>
     </message>
     <message>
-        <source>&amp;Step time (milliseconds, 300 to 10000):</source>
-        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: label of 160 × 9 dialog units, 240 pixels wide</extracomment>
-        <translation>&amp;Schrittzeit (Millisekunden, 300 bis 10000):</translation>
-    </message>
-    <message>
         <source>&amp;Full screen: the game covers the whole screen</source>
         <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: check box of 274 × 10 dialog units, 411 pixels wide</extracomment>
         <translation>&amp;Vollbild: das Spiel füllt den ganzen Bildschirm</translation>
@@ -173,6 +173,16 @@
         <source>Cancel</source>
         <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Step time (seconds):</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: label of 180 × 9 dialog units, 270 pixels wide</extracomment>
+        <translation>&amp;Schrittzeit (Sekunden):</translation>
+    </message>
+    <message>
+        <source>&amp;Accept delay (seconds; a sooner press is ignored):</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: label of 180 × 9 dialog units, 270 pixels wide</extracomment>
+        <translation>S&amp;perrzeit (Sekunden; früheres Drücken zählt nicht):</translation>
     </message>
 </context>
 <context>
@@ -195,7 +205,7 @@
     <message>
         <source>Median response time per game</source>
         <extracomment>progress: label of 280 × 10 dialog units, 420 pixels wide</extracomment>
-        <translation>Mittlere Antwortzeit (Median) pro Spiel</translation>
+        <translation>Median der Antwortzeit pro Spiel</translation>
     </message>
     <message>
         <source>Most frequent confusions</source>
@@ -282,46 +292,46 @@
 <context>
     <name>menu-129</name>
     <message>
-        <source>Setup</source>
+        <source>&amp;Setup</source>
         <comment>menu</comment>
         <extracomment>a menu&apos;s title on the menu bar; &amp; marks its Alt key, one letter per title</extracomment>
-        <translation>Einstellungen</translation>
+        <translation>&amp;Einstellungen</translation>
     </message>
     <message>
         <source>Setup</source>
-        <comment>Setup</comment>
-        <extracomment>an item of the menu Setup; &amp; marks its key, one letter per item</extracomment>
+        <comment>&amp;Setup</comment>
+        <extracomment>an item of the menu &amp;Setup; &amp; marks its key, one letter per item</extracomment>
         <translation>Einstellungen</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <comment>menu</comment>
-        <extracomment>a menu&apos;s title on the menu bar; &amp; marks its Alt key, one letter per title</extracomment>
-        <translation>Hilfe</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <comment>Help</comment>
-        <extracomment>an item of the menu Help; &amp; marks its key, one letter per item</extracomment>
-        <translation>Info</translation>
     </message>
     <message>
         <source>&amp;Progress...</source>
-        <comment>Setup</comment>
-        <extracomment>an item of the menu Setup; &amp; marks its key, one letter per item</extracomment>
+        <comment>&amp;Setup</comment>
+        <extracomment>an item of the menu &amp;Setup; &amp; marks its key, one letter per item</extracomment>
         <translation>&amp;Lernfortschritt...</translation>
     </message>
     <message>
         <source>&amp;Access...</source>
-        <comment>Setup</comment>
-        <extracomment>an item of the menu Setup; &amp; marks its key, one letter per item</extracomment>
+        <comment>&amp;Setup</comment>
+        <extracomment>an item of the menu &amp;Setup; &amp; marks its key, one letter per item</extracomment>
         <translation>&amp;Bedienungshilfen...</translation>
     </message>
     <message>
         <source>&amp;Learners...</source>
-        <comment>Setup</comment>
-        <extracomment>an item of the menu Setup; &amp; marks its key, one letter per item</extracomment>
+        <comment>&amp;Setup</comment>
+        <extracomment>an item of the menu &amp;Setup; &amp; marks its key, one letter per item</extracomment>
         <translation>L&amp;ernende...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <comment>menu</comment>
+        <extracomment>a menu&apos;s title on the menu bar; &amp; marks its Alt key, one letter per title</extracomment>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <comment>&amp;Help</comment>
+        <extracomment>an item of the menu &amp;Help; &amp; marks its key, one letter per item</extracomment>
+        <translation>Info</translation>
     </message>
 </context>
 <context>
@@ -549,7 +559,7 @@
     </message>
     <message>
         <source>flat</source>
-        <translation>gleich</translation>
+        <translation>gleichbleibend</translation>
     </message>
     <message>
         <source>learnt</source>
@@ -561,7 +571,7 @@
     </message>
     <message>
         <source>Median response time</source>
-        <translation>Mittlere Antwortzeit (Median)</translation>
+        <translation>Median der Antwortzeit</translation>
     </message>
     <message>
         <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend and time: its last %4 rounds, the later half against the earlier, and their median time.</source>

@@ -68,12 +68,12 @@
     <message>
         <source>Select All</source>
         <extracomment>setup: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
-        <translation>Todos</translation>
+        <translation>Marcar todo</translation>
     </message>
     <message>
         <source>Clear All</source>
         <extracomment>setup: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
-        <translation>Ninguno</translation>
+        <translation>Desmarcar</translation>
     </message>
     <message>
         <source>Show Spelling</source>
@@ -88,7 +88,7 @@
     <message>
         <source>Use Timer</source>
         <extracomment>setup: check box of 50 × 8 dialog units, 75 pixels wide</extracomment>
-        <translation>Con tiempo</translation>
+        <translation>Con reloj</translation>
     </message>
     <message>
         <source>Max Time:</source>
@@ -112,6 +112,11 @@
         <source>OK</source>
         <extracomment>score report: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>The report file keeps its English headings for the programs that read it.</source>
+        <extracomment>score report: label of 190 × 18 dialog units, 285 pixels wide</extracomment>
+        <translation>El archivo de resultados conserva los encabezados en inglés para los programas que lo leen.</translation>
     </message>
 </context>
 <context>
@@ -155,11 +160,6 @@
         <translation>&amp;Dos pulsadores: Espacio mueve el marco, Intro elige</translation>
     </message>
     <message>
-        <source>&amp;Step time (milliseconds, 300 to 10000):</source>
-        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: label of 160 × 9 dialog units, 240 pixels wide</extracomment>
-        <translation>&amp;Intervalo (milisegundos, de 300 a 10000):</translation>
-    </message>
-    <message>
         <source>&amp;Full screen: the game covers the whole screen</source>
         <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: check box of 274 × 10 dialog units, 411 pixels wide</extracomment>
         <translation>&amp;Pantalla completa: el juego ocupa toda la pantalla</translation>
@@ -173,6 +173,16 @@
         <source>Cancel</source>
         <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Step time (seconds):</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: label of 180 × 9 dialog units, 270 pixels wide</extracomment>
+        <translation>&amp;Intervalo (segundos):</translation>
+    </message>
+    <message>
+        <source>&amp;Accept delay (seconds; a sooner press is ignored):</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: label of 180 × 9 dialog units, 270 pixels wide</extracomment>
+        <translation>&amp;Retardo (segundos; antes se ignora otra pulsación):</translation>
     </message>
 </context>
 <context>
@@ -282,46 +292,46 @@
 <context>
     <name>menu-129</name>
     <message>
-        <source>Setup</source>
+        <source>&amp;Setup</source>
         <comment>menu</comment>
         <extracomment>a menu&apos;s title on the menu bar; &amp; marks its Alt key, one letter per title</extracomment>
-        <translation>Ajustes</translation>
+        <translation>&amp;Ajustes</translation>
     </message>
     <message>
         <source>Setup</source>
-        <comment>Setup</comment>
-        <extracomment>an item of the menu Setup; &amp; marks its key, one letter per item</extracomment>
+        <comment>&amp;Setup</comment>
+        <extracomment>an item of the menu &amp;Setup; &amp; marks its key, one letter per item</extracomment>
         <translation>Ajustes</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <comment>menu</comment>
-        <extracomment>a menu&apos;s title on the menu bar; &amp; marks its Alt key, one letter per title</extracomment>
-        <translation>Ayuda</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <comment>Help</comment>
-        <extracomment>an item of the menu Help; &amp; marks its key, one letter per item</extracomment>
-        <translation>Acerca de</translation>
     </message>
     <message>
         <source>&amp;Progress...</source>
-        <comment>Setup</comment>
-        <extracomment>an item of the menu Setup; &amp; marks its key, one letter per item</extracomment>
+        <comment>&amp;Setup</comment>
+        <extracomment>an item of the menu &amp;Setup; &amp; marks its key, one letter per item</extracomment>
         <translation>&amp;Progreso...</translation>
     </message>
     <message>
         <source>&amp;Access...</source>
-        <comment>Setup</comment>
-        <extracomment>an item of the menu Setup; &amp; marks its key, one letter per item</extracomment>
+        <comment>&amp;Setup</comment>
+        <extracomment>an item of the menu &amp;Setup; &amp; marks its key, one letter per item</extracomment>
         <translation>&amp;Accesibilidad...</translation>
     </message>
     <message>
         <source>&amp;Learners...</source>
-        <comment>Setup</comment>
-        <extracomment>an item of the menu Setup; &amp; marks its key, one letter per item</extracomment>
+        <comment>&amp;Setup</comment>
+        <extracomment>an item of the menu &amp;Setup; &amp; marks its key, one letter per item</extracomment>
         <translation>A&amp;lumnos...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <comment>menu</comment>
+        <extracomment>a menu&apos;s title on the menu bar; &amp; marks its Alt key, one letter per title</extracomment>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <comment>&amp;Help</comment>
+        <extracomment>an item of the menu &amp;Help; &amp; marks its key, one letter per item</extracomment>
+        <translation>Acerca de</translation>
     </message>
 </context>
 <context>
@@ -577,11 +587,11 @@
     </message>
     <message>
         <source>Correct</source>
-        <translation>Bien</translation>
+        <translation>Aciertos</translation>
     </message>
     <message>
         <source>Wrong</source>
-        <translation>Mal</translation>
+        <translation>Fallos</translation>
     </message>
     <message>
         <source>Percent Correct</source>

@@ -5,7 +5,7 @@
     <name>MyAbout</name>
     <message>
         <source>Pikora teaches words with pictures and voices.</source>
-        <translation>Pikora apprend les mots avec des images et des voix.</translation>
+        <translation>Pikora enseigne les mots avec des images et des voix.</translation>
     </message>
     <message>
         <source>Free software: you may share and change it under the GNU GPL, version 3 or later.</source>
@@ -68,12 +68,12 @@
     <message>
         <source>Select All</source>
         <extracomment>setup: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
-        <translation>Tous</translation>
+        <translation>Tout cocher</translation>
     </message>
     <message>
         <source>Clear All</source>
         <extracomment>setup: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
-        <translation>Aucun</translation>
+        <translation>Tout décocher</translation>
     </message>
     <message>
         <source>Show Spelling</source>
@@ -113,6 +113,11 @@
         <extracomment>score report: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>The report file keeps its English headings for the programs that read it.</source>
+        <extracomment>score report: label of 190 × 18 dialog units, 285 pixels wide</extracomment>
+        <translation>Le fichier de bilan garde ses en-têtes en anglais pour les programmes qui le lisent.</translation>
+    </message>
 </context>
 <context>
     <name>dialog-135</name>
@@ -137,32 +142,27 @@
     <message>
         <source>Switch scanning:</source>
         <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: label of 200 × 9 dialog units, 300 pixels wide</extracomment>
-        <translation>Défilement par contacteur :</translation>
+        <translation>Défilement par contacteur&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;No scanning: click, or press the keys 1 to 4</source>
         <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: radioButton of 274 × 10 dialog units, 411 pixels wide</extracomment>
-        <translation>&amp;Sans défilement : clic ou touches 1 à 4</translation>
+        <translation>&amp;Sans défilement&#xa0;: clic ou touches 1 à 4</translation>
     </message>
     <message>
         <source>&amp;One switch: the highlight moves by itself, Space or Enter chooses</source>
         <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: radioButton of 274 × 10 dialog units, 411 pixels wide</extracomment>
-        <translation>&amp;Un contacteur : le cadre avance seul, Espace ou Entrée valide</translation>
+        <translation>&amp;Un contacteur&#xa0;: le cadre avance seul, Espace ou Entrée valide</translation>
     </message>
     <message>
         <source>&amp;Two switches: Space moves the highlight, Enter chooses</source>
         <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: radioButton of 274 × 10 dialog units, 411 pixels wide</extracomment>
-        <translation>&amp;Deux contacteurs : Espace déplace le cadre, Entrée valide</translation>
-    </message>
-    <message>
-        <source>&amp;Step time (milliseconds, 300 to 10000):</source>
-        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: label of 160 × 9 dialog units, 240 pixels wide</extracomment>
-        <translation>&amp;Intervalle (millisecondes, de 300 à 10000) :</translation>
+        <translation>&amp;Deux contacteurs&#xa0;: Espace déplace le cadre, Entrée valide</translation>
     </message>
     <message>
         <source>&amp;Full screen: the game covers the whole screen</source>
         <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: check box of 274 × 10 dialog units, 411 pixels wide</extracomment>
-        <translation>&amp;Plein écran : le jeu occupe tout l&apos;écran</translation>
+        <translation>&amp;Plein écran&#xa0;: le jeu occupe tout l&apos;écran</translation>
     </message>
     <message>
         <source>OK</source>
@@ -173,6 +173,16 @@
         <source>Cancel</source>
         <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Step time (seconds):</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: label of 180 × 9 dialog units, 270 pixels wide</extracomment>
+        <translation>&amp;Intervalle (secondes)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Accept delay (seconds; a sooner press is ignored):</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: label of 180 × 9 dialog units, 270 pixels wide</extracomment>
+        <translation>Délai &amp;entre appuis (secondes&#xa0;; trop tôt, ignoré)&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -185,12 +195,12 @@
     <message>
         <source>&amp;Learner:</source>
         <extracomment>progress: label of 46 × 10 dialog units, 69 pixels wide</extracomment>
-        <translation>É&amp;lève :</translation>
+        <translation>É&amp;lève&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Period:</source>
         <extracomment>progress: label of 40 × 10 dialog units, 60 pixels wide</extracomment>
-        <translation>&amp;Période :</translation>
+        <translation>&amp;Période&#xa0;:</translation>
     </message>
     <message>
         <source>Median response time per game</source>
@@ -210,7 +220,7 @@
     <message>
         <source>&amp;Rounds:</source>
         <extracomment>progress: label of 38 × 10 dialog units, 57 pixels wide</extracomment>
-        <translation>&amp;Tours :</translation>
+        <translation>&amp;Tours&#xa0;:</translation>
     </message>
     <message>
         <source>Share right at the first try</source>
@@ -238,12 +248,12 @@
     <message>
         <source>&amp;Name:</source>
         <extracomment>the class list, from the Setup menu&apos;s Learners item: label of 120 × 9 dialog units, 180 pixels wide</extracomment>
-        <translation>&amp;Nom :</translation>
+        <translation>&amp;Nom&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Picture (an emoji):</source>
         <extracomment>the class list, from the Setup menu&apos;s Learners item: label of 120 × 9 dialog units, 180 pixels wide</extracomment>
-        <translation>&amp;Image (un émoji) :</translation>
+        <translation>&amp;Image (un émoji)&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Image...</source>
@@ -276,52 +286,52 @@
     <message>
         <source>Who is playing?</source>
         <extracomment>asks who is playing before each game, when the class list is not empty: the window&apos;s title</extracomment>
-        <translation>Qui joue ?</translation>
+        <translation>Qui joue&#xa0;?</translation>
     </message>
 </context>
 <context>
     <name>menu-129</name>
     <message>
-        <source>Setup</source>
+        <source>&amp;Setup</source>
         <comment>menu</comment>
         <extracomment>a menu&apos;s title on the menu bar; &amp; marks its Alt key, one letter per title</extracomment>
-        <translation>Réglages</translation>
+        <translation>&amp;Réglages</translation>
     </message>
     <message>
         <source>Setup</source>
-        <comment>Setup</comment>
-        <extracomment>an item of the menu Setup; &amp; marks its key, one letter per item</extracomment>
+        <comment>&amp;Setup</comment>
+        <extracomment>an item of the menu &amp;Setup; &amp; marks its key, one letter per item</extracomment>
         <translation>Réglages</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <comment>menu</comment>
-        <extracomment>a menu&apos;s title on the menu bar; &amp; marks its Alt key, one letter per title</extracomment>
-        <translation>Aide</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <comment>Help</comment>
-        <extracomment>an item of the menu Help; &amp; marks its key, one letter per item</extracomment>
-        <translation>À propos</translation>
     </message>
     <message>
         <source>&amp;Progress...</source>
-        <comment>Setup</comment>
-        <extracomment>an item of the menu Setup; &amp; marks its key, one letter per item</extracomment>
+        <comment>&amp;Setup</comment>
+        <extracomment>an item of the menu &amp;Setup; &amp; marks its key, one letter per item</extracomment>
         <translation>&amp;Progrès...</translation>
     </message>
     <message>
         <source>&amp;Access...</source>
-        <comment>Setup</comment>
-        <extracomment>an item of the menu Setup; &amp; marks its key, one letter per item</extracomment>
+        <comment>&amp;Setup</comment>
+        <extracomment>an item of the menu &amp;Setup; &amp; marks its key, one letter per item</extracomment>
         <translation>&amp;Accessibilité...</translation>
     </message>
     <message>
         <source>&amp;Learners...</source>
-        <comment>Setup</comment>
-        <extracomment>an item of the menu Setup; &amp; marks its key, one letter per item</extracomment>
+        <comment>&amp;Setup</comment>
+        <extracomment>an item of the menu &amp;Setup; &amp; marks its key, one letter per item</extracomment>
         <translation>É&amp;lèves...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <comment>menu</comment>
+        <extracomment>a menu&apos;s title on the menu bar; &amp; marks its Alt key, one letter per title</extracomment>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <comment>&amp;Help</comment>
+        <extracomment>an item of the menu &amp;Help; &amp; marks its key, one letter per item</extracomment>
+        <translation>À propos</translation>
     </message>
 </context>
 <context>
@@ -340,7 +350,7 @@
     </message>
     <message>
         <source>&quot;%1% of %2&quot; means: right at the first try in %1% of %2 rounds of the word.</source>
-        <translation>«&#xa0;%1&#xa0;% sur %2&#xa0;» signifie : juste au premier essai dans %1&#xa0;% des %2 tours du mot.</translation>
+        <translation>«&#xa0;%1&#xa0;% sur %2&#xa0;» signifie&#xa0;: juste au premier essai dans %1&#xa0;% des %2 tours du mot.</translation>
     </message>
     <message>
         <source>No confusions.</source>
@@ -390,7 +400,7 @@
     </message>
     <message>
         <source>The list cannot be changed: %1</source>
-        <translation>Impossible de modifier la liste : %1</translation>
+        <translation>Impossible de modifier la liste&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 is on the list already.</source>
@@ -410,7 +420,7 @@
     </message>
     <message>
         <source>%1 is off the list; what was recorded for them stays.</source>
-        <translation>%1 n&apos;est plus dans la liste ; ses résultats enregistrés sont conservés.</translation>
+        <translation>%1 n&apos;est plus dans la liste&#xa0;; ses résultats enregistrés sont conservés.</translation>
     </message>
 </context>
 <context>
@@ -449,11 +459,11 @@
     </message>
     <message>
         <source>No history of choices is kept: the game has no report file.</source>
-        <translation>Aucun historique des réponses : le jeu n&apos;a pas de fichier de bilan.</translation>
+        <translation>Aucun historique des réponses&#xa0;: le jeu n&apos;a pas de fichier de bilan.</translation>
     </message>
     <message>
         <source>The history cannot be read: %1</source>
-        <translation>Impossible de lire l&apos;historique : %1</translation>
+        <translation>Impossible de lire l&apos;historique&#xa0;: %1</translation>
     </message>
     <message>
         <source>% right</source>
@@ -521,7 +531,7 @@
     </message>
     <message>
         <source>%1% right at the first try in %2 rounds; %3 of %4 words learnt</source>
-        <translation>%1&#xa0;% de réussite au premier essai en %2 tours ; %3 mots acquis sur %4</translation>
+        <translation>%1&#xa0;% de réussite au premier essai en %2 tours&#xa0;; %3 mots acquis sur %4</translation>
     </message>
     <message>
         <source>Per week</source>
@@ -565,7 +575,7 @@
     </message>
     <message>
         <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend and time: its last %4 rounds, the later half against the earlier, and their median time.</source>
-        <translation>Tirets verts : la tendance ; tirets gris : réussite due au seul hasard (%1&#xa0;%). Seul le premier choix d&apos;un tour compte, pas un nouvel essai après une erreur. Acquis : juste au premier essai dans %2 de ses %3 derniers tours. Tendance et temps : ses %4 derniers tours, la moitié récente comparée à la plus ancienne, et la médiane de leurs temps.</translation>
+        <translation>Tirets verts&#xa0;: la tendance&#xa0;; tirets gris&#xa0;: réussite due au seul hasard (%1&#xa0;%). Seul le premier choix d&apos;un tour compte, pas un nouvel essai après une erreur. Acquis&#xa0;: juste au premier essai dans %2 de ses %3 derniers tours. Tendance et temps&#xa0;: ses %4 derniers tours, la moitié récente comparée à la plus ancienne, et la médiane de leurs temps.</translation>
     </message>
 </context>
 <context>

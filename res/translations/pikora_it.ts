@@ -68,12 +68,12 @@
     <message>
         <source>Select All</source>
         <extracomment>setup: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
-        <translation>Tutte</translation>
+        <translation>Scegli tutte</translation>
     </message>
     <message>
         <source>Clear All</source>
         <extracomment>setup: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
-        <translation>Nessuna</translation>
+        <translation>Togli tutte</translation>
     </message>
     <message>
         <source>Show Spelling</source>
@@ -112,6 +112,11 @@
         <source>OK</source>
         <extracomment>score report: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>The report file keeps its English headings for the programs that read it.</source>
+        <extracomment>score report: label of 190 × 18 dialog units, 285 pixels wide</extracomment>
+        <translation>Il file dei risultati mantiene le intestazioni in inglese per i programmi che lo leggono.</translation>
     </message>
 </context>
 <context>
@@ -155,11 +160,6 @@
         <translation>&amp;Due sensori: Spazio sposta il riquadro, Invio sceglie</translation>
     </message>
     <message>
-        <source>&amp;Step time (milliseconds, 300 to 10000):</source>
-        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: label of 160 × 9 dialog units, 240 pixels wide</extracomment>
-        <translation>&amp;Intervallo (millisecondi, da 300 a 10000):</translation>
-    </message>
-    <message>
         <source>&amp;Full screen: the game covers the whole screen</source>
         <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: check box of 274 × 10 dialog units, 411 pixels wide</extracomment>
         <translation>&amp;Schermo intero: il gioco copre tutto lo schermo</translation>
@@ -173,6 +173,16 @@
         <source>Cancel</source>
         <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
         <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Step time (seconds):</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: label of 180 × 9 dialog units, 270 pixels wide</extracomment>
+        <translation>&amp;Intervallo (secondi):</translation>
+    </message>
+    <message>
+        <source>&amp;Accept delay (seconds; a sooner press is ignored):</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: label of 180 × 9 dialog units, 270 pixels wide</extracomment>
+        <translation>&amp;Ritardo (secondi; pressione anticipata ignorata):</translation>
     </message>
 </context>
 <context>
@@ -282,46 +292,46 @@
 <context>
     <name>menu-129</name>
     <message>
-        <source>Setup</source>
+        <source>&amp;Setup</source>
         <comment>menu</comment>
         <extracomment>a menu&apos;s title on the menu bar; &amp; marks its Alt key, one letter per title</extracomment>
-        <translation>Impostazioni</translation>
+        <translation>&amp;Impostazioni</translation>
     </message>
     <message>
         <source>Setup</source>
-        <comment>Setup</comment>
-        <extracomment>an item of the menu Setup; &amp; marks its key, one letter per item</extracomment>
+        <comment>&amp;Setup</comment>
+        <extracomment>an item of the menu &amp;Setup; &amp; marks its key, one letter per item</extracomment>
         <translation>Impostazioni</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <comment>menu</comment>
-        <extracomment>a menu&apos;s title on the menu bar; &amp; marks its Alt key, one letter per title</extracomment>
-        <translation>Aiuto</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <comment>Help</comment>
-        <extracomment>an item of the menu Help; &amp; marks its key, one letter per item</extracomment>
-        <translation>Informazioni</translation>
     </message>
     <message>
         <source>&amp;Progress...</source>
-        <comment>Setup</comment>
-        <extracomment>an item of the menu Setup; &amp; marks its key, one letter per item</extracomment>
+        <comment>&amp;Setup</comment>
+        <extracomment>an item of the menu &amp;Setup; &amp; marks its key, one letter per item</extracomment>
         <translation>&amp;Progressi...</translation>
     </message>
     <message>
         <source>&amp;Access...</source>
-        <comment>Setup</comment>
-        <extracomment>an item of the menu Setup; &amp; marks its key, one letter per item</extracomment>
+        <comment>&amp;Setup</comment>
+        <extracomment>an item of the menu &amp;Setup; &amp; marks its key, one letter per item</extracomment>
         <translation>&amp;Accessibilità...</translation>
     </message>
     <message>
         <source>&amp;Learners...</source>
-        <comment>Setup</comment>
-        <extracomment>an item of the menu Setup; &amp; marks its key, one letter per item</extracomment>
+        <comment>&amp;Setup</comment>
+        <extracomment>an item of the menu &amp;Setup; &amp; marks its key, one letter per item</extracomment>
         <translation>A&amp;lunni...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <comment>menu</comment>
+        <extracomment>a menu&apos;s title on the menu bar; &amp; marks its Alt key, one letter per title</extracomment>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <comment>&amp;Help</comment>
+        <extracomment>an item of the menu &amp;Help; &amp; marks its key, one letter per item</extracomment>
+        <translation>Informazioni</translation>
     </message>
 </context>
 <context>
@@ -437,7 +447,7 @@
     </message>
     <message>
         <source>Word asked</source>
-        <translation>Parola chiesta</translation>
+        <translation>Parola richiesta</translation>
     </message>
     <message>
         <source>Word chosen</source>

@@ -68,17 +68,17 @@
     <message>
         <source>Select All</source>
         <extracomment>setup: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
-        <translation>Усі</translation>
+        <translation>Вибрати всі</translation>
     </message>
     <message>
         <source>Clear All</source>
         <extracomment>setup: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
-        <translation>Жодної</translation>
+        <translation>Зняти всі</translation>
     </message>
     <message>
         <source>Show Spelling</source>
         <extracomment>setup: check box of 58 × 14 dialog units, 87 pixels wide</extracomment>
-        <translation>Підпис</translation>
+        <translation>Показ слова</translation>
     </message>
     <message>
         <source>Hide Wrong Buttons</source>
@@ -112,6 +112,11 @@
         <source>OK</source>
         <extracomment>score report: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
         <translation>Гаразд</translation>
+    </message>
+    <message>
+        <source>The report file keeps its English headings for the programs that read it.</source>
+        <extracomment>score report: label of 190 × 18 dialog units, 285 pixels wide</extracomment>
+        <translation>Файл результатів зберігає англійські заголовки для програм, які його читають.</translation>
     </message>
 </context>
 <context>
@@ -155,11 +160,6 @@
         <translation>&amp;Дві кнопки: Пробіл рухає рамку, Enter вибирає</translation>
     </message>
     <message>
-        <source>&amp;Step time (milliseconds, 300 to 10000):</source>
-        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: label of 160 × 9 dialog units, 240 pixels wide</extracomment>
-        <translation>&amp;Крок (мілісекунди, від 300 до 10000):</translation>
-    </message>
-    <message>
         <source>&amp;Full screen: the game covers the whole screen</source>
         <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: check box of 274 × 10 dialog units, 411 pixels wide</extracomment>
         <translation>&amp;Повний екран: гра займає весь екран</translation>
@@ -173,6 +173,16 @@
         <source>Cancel</source>
         <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
         <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>&amp;Step time (seconds):</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: label of 180 × 9 dialog units, 270 pixels wide</extracomment>
+        <translation>&amp;Інтервал (секунди):</translation>
+    </message>
+    <message>
+        <source>&amp;Accept delay (seconds; a sooner press is ignored):</source>
+        <extracomment>ways to play without a mouse, from the Setup menu&apos;s Access item: label of 180 × 9 dialog units, 270 pixels wide</extracomment>
+        <translation>&amp;Затримка (секунди; ранній натиск не рахується):</translation>
     </message>
 </context>
 <context>
@@ -215,7 +225,7 @@
     <message>
         <source>Share right at the first try</source>
         <extracomment>progress: label of 290 × 10 dialog units, 435 pixels wide</extracomment>
-        <translation>Частка вірних з першої спроби</translation>
+        <translation>Частка правильних з першої спроби</translation>
     </message>
     <message>
         <source>Every word</source>
@@ -282,46 +292,46 @@
 <context>
     <name>menu-129</name>
     <message>
-        <source>Setup</source>
+        <source>&amp;Setup</source>
         <comment>menu</comment>
         <extracomment>a menu&apos;s title on the menu bar; &amp; marks its Alt key, one letter per title</extracomment>
-        <translation>Налаштування</translation>
+        <translation>&amp;Налаштування</translation>
     </message>
     <message>
         <source>Setup</source>
-        <comment>Setup</comment>
-        <extracomment>an item of the menu Setup; &amp; marks its key, one letter per item</extracomment>
+        <comment>&amp;Setup</comment>
+        <extracomment>an item of the menu &amp;Setup; &amp; marks its key, one letter per item</extracomment>
         <translation>Налаштування</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <comment>menu</comment>
-        <extracomment>a menu&apos;s title on the menu bar; &amp; marks its Alt key, one letter per title</extracomment>
-        <translation>Довідка</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <comment>Help</comment>
-        <extracomment>an item of the menu Help; &amp; marks its key, one letter per item</extracomment>
-        <translation>Про програму</translation>
     </message>
     <message>
         <source>&amp;Progress...</source>
-        <comment>Setup</comment>
-        <extracomment>an item of the menu Setup; &amp; marks its key, one letter per item</extracomment>
+        <comment>&amp;Setup</comment>
+        <extracomment>an item of the menu &amp;Setup; &amp; marks its key, one letter per item</extracomment>
         <translation>&amp;Успіхи...</translation>
     </message>
     <message>
         <source>&amp;Access...</source>
-        <comment>Setup</comment>
-        <extracomment>an item of the menu Setup; &amp; marks its key, one letter per item</extracomment>
+        <comment>&amp;Setup</comment>
+        <extracomment>an item of the menu &amp;Setup; &amp; marks its key, one letter per item</extracomment>
         <translation>&amp;Доступність...</translation>
     </message>
     <message>
         <source>&amp;Learners...</source>
-        <comment>Setup</comment>
-        <extracomment>an item of the menu Setup; &amp; marks its key, one letter per item</extracomment>
+        <comment>&amp;Setup</comment>
+        <extracomment>an item of the menu &amp;Setup; &amp; marks its key, one letter per item</extracomment>
         <translation>У&amp;чні...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <comment>menu</comment>
+        <extracomment>a menu&apos;s title on the menu bar; &amp; marks its Alt key, one letter per title</extracomment>
+        <translation>&amp;Довідка</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <comment>&amp;Help</comment>
+        <extracomment>an item of the menu &amp;Help; &amp; marks its key, one letter per item</extracomment>
+        <translation>Про програму</translation>
     </message>
 </context>
 <context>
@@ -340,7 +350,7 @@
     </message>
     <message>
         <source>&quot;%1% of %2&quot; means: right at the first try in %1% of %2 rounds of the word.</source>
-        <translation>«%1% з %2» означає: вірно з першої спроби в %1% з %2 раундів слова.</translation>
+        <translation>«%1% з %2» означає: правильно з першої спроби в %1% з %2 раундів слова.</translation>
     </message>
     <message>
         <source>No confusions.</source>
@@ -457,7 +467,7 @@
     </message>
     <message>
         <source>% right</source>
-        <translation>% вірних</translation>
+        <translation>% правильних</translation>
     </message>
     <message>
         <source>seconds</source>
@@ -493,7 +503,7 @@
     </message>
     <message>
         <source>Right at the first try</source>
-        <translation>Вірно з першої спроби</translation>
+        <translation>Правильно з першої спроби</translation>
     </message>
     <message>
         <source>Rounds</source>
@@ -521,7 +531,7 @@
     </message>
     <message>
         <source>%1% right at the first try in %2 rounds; %3 of %4 words learnt</source>
-        <translation>Вірних з першої спроби: %1%, раундів: %2; вивчено слів: %3 з %4</translation>
+        <translation>Правильних з першої спроби: %1%, раундів: %2; вивчено слів: %3 з %4</translation>
     </message>
     <message>
         <source>Per week</source>
@@ -565,7 +575,7 @@
     </message>
     <message>
         <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend and time: its last %4 rounds, the later half against the earlier, and their median time.</source>
-        <translation>Зелений пунктир: тенденція; сірий пунктир: вірно суто випадково (%1%). Рахується лише перший вибір у раунді, а не нова спроба після помилки. Вивчено: вірно з першої спроби в %2 з останніх %3 раундів слова. Тенденція і час: останні %4 раундів слова, пізніша половина порівняно з ранішою, і медіана часу цих раундів.</translation>
+        <translation>Зелений пунктир: тенденція; сірий пунктир: правильно суто випадково (%1%). Рахується лише перший вибір у раунді, а не нова спроба після помилки. Вивчено: правильно з першої спроби в %2 з останніх %3 раундів слова. Тенденція і час: останні %4 раундів слова, пізніша половина порівняно з ранішою, і медіана часу цих раундів.</translation>
     </message>
 </context>
 <context>
@@ -577,15 +587,15 @@
     </message>
     <message>
         <source>Correct</source>
-        <translation>Вірно</translation>
+        <translation>Вдалі</translation>
     </message>
     <message>
         <source>Wrong</source>
-        <translation>Невірно</translation>
+        <translation>Невдалі</translation>
     </message>
     <message>
         <source>Percent Correct</source>
-        <translation>Відсоток вірних</translation>
+        <translation>Відсоток правильних</translation>
     </message>
 </context>
 <context>

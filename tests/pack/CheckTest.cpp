@@ -52,7 +52,9 @@ TEST_F(CheckTest, ReportsEveryFaultTheGameWouldStumbleOn)
     } rows[] = {
         { "cat.bmp", picture, "" },
         { "cat.wav", voice, "" },
-        { "dog.bmp", picture, "fault: dog.bmp: no voice: dog.wav is missing" },
+        { "dog.bmp", picture,
+            "fault: dog.bmp: no voice: dog.wav is missing, so the game plays the chime; make it "
+            "with voice: in a word list, or let pikora-pack speak the word" },
         { "bird.wav", voice, "note: bird.wav: no picture plays this voice" },
         { "empty.bmp", "", "fault: empty.bmp: not a picture the game can read" },
         { "empty.wav", voice, "" },
@@ -60,7 +62,9 @@ TEST_F(CheckTest, ReportsEveryFaultTheGameWouldStumbleOn)
             "fault: broken.bmp: not a picture the game can read" },
         { "broken.wav", "OggS not a wave", "fault: broken.wav: not a wave file the game can play" },
         // A picture is a bitmap whatever other image formats the machine could read.
-        { "photo.bmp", png, "fault: photo.bmp: not a picture the game can read" },
+        { "photo.bmp", png,
+            "fault: photo.bmp: a picture in PNG named .bmp: the game reads only BMP and leaves "
+            "its button blank; make it with image: in a word list" },
         { "photo.wav", voice, "" },
         { "Fish.bmp", picture, "these pictures in play all show the word FISH" },
         { "FISH.BMP", picture, "" },
@@ -85,11 +89,12 @@ TEST_F(CheckTest, ReportsEveryFaultTheGameWouldStumbleOn)
             "note: big.bmp: 500 × 300 is larger than a picture button (420 × 250)" },
         { "big.wav", voice, "" },
         { "wide.bmp", bytes(corpus::bitmap(9000, 1)),
-            "fault: wide.bmp: 9000 × 1 pixels; the game shows at most 8000" },
+            "fault: wide.bmp: 9000 × 1 pixels; the game shows at most 8000 each way: the game "
+            "leaves its button blank; remake it with image: in a word list\n" },
         { "wide.wav", voice, "" },
         { "cut.bmp", truncated,
             "fault: cut.bmp: the file ends before its pixels do: the game draws the rest in one "
-            "plain colour" },
+            "plain colour; remake it with image: in a word list" },
         { "cut.wav", voice, "" },
         { "f64.bmp", picture, "" },
         { "f64.wav", wave(0.5, { 3, 8000, 1, 64 }),
@@ -99,18 +104,23 @@ TEST_F(CheckTest, ReportsEveryFaultTheGameWouldStumbleOn)
             "fault: gsm.wav: not a wave file the game can play" },
         { "ten.bmp", picture, "" },
         { "ten.wav", wave(0.5, { 1, 8000, 10, 16 }),
-            "fault: ten.wav: it has 10 channels; the game plays at most 8" },
+            "fault: ten.wav: it has 10 channels; the game plays at most 8: the game plays the "
+            "chime instead; remake it with voice: in a word list" },
         { "long.bmp", picture, "" },
         { "long.wav", wave(601), "fault: long.wav: it lasts 601 s; the game plays at most 600 s" },
         { "huge.bmp", picture, "" },
         { "huge.wav", {}, "fault: huge.wav: the file is 65 MB; the game plays at most 64 MB" },
         { "quiet.bmp", picture, "" },
         { "quiet.wav", bytes(corpus::wave(std::string(8000, '\x80'))),
-            "fault: quiet.wav: it is silent" },
+            "fault: quiet.wav: it is silent: the learner hears nothing; record it again" },
         { "blip.bmp", picture, "" },
         { "blip.wav", wave(0.01), "fault: blip.wav: it lasts 0.01 s: too short to be heard" },
         { "liar.bmp", picture, "" },
         { "liar.wav", wave(0.5, {}, 0xffffff00u), "" }, // claims 4 GB: its 0.5 s play
+        { "line\nbreak.bmp", picture,
+            "fault: line\\nbreak.bmp: the name holds a line break, and .hidden holds a name a "
+            "line: Setup cannot take the picture out of play; rename it\n" },
+        { "line\nbreak.wav", voice, "" },
         { "note.txt", "other files are not the game's business", "" },
     };
     for (const auto& row : rows) {
@@ -133,9 +143,10 @@ TEST_F(CheckTest, ReportsEveryFaultTheGameWouldStumbleOn)
     }
     EXPECT_TRUE(run.out.contains(QRegularExpression(
         QStringLiteral("fault: (Fish.bmp, FISH.BMP|FISH.BMP, Fish.bmp): these pictures"))));
-    EXPECT_TRUE(run.out.contains(u"fault: dir.bmp: a folder, not a picture"));
+    EXPECT_TRUE(run.out.contains(u"fault: dir.bmp: a folder, not a picture: the game leaves its "
+                                 u"button blank\n"));
     EXPECT_FALSE(run.out.contains(u"Bear.bmp, bear.bmp")) << "a hidden picture is not in play";
-    EXPECT_TRUE(run.out.contains(u"26 pictures (23 in play), 22 voices, 20 faults"))
+    EXPECT_TRUE(run.out.contains(u"27 pictures (24 in play), 23 voices, 21 faults"))
         << run.out.toStdString();
 }
 

@@ -10,8 +10,10 @@
 #include <sys/stat.h>
 
 #include <QColor>
+#include <QColorSpace>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 namespace pikora::pack::testing {
@@ -48,11 +50,17 @@ TEST_F(PackToolTest, ImagesOfEachFormatAreScaledToFitWithoutStretching)
     write("banner.svg",
         "<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 300 100' width='30' "
         "height='10'><rect width='300' height='100' fill='#ff0000'/></svg>");
+    // A phone's photo: red is (234, 51, 35) in its Display P3, red again in the game's sRGB.
+    QImage p3 = redImage(200, 100);
+    p3.setColorSpace(QColorSpace::SRgb);
+    p3.convertToColorSpace(QColorSpace::DisplayP3);
+    ASSERT_TRUE(p3.save(path("p3.png"), "PNG"));
     const RunResult run = pack("wide | image:wide.png\n"
                                "tall | image:tall.jpg\n"
                                "square | image:square.bmp\n"
                                "banner | image:banner.svg\n"
-                               "missing | image:nothere.png\n");
+                               "missing | image:nothere.png\n"
+                               "p3 | image:p3.png\n");
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains(u"line 5: missing: the image")) << run.err.toStdString();
     EXPECT_FALSE(exists("out/missing.bmp"));
@@ -66,6 +74,7 @@ TEST_F(PackToolTest, ImagesOfEachFormatAreScaledToFitWithoutStretching)
         { "out/tall.bmp", QRect(148, 0, 125, 250) },
         { "out/square.bmp", QRect(85, 0, 250, 250) },
         { "out/banner.bmp", QRect(0, 55, 420, 140) },
+        { "out/p3.bmp", QRect(0, 20, 420, 210) },
     };
     for (const auto& row : rows) {
         const QByteArray bytes = read(row.name);
@@ -73,6 +82,8 @@ TEST_F(PackToolTest, ImagesOfEachFormatAreScaledToFitWithoutStretching)
         const QImage image = QImage::fromData(bytes);
         ASSERT_EQ(image.size(), QSize(420, 250)) << row.name;
         expectNear(extent(image, isRed), row.red, row.name);
+        const QRgb red = image.pixel(image.rect().center());
+        EXPECT_LE(255 - qRed(red) + qGreen(red) + qBlue(red), 12) << row.name << std::hex << red;
         EXPECT_EQ(image.pixel(0, 0), qRgb(255, 255, 255)) << row.name << ": white around";
     }
 }
@@ -174,12 +185,24 @@ TEST_F(PackToolTest, AMissingSpeechLanguageFailsOnlyTheWordsThatNeedIt)
         runProgram(QStringLiteral("sox"), { "-n", path("rec.ogg"), "synth", "0.3", "sine", "440" })
             .exitCode,
         0);
+    write("fox.mp3", "ID3 and no more");
+    write("owl.ogg", "OggS and no more");
     const RunResult run = pack("cat | emoji:🐱\n"
                                "dog | emoji:🐶 | voice:rec8.wav\n"
                                "bird | emoji:🐦 | voice:rec.ogg\n"
-                               "cow | emoji:🐮 | voice:nothere.ogg\n",
+                               "cow | emoji:🐮 | voice:nothere.ogg\n"
+                               "fox | emoji:🦊 | voice:fox.mp3\n"
+                               "owl | emoji:🦉 | voice:owl.ogg\n",
         { QStringLiteral("--lang"), QStringLiteral("xx-nowhere") });
     EXPECT_EQ(run.exitCode, 1);
+    // sox's own words, without its path nor the file's again.
+    EXPECT_TRUE(run.err.contains(QRegularExpression("line 6: owl: the recording "
+        + QRegularExpression::escape(path("owl.ogg")) + " cannot be read by sox: [A-Z][^`/\n]+\n")))
+        << run.err.toStdString();
+    const bool soxReadsMp3 = runProgram("sox", { "--help" }).out.contains(u" mp3 ");
+    EXPECT_EQ(run.err.contains(u"fox.mp3 is MP3, which sox reads only once the Debian package "
+                               u"libsox-fmt-mp3 is installed"),
+        !soxReadsMp3);
     EXPECT_TRUE(run.err.contains(u"no voice for the language 'xx-nowhere'"))
         << run.err.toStdString();
     EXPECT_TRUE(run.err.contains(u"line 4: cow: the recording")) << run.err.toStdString();
@@ -326,6 +349,33 @@ TEST_F(PackToolTest, ARunRefusesAFolderThatAnotherRunIsMaking)
         << run.err.toStdString();
     EXPECT_EQ(QDir(path("out")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
         QStringList({ ".pikora-pack.lock" }));
+}
+
+// A folder this user may not write in is said once, before a word is tried; one that stops
+// taking files (full here, as a stick turned read-only) ends the run at the word that finds it.
+// (tmpfs of 500 KB: room for one word.)
+TEST_F(PackToolTest, AFolderThatTakesNoFilesIsSaidOnceAndTheRunStops)
+{
+    write("words.txt", "red | colour\nblue | colour\ngreen | colour\n");
+    ASSERT_TRUE(QDir().mkpath(path("out")));
+    ASSERT_EQ(::chmod(QFile::encodeName(path("out")).constData(), 0555), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(path(".")).constData(), 0755), 0);
+    const QString tool = QStringLiteral(PIKORA_PACK_PROGRAM);
+    const QStringList arguments = { tool, path("words.txt"), path("out") };
+    // Root writes in any folder: user nobody runs the tool then.
+    const QStringList asNobody = { "--reuid=65534", "--regid=65534", "--clear-groups" };
+    RunResult run = ::geteuid() == 0 ? runProgram("setpriv", asNobody + arguments)
+                                     : runProgram(tool, arguments.mid(1));
+    EXPECT_EQ(run.err.count(u"pikora-pack: "), 1) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("nothing can be made in " + path("out") + ": Permission denied"));
+    const QString mount = R"(mount -t tmpfs -o size=500k none "$3" || exit 99; exec "$@")";
+    run = runProgram("unshare", QStringList { "-rm", "sh", "-c", mount, "sh" } + arguments);
+    if (run.exitCode == 99 || run.err.contains(u"unshare:")) {
+        GTEST_SKIP() << "no file system of its own here: " << run.err.toStdString();
+    }
+    EXPECT_EQ(run.err.count(u"pikora-pack: "), 2) << run.err.toStdString(); // and the sum
+    EXPECT_TRUE(run.err.contains("nothing more can be made in " + path("out")
+        + ": No space left on device; the words from line 2 on were not made\n"));
 }
 
 TEST(PackHelpTest, HelpShowsTheUsageAndTheWordListSyntax)

@@ -324,8 +324,8 @@ TEST(Menu, MainMenuHoldsCheckedSetupAndAboutThatReportTheirCommands)
 
     const QList<QAction*> popups = bar->actions();
     ASSERT_EQ(popups.size(), 2);
-    EXPECT_EQ(popups[0]->text(), "Setup");
-    EXPECT_EQ(popups[1]->text(), "Help");
+    EXPECT_EQ(popups[0]->text(), "&Setup");
+    EXPECT_EQ(popups[1]->text(), "&Help");
     struct Expected
     {
         QString text;

@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QThread>
 
 namespace pikora::pack {
@@ -117,6 +118,17 @@ QString errorText(int error)
 mode_t finishedFileMode(const QString& folder)
 {
     return modeIn(local(folder).toStdString(), 0664);
+}
+
+int folderWriteError(const QString& folder, QString& judged)
+{
+    judged = QDir(folder).absolutePath();
+    while (!QFileInfo(judged).isDir() && !QDir(judged).isRoot()) {
+        judged = QFileInfo(judged).path();
+    }
+    // AT_EACCESS: the rights of the user the program runs as, set-id or not.
+    return ::faccessat(AT_FDCWD, local(judged).constData(), W_OK | X_OK, AT_EACCESS) == 0 ? 0
+                                                                                          : errno;
 }
 
 int readFolderFile(const QString& path, QByteArray& bytes)
@@ -297,6 +309,18 @@ int WorkFolder::putInPlace(const QString& name, const QString& target) const
 void WorkFolder::remove(const QString& name) const
 {
     ::unlinkat(m_fd, local(name).constData(), 0);
+}
+
+int WorkFolder::takesFiles(qsizetype bytes) const
+{
+    QString judged;
+    if (const int error = folderWriteError(m_folder, judged); error != 0) {
+        return error;
+    }
+    const QString probe = QStringLiteral("probe");
+    const int error = write(probe, QByteArray(bytes, '\0'));
+    remove(probe);
+    return error;
 }
 
 } // namespace pikora::pack

@@ -23,6 +23,11 @@ inline constexpr int kFolderLockWaitMs = 10'000;
 // again, else 0644.
 mode_t finishedFileMode(const QString& folder);
 
+// 0 when this process may make files in `folder`, else why not (EACCES, EROFS, ...). A folder
+// still to be made is judged by the nearest folder above it that exists: `judged` names the
+// folder judged.
+int folderWriteError(const QString& folder, QString& judged);
+
 // Reads a regular file whole. A symbolic link is not followed (ELOOP), and a FIFO, device
 // or folder is refused before it is read (EINVAL, EISDIR), so that a link or a pipe someone
 // put at a name can neither show the program another file nor stall it. 0 or an errno code.
@@ -76,6 +81,9 @@ public:
     // Renames a finished file over `target` of the picture folder.
     int putInPlace(const QString& name, const QString& target) const;
     void remove(const QString& name) const;
+    // 0 while the picture folder still takes a new file of `bytes` bytes, else why not (EROFS
+    // when it was made read-only since, ENOSPC, ...): such a file is made here and removed.
+    int takesFiles(qsizetype bytes) const;
 
 private:
     QString m_folder; // the picture folder

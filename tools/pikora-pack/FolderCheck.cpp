@@ -4,6 +4,7 @@
 #include "PackNames.h"
 #include "game/PictureCatalog.h"
 #include "platform/FileSystem.h"
+#include "platform/FileUpdate.h"
 #include "platform/FilesOnlyPlatform.h"
 #include "platform/QtBitmap.h"
 #include "platform/VoiceFile.h"
@@ -13,6 +14,7 @@
 #include <optional>
 #include <set>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFileInfo>
@@ -23,9 +25,70 @@ namespace {
 
 const std::string kFolderPrefix = std::string(pictureFolder) + "\\";
 
-QString shown(const std::string& bytes)
+// How the fault of a file that is there and plain is put right: made again from its source.
+const QString kRemakePicture = QStringLiteral("; remake it with image: in a word list");
+const QString kRemakeVoice = QStringLiteral("; remake it with voice: in a word list");
+
+QString decoded(const std::string& bytes)
 {
     return QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
+}
+
+// A name or word as the report shows it, on one line: control characters such as a line
+// break written as escapes (\n, \x1b).
+QString shown(const std::string& bytes)
+{
+    QString text;
+    for (const QChar c : decoded(bytes)) {
+        if (c == u'\n') {
+            text += QStringLiteral("\\n");
+        } else if (c == u'\r') {
+            text += QStringLiteral("\\r");
+        } else if (c.unicode() < 0x20 || c.unicode() == 0x7f) {
+            text += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QChar(u'0'));
+        } else {
+            text += c;
+        }
+    }
+    return text;
+}
+
+bool isRegularFile(const std::string& path)
+{
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+// The kind of image pikora-pack reads that a file holds, by its first bytes; empty for
+// anything else.
+QString imageKindOf(const std::string& path)
+{
+    std::string problem;
+    const int fd = openRegularFile(path, "a picture", problem);
+    if (fd < 0) {
+        return {};
+    }
+    char head[1024];
+    const ssize_t got = ::read(fd, head, sizeof head);
+    ::close(fd);
+    const QByteArray bytes(head, qsizetype(std::max<ssize_t>(got, 0)));
+    if (bytes.startsWith("\x89PNG")) {
+        return QStringLiteral("PNG");
+    }
+    if (bytes.startsWith("\xff\xd8\xff")) {
+        return QStringLiteral("JPEG");
+    }
+    if (bytes.startsWith("GIF8")) {
+        return QStringLiteral("GIF");
+    }
+    if (bytes.startsWith("RIFF") && bytes.mid(8, 4) == "WEBP") {
+        return QStringLiteral("WebP");
+    }
+    if (bytes.startsWith(QByteArrayView("II*\0", 4))
+        || bytes.startsWith(QByteArrayView("MM\0*", 4))) {
+        return QStringLiteral("TIFF");
+    }
+    return bytes.contains("<svg") ? QStringLiteral("SVG") : QString();
 }
 
 // The check runs in the picture folder, so the game's "mymain\cat.bmp" is "cat.bmp" here.
@@ -49,7 +112,7 @@ public:
     {
         std::vector<FoundFile> found = FilesOnlyPlatform::findFiles(inFolder(pattern));
         std::erase_if(
-            found, [](const FoundFile& file) { return isHousekeepingName(shown(file.name)); });
+            found, [](const FoundFile& file) { return isHousekeepingName(decoded(file.name)); });
         return found;
     }
 };
@@ -119,7 +182,8 @@ void Checker::run()
     m_report.pictures = int(files.size());
     if (m_report.inPlay < 2) {
         fault(".",
-            QStringLiteral("%1 in play: the game needs 2 for a round and shows none")
+            QStringLiteral("%1 in play: the game needs 2 for a round and shows none; add "
+                           "pictures, or bring hidden ones back into play in Setup")
                 .arg(m_report.inPlay == 1 ? QStringLiteral("only 1 picture")
                                           : QStringLiteral("no picture")));
     }
@@ -136,13 +200,14 @@ const PictureEntry* Checker::leftOut(const FoundFile& file, const PictureEntry* 
     if (!isAddressablePictureName(file.name)) {
         fault(file.name,
             QStringLiteral("the game cannot reach a name holding '\\': its paths read it as "
-                           "folders, so it leaves the picture out"));
+                           "folders, so it leaves the picture out; rename it without the '\\'"));
         return nullptr;
     }
     if (entry == nullptr) {
         fault(file.name,
             file.name.size() > std::size_t(kMaxFileNameBytes)
-                ? QStringLiteral("the name is %1 bytes long; the game leaves out names over %2")
+                ? QStringLiteral("the name is %1 bytes long; the game leaves out names over %2: "
+                                 "give it a shorter name")
                       .arg(file.name.size())
                       .arg(kMaxFileNameBytes)
                 : QStringLiteral("the game leaves this picture out"));
@@ -153,24 +218,37 @@ const PictureEntry* Checker::leftOut(const FoundFile& file, const PictureEntry* 
 void Checker::checkPicture(const FoundFile& file, const PictureEntry& entry)
 {
     const std::string stem = stemOf(file.name);
+    const std::string path = local(entry.picturePath);
     m_words[entry.word].push_back(file.name);
+    if (file.name.find('\n') != std::string::npos) {
+        fault(file.name,
+            QStringLiteral("the name holds a line break, and .hidden holds a name a line: Setup "
+                           "cannot take the picture out of play; rename it"));
+    }
     if (stem.size() + 4 != file.name.size()) {
         fault(file.name,
             QStringLiteral("the game cuts the name at its first '.': it shows %1 and looks for "
-                           "%2.bmp and %2.wav")
+                           "%2.bmp and %2.wav; rename it with no '.' before .bmp")
                 .arg(shown(entry.word), shown(stem)));
-    } else if (const DecodedPicture picture = decodePicture(local(entry.picturePath));
-               picture.image.isNull()) {
+    } else if (const DecodedPicture picture = decodePicture(path); picture.image.isNull()) {
+        const QString kind = imageKindOf(path);
         fault(file.name,
-            shown(picture.problem) + QStringLiteral(": the game leaves its button blank"));
+            kind.isEmpty()
+                ? shown(picture.problem) + QStringLiteral(": the game leaves its button blank")
+                    + (isRegularFile(path) ? kRemakePicture : QString())
+                : QStringLiteral("a picture in %1 named .bmp: the game reads only "
+                                 "BMP and leaves its button blank; make it with "
+                                 "image: in a word list")
+                      .arg(kind));
     } else if (picture.truncated) {
         fault(file.name,
             QStringLiteral("the file ends before its pixels do: the game draws the rest in one "
-                           "plain colour"));
+                           "plain colour")
+                + kRemakePicture);
     } else if (picture.image.width() > kPictureWidth || picture.image.height() > kPictureHeight) {
         note(file.name,
             QStringLiteral("%1 × %2 is larger than a picture button (%3 × %4): its edges are "
-                           "cut off")
+                           "cut off; make it with image: in a word list to fit it")
                 .arg(picture.image.width())
                 .arg(picture.image.height())
                 .arg(kPictureWidth)
@@ -188,20 +266,28 @@ void Checker::checkVoice(const std::string& pictureName, const PictureEntry& ent
     struct stat st;
     if (::lstat(path.c_str(), &st) != 0) {
         fault(pictureName,
-            QStringLiteral("no voice: %1 is missing, so the game plays the chime")
+            QStringLiteral("no voice: %1 is missing, so the game plays the chime; make it with "
+                           "voice: in a word list, or let pikora-pack speak the word")
                 .arg(shown(inFolder(entry.voicePath))));
         return;
     }
     const VoiceVerdict voice = judgeVoice(path, kSilentPeak);
+    // Without SDL ("SDL cannot be loaded") no voice plays, whatever its file.
+    const QString remake
+        = !voice.problem.starts_with("SDL ") && isRegularFile(path) ? kRemakeVoice : QString();
     if (!voice.problem.empty()) {
-        fault(path, shown(voice.problem) + QStringLiteral(": the game plays the chime instead"));
+        fault(path,
+            shown(voice.problem) + QStringLiteral(": the game plays the chime instead") + remake);
     } else if (voice.seconds < kMinVoiceSeconds) {
         fault(path,
             QStringLiteral("it lasts %1 s: too short to be heard (a voice needs %2 s)")
-                .arg(voice.seconds, 0, 'f', 2)
-                .arg(kMinVoiceSeconds));
+                    .arg(voice.seconds, 0, 'f', 2)
+                    .arg(kMinVoiceSeconds)
+                + kRemakeVoice);
     } else if (voice.peak < kSilentPeak) {
-        fault(path, QStringLiteral("it is silent: the learner hears nothing"));
+        fault(path,
+            QStringLiteral("it is silent: the learner hears nothing; record it again and make "
+                           "it with voice: in a word list"));
     }
 }
 
@@ -215,7 +301,8 @@ void Checker::checkSameWords()
             }
             m_report.findings.push_back({ names.join(QStringLiteral(", ")),
                 QStringLiteral("these pictures in play all show the word %1: the game cannot "
-                               "tell them apart")
+                               "tell them apart; give each a word of its own, or take all but "
+                               "one out of play in Setup")
                     .arg(shown(word)),
                 true });
         }

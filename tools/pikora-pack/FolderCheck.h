@@ -25,7 +25,8 @@ struct FolderReport
 
 // Looks at a picture folder as the game reads it, with the game's own catalogue, path
 // matching, picture loader and sound decoder: a fault is a blank button, the chime instead
-// of a voice, or no round at all; a note is what merely looks odd.
+// of a voice, a picture Setup cannot take out of play, or no round at all; a note is what
+// merely looks odd. Each message ends with how to put it right where there is a way.
 FolderReport checkFolder(const QString& folder);
 
 } // namespace pikora::pack

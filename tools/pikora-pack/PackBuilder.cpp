@@ -41,6 +41,18 @@ PackBuilder::PackBuilder(const QString& folder, const PackOptions& options, Repo
 
 bool PackBuilder::open()
 {
+    // A folder that takes no files (read-only, or another user's) is said once, before
+    // anything is tried in it. A dry run only looks.
+    QString judged;
+    if (const int error = m_options.dryRun ? 0 : folderWriteError(m_folder.path(), judged);
+        error != 0) {
+        const QString why = qt_error_string(error);
+        m_reporter.problem(judged == m_folder.path()
+                ? QStringLiteral("nothing can be made in %1: %2").arg(judged, why)
+                : QStringLiteral("the folder %1 cannot be made in %2: %3")
+                      .arg(m_folder.path(), judged, why));
+        return false;
+    }
     // A dry run makes nothing, not even the folder.
     const bool existed = m_folder.exists();
     if (!existed && !m_options.dryRun && !m_folder.mkpath(QStringLiteral("."))) {
@@ -91,6 +103,9 @@ void PackBuilder::build(const std::vector<WordEntry>& entries)
         m_reporter.problem(languageProblem);
     }
     for (const WordEntry& entry : entries) {
+        if (m_stopped) {
+            break;
+        }
         if (claimWord(entry) && makeEntry(entry)) {
             ++m_made;
         }
@@ -222,20 +237,32 @@ bool PackBuilder::makeEntry(const WordEntry& entry)
         }
     }
     QString warning;
-    const QString problem = makeFiles(entry, bmp, wav, warning);
-    if (problem.isEmpty() && putInPlace(entry, { &bmp, &wav })) {
+    QString problem = makeFiles(entry, bmp, wav, warning);
+    if (problem.isEmpty()) {
+        problem = putInPlace({ &bmp, &wav });
+    }
+    if (problem.isEmpty()) {
         if (!warning.isEmpty()) {
             m_reporter.note(entry.line, entry.word, warning);
         }
         return true;
     }
-    if (!problem.isEmpty()) {
-        m_reporter.problem(entry.line, entry.word, problem);
-    }
     for (const QString& temp : { bmp.temp, wav.temp }) {
         if (!temp.isEmpty()) {
             m_work.remove(temp);
         }
+    }
+    // A folder that stopped taking files (a stick turned read-only, a disk too full for one
+    // more picture, all of one size) would fail every word after this one the same way: that
+    // is said once, and the run ends.
+    if (const int error = m_work.takesFiles(encodeBmp24(blankPicture()).size()); error != 0) {
+        m_stopped = true;
+        m_reporter.problem(QStringLiteral("nothing more can be made in %1: %2; the words from "
+                                          "line %3 on were not made")
+                               .arg(m_folder.path(), qt_error_string(error))
+                               .arg(entry.line));
+    } else {
+        m_reporter.problem(entry.line, entry.word, problem);
     }
     return false;
 }
@@ -262,7 +289,8 @@ QString PackBuilder::makeFiles(
     return {};
 }
 
-bool PackBuilder::putInPlace(const WordEntry& entry, const std::vector<FilePlan*>& plans)
+// Moves the files made into the folder and lists them; what went wrong.
+QString PackBuilder::putInPlace(const std::vector<FilePlan*>& plans)
 {
     for (const FilePlan* plan : plans) {
         if (plan->action == Action::Keep) {
@@ -270,26 +298,20 @@ bool PackBuilder::putInPlace(const WordEntry& entry, const std::vector<FilePlan*
         }
         QByteArray made;
         if (const int error = m_work.finish(plan->temp, made); error != 0) {
-            m_reporter.problem(entry.line, entry.word,
-                QStringLiteral("%1 cannot be made: %2").arg(plan->name, qt_error_string(error)));
-            return false;
+            return QStringLiteral("%1 cannot be made: %2").arg(plan->name, qt_error_string(error));
         }
         m_manifest.add(plan->name, checksumOf(made));
     }
-    QString problem;
-    if (!m_manifest.save(m_work, problem)) {
-        m_reporter.problem(entry.line, entry.word, problem);
-        return false;
+    if (QString problem; !m_manifest.save(m_work, problem)) {
+        return problem;
     }
     for (FilePlan* plan : plans) {
         if (plan->action == Action::Keep) {
             continue;
         }
         if (const int error = m_work.putInPlace(plan->temp, plan->name); error != 0) {
-            m_reporter.problem(entry.line, entry.word,
-                QStringLiteral("%1 cannot be put in place: %2")
-                    .arg(plan->name, qt_error_string(error)));
-            return false;
+            return QStringLiteral("%1 cannot be put in place: %2")
+                .arg(plan->name, qt_error_string(error));
         }
         // A spelling in another letter case would show the same word twice.
         QStringList& names = m_existing[caseKey(plan->name)];
@@ -305,7 +327,7 @@ bool PackBuilder::putInPlace(const WordEntry& entry, const std::vector<FilePlan*
     for (const FilePlan* plan : plans) {
         m_fileNames.append(plan->name);
     }
-    return true;
+    return {};
 }
 
 } // namespace pikora::pack

@@ -54,8 +54,9 @@ public:
     PackBuilder(const QString& folder, const PackOptions& options, Reporter& reporter);
 
     // Creates the folder when needed, locks it and reads what is in it; false when that
-    // fails, or when another run is making the folder and does not finish in time. A dry
-    // run neither locks nor makes anything.
+    // fails (a folder this user may not write in, among others), or when another run is
+    // making the folder and does not finish in time. A dry run neither locks nor makes
+    // anything.
     bool open();
     void build(const std::vector<WordEntry>& entries);
     int madeCount() const { return m_made; }
@@ -86,7 +87,7 @@ private:
     QString makeVoice(const WordEntry& entry, const QString& out, QString& warning);
     bool makeEntry(const WordEntry& entry);
     QString makeFiles(const WordEntry& entry, FilePlan& bmp, FilePlan& wav, QString& warning);
-    bool putInPlace(const WordEntry& entry, const std::vector<FilePlan*>& plans);
+    QString putInPlace(const std::vector<FilePlan*>& plans);
 
     QDir m_folder;
     FolderLock m_lock;
@@ -100,6 +101,7 @@ private:
     std::map<QString, std::pair<int, QString>> m_claimed; // case key -> line and word
     std::map<std::string, std::pair<int, QString>> m_shown; // word as shown -> line and word
     int m_made = 0;
+    bool m_stopped = false; // the folder stopped taking files: no more words are tried
     QStringList m_fileNames;
 };
 

@@ -6,6 +6,7 @@
 #include <array>
 
 #include <QBuffer>
+#include <QColorSpace>
 #include <QFile>
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -147,10 +148,16 @@ QImage drawRaster(const QString& path, QString& problem)
         reader.setScaledSize(
             QSize(std::max(1, qRound(fitted.width())), std::max(1, qRound(fitted.height()))));
     }
-    const QImage art = reader.read();
+    QImage art = reader.read();
     if (art.isNull()) {
         problem = unreadable(path, reader);
         return {};
+    }
+    // A photo's values mean colours of its own profile (Display P3 from a phone, Adobe RGB
+    // from a camera), and the game shows a bitmap's values as sRGB: copied as they are, its
+    // red comes out dull.
+    if (art.colorSpace().isValid() && art.colorSpace() != QColorSpace::SRgb) {
+        art.convertToColorSpace(QColorSpace::SRgb);
     }
     QImage canvas = blankPicture();
     QPainter painter(&canvas);

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 
 namespace pikora::pack {
 
@@ -47,6 +48,15 @@ RunResult run(const QString& program, const QStringList& arguments, const QStrin
 QString firstLine(const QString& text)
 {
     return text.section(u'\n', 0, 0);
+}
+
+// What sox says went wrong, without its own path and the part of it that failed
+// ("/usr/bin/sox FAIL formats: "), nor the path of a file the message names already.
+QString soxProblem(const QString& errors)
+{
+    static const QRegularExpression program(QStringLiteral(R"(^(?:\S*/)?sox \w+ [^:]*: )"));
+    static const QRegularExpression input(QStringLiteral("^can't open input file `.*': "));
+    return firstLine(errors).remove(program).remove(input);
 }
 
 } // namespace
@@ -110,7 +120,7 @@ QString soxInPlace(const QString& path, const QStringList& effects)
     const RunResult result = run(QStringLiteral("sox"),
         QStringList { QStringLiteral("-V1"), QStringLiteral("-R"), before, path } + effects, {});
     QFile::remove(before);
-    return result.exitCode == 0 ? QString() : firstLine(result.errors);
+    return result.exitCode == 0 ? QString() : soxProblem(result.errors);
 }
 
 // Brings a converted voice within the lengths the game plays well: cut to the cap with a
@@ -168,8 +178,16 @@ QString convertVoice(const QString& in, const QString& what, const QString& out,
         return QStringLiteral("sox is needed to make voices (Debian package sox)");
     }
     if (result.exitCode != 0) {
-        return QStringLiteral("%1 cannot be read by sox: %2")
-            .arg(what, firstLine(result.errors).remove(QStringLiteral("sox FAIL formats: ")));
+        // Debian's sox reads MP3 only with a plugin of its own: "no handler for file
+        // extension `mp3'" (or "detected file type", "given file type").
+        static const QRegularExpression noMp3(
+            QStringLiteral("no handler for .*`mp[23]'"), QRegularExpression::CaseInsensitiveOption);
+        const QString problem = soxProblem(result.errors);
+        return problem.contains(noMp3)
+            ? QStringLiteral("%1 is MP3, which sox reads only once the Debian package "
+                             "libsox-fmt-mp3 is installed")
+                  .arg(what)
+            : QStringLiteral("%1 cannot be read by sox: %2").arg(what, problem);
     }
     if (const QString problem = fitLength(out, what, warning); !problem.isEmpty()) {
         return problem;
