@@ -10,6 +10,8 @@
 #include "WordList.h"
 #include "game/PictureCatalog.h"
 #include "platform/LetterCase.h"
+#include "support/FakePlatform.h"
+#include "ui/PikoraDlg.h"
 
 #include <set>
 
@@ -17,6 +19,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTextEdit>
 #include <gtest/gtest.h>
 
 namespace pikora::pack::testing {
@@ -52,6 +55,10 @@ TEST(StarterLists, EveryLanguageShowsTheEnglishPicturesWithNamesTheGameCanUse)
     const WordList english = readList(*findStarterLanguage(QStringLiteral("en")));
     ASSERT_EQ(english.entries.size(), 121u);
     Speaker speaker;
+    pikora::testing::FakePlatform platform;
+    GameContext context(platform);
+    ui::CPikoraDlg window(context); // shows every word as the game does: boxes, font, capitals
+    window.OnInitDialog();
     for (const StarterLanguage& language : starterLanguages()) {
         const std::string code = language.code.toStdString();
         const WordList list = readList(language);
@@ -71,6 +78,12 @@ TEST(StarterLists, EveryLanguageShowsTheEnglishPicturesWithNamesTheGameCanUse)
             EXPECT_EQ(stemOf(word + ".bmp"), word) << code;
             // The game shows words in capitals: two that differ only in case would look alike.
             EXPECT_TRUE(shown.insert(upperCase(word)).second) << code << " " << word;
+            context.mainFields = { upperCase(word), "", { upperCase(word), upperCase(word) } };
+            window.pushFields();
+            for (const QTextEdit* box : window.findChildren<QTextEdit*>()) { // fits on one line
+                EXPECT_LE(box->document()->idealWidth(), box->contentsRect().width())
+                    << code << " " << word << " in " << box->objectName().toStdString();
+            }
         }
         EXPECT_EQ(speaker.languageProblem(language.voice), QString()) << code;
     }
