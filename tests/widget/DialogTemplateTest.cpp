@@ -93,7 +93,7 @@ TEST_P(EveryTemplate, BuildsOneChildWidgetPerControl)
 INSTANTIATE_TEST_SUITE_P(Dialogs, EveryTemplate,
     testing::Values(
         TemplateCase { 102, { 1000, 1001, 1002, 1003, 1004, 1015, 1023, 1026, 1027, 1028, 1029 } },
-        TemplateCase { 133, { 1, 1025 } },
+        TemplateCase { 133, { 1, 1025, 1026 } },
         TemplateCase { 132, { 1, 2, 1018, 1019, 3, 4, 1020, 1021, 1024, 1025, -1, 1026 } },
         TemplateCase { 135, { 1, 1025, -1 } }, TemplateCase { 100, { -1, -1, -1, 1 } }),
     [](const testing::TestParamInfo<TemplateCase>& info) {
