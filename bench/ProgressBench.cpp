@@ -36,7 +36,7 @@ double openMs(const HistoryLocation& history)
     window.waitUntilRead(); // read on a thread of its own
     window.grab(); // drawn once, charts and lists included
     const double ms = msSince(start);
-    if (window.summary().choices == 0 && history.file.find("full") != std::string::npos) {
+    if (window.rounds().rounds == 0 && history.file.find("full") != std::string::npos) {
         std::fprintf(stderr, "progress bench: the window shows no choices\n");
         std::exit(1);
     }

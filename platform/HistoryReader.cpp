@@ -178,16 +178,6 @@ std::vector<FirstTry> HistoryReader::latestRounds(
     return rounds;
 }
 
-std::string HistoryReader::firstDay(const std::string& learner, const std::string& since)
-{
-    std::vector<QVariant> values;
-    const QString where = filter("day", learner, since, values);
-    std::string day;
-    select(QStringLiteral("SELECT MIN(day) FROM word_days") + where, values,
-        [&](const QSqlQuery& row) { day = text(row.value(0)); });
-    return day;
-}
-
 std::vector<WordTally> HistoryReader::wordTallies(
     const std::string& learner, const std::string& since, bool byMonth)
 {

@@ -34,8 +34,6 @@ public:
     std::vector<std::string> learners();
     // The class list, by name.
     std::vector<ListedLearner> listedLearners();
-    // The first day with a choice, or empty.
-    std::string firstDay(const std::string& learner, const std::string& since);
     // Per word and day, or per word and month.
     std::vector<WordTally> wordTallies(
         const std::string& learner, const std::string& since, bool byMonth);

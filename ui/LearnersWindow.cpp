@@ -8,21 +8,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QVBoxLayout>
 
 namespace pikora::ui {
 
 namespace {
 
 constexpr int iconSize = 24;
-
-template<class Widget> Widget* fillPanel(QWidget* panel, Widget* widget)
-{
-    auto* layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(widget);
-    return widget;
-}
 
 } // namespace
 

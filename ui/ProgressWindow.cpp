@@ -23,7 +23,6 @@
 #include <QSignalBlocker>
 #include <QThread>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 #include <QValueAxis>
 
 namespace pikora::ui {
@@ -37,17 +36,8 @@ constexpr int filterId = 1004;
 constexpr int ruleId = 1014;
 constexpr int shareChartId = 1010;
 constexpr int responseChartId = 1011;
-constexpr int practiceId = 1012;
+constexpr int wordTableId = 1012;
 constexpr int confusionsId = 1013;
-
-// Fills a panel of the template with one widget.
-template<class Widget> Widget* fillPanel(QWidget* panel, Widget* widget)
-{
-    auto* layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(widget);
-    return widget;
-}
 
 QChart* makeChart(QWidget* panel)
 {
@@ -198,7 +188,7 @@ ProgressWindow::ProgressWindow(HistoryLocation location, std::string learner, QW
     if (m_rule) {
         m_rule->setWordWrap(true);
     }
-    m_words = makeTable(control(practiceId),
+    m_words = makeTable(control(wordTableId),
         { tr("Word"), tr("Right at the first try"), tr("Rounds"), tr("Last practised"), tr("Trend"),
             tr("Learnt"), tr("Time") });
     m_words->setSortingEnabled(true);
@@ -239,8 +229,8 @@ namespace {
 
 // Reads what the window shows, on the reading's own thread: the reader and its connection
 // are made, used and closed there.
-ProgressWindow::Reading readProgress(const HistoryLocation& location, const std::string& learner,
-    const std::string& from, const std::string& today)
+ProgressWindow::Reading readProgress(
+    const HistoryLocation& location, const std::string& learner, const std::string& from)
 {
     ProgressWindow::Reading reading;
     std::unique_ptr<HistoryReader> reader
@@ -250,9 +240,8 @@ ProgressWindow::Reading readProgress(const HistoryLocation& location, const std:
     }
     reading.error.clear();
     reading.learners = reader->learners();
-    reading.byMonth = drawnByMonth(reader->firstDay(learner, from), today);
-    reading.summary = summarizeProgress(reader->wordTallies(learner, from, reading.byMonth),
-        reader->confusions(learner, from), reader->games(learner, from));
+    reading.confusions = mostFrequent(reader->confusions(learner, from));
+    reading.games = reader->games(learner, from);
     reading.rounds = reader->roundTallies(learner, from);
     reading.latest = reader->latestRounds(learner, from, latestRounds);
     reading.error = reader->error();
@@ -299,14 +288,12 @@ void ProgressWindow::fillLearners(const std::vector<std::string>& learners)
 
 void ProgressWindow::showError(const QString& text)
 {
-    m_summary = {};
+    m_read = {};
     clearChart(m_shareChart);
     clearChart(m_responseChart);
     m_words->clear();
     m_confusions->clear();
     m_rounds = {};
-    m_roundTallies.clear();
-    m_latest.clear();
     if (m_rule) {
         m_rule->clear();
     }
@@ -334,11 +321,10 @@ void ProgressWindow::showProgress()
     // Read when shown: the window lives as long as the game, across midnight too.
     const QDate today = QDate::currentDate();
     auto reading = std::make_shared<Reading>();
-    m_reading
-        = QThread::create([reading, location = m_location, learner = m_learner, from = since(today),
-                              day = today.toString(Qt::ISODate).toStdString()] {
-              *reading = readProgress(location, learner, from, day);
-          });
+    m_reading = QThread::create(
+        [reading, location = m_location, learner = m_learner, from = since(today)] {
+            *reading = readProgress(location, learner, from);
+        });
     connect(m_reading, &QThread::finished, this, [this, reading] {
         m_reading->deleteLater();
         m_reading = nullptr;
@@ -363,9 +349,7 @@ void ProgressWindow::showReading(const Reading& reading)
         return;
     }
     fillLearners(reading.learners);
-    m_summary = reading.summary;
-    m_roundTallies = reading.rounds;
-    m_latest = reading.latest;
+    m_read = reading;
     showSummary();
 }
 
@@ -373,7 +357,7 @@ void ProgressWindow::showSummary()
 {
     m_message->hide();
     m_confusions->clear();
-    for (const ConfusionTally& confusion : m_summary.confusions) {
+    for (const ConfusionTally& confusion : m_read.confusions) {
         m_confusions->addTopLevelItem(new QTreeWidgetItem({ QString::fromStdString(confusion.word),
             QString::fromStdString(confusion.chosen), QString::number(confusion.times) }));
     }
@@ -402,7 +386,7 @@ RoundFilter ProgressWindow::filter() const
 
 void ProgressWindow::showRounds()
 {
-    m_rounds = summarizeRounds(m_roundTallies, m_latest, m_summary.games, filter());
+    m_rounds = summarizeRounds(m_read.rounds, m_read.latest, m_read.games, filter());
     const auto& rounds = m_rounds;
     m_status->setText(rounds.rounds == 0
             ? tr("No rounds recorded in this period.")

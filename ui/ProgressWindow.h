@@ -50,17 +50,16 @@ public:
     QTreeWidget* wordTable() const { return m_words; }
     QLabel* ruleText() const { return m_rule; }
     QTreeWidget* confusionList() const { return m_confusions; }
-    const ProgressSummary& summary() const { return m_summary; }
     const RoundsSummary& rounds() const { return m_rounds; }
 
     // What one reading found.
     struct Reading
     {
         std::vector<std::string> learners;
-        ProgressSummary summary;
+        std::vector<ConfusionTally> confusions; // most frequent first
+        std::vector<GameTally> games;
         std::vector<RoundTally> rounds;
         std::vector<FirstTry> latest;
-        bool byMonth = false;
         bool nothingYet = false; // no choice was ever recorded
         std::string error;
     };
@@ -80,9 +79,7 @@ private:
     QThread* m_reading = nullptr;
     bool m_readAgain = false; // the picks changed while a reading was under way
     std::string m_learner;
-    ProgressSummary m_summary;
-    std::vector<RoundTally> m_roundTallies;
-    std::vector<FirstTry> m_latest;
+    Reading m_read; // the last reading that succeeded
     RoundsSummary m_rounds;
     QComboBox* m_learners = nullptr;
     QComboBox* m_periods = nullptr;

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include <QDialog>
+#include <QVBoxLayout>
 
 class QPlainTextEdit;
 
@@ -52,5 +53,14 @@ QPixmap ownImage(const QString& path, const char* format);
 // Sets `text` into `box` with every paragraph in the direction of the window's language: a
 // line of Latin letters or digits would otherwise run left to right in a mirrored window.
 void setPlainTextInLayoutDirection(QPlainTextEdit& box, const QString& text);
+
+// Fills a panel of a template with one widget of the window's own (a chart, a table, a list).
+template<class Widget> Widget* fillPanel(QWidget* panel, Widget* widget)
+{
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(widget);
+    return widget;
+}
 
 } // namespace pikora::ui

@@ -172,39 +172,14 @@ TEST(HistoryLocation, ResolvedFromTheReportAndTheEnvironment)
     EXPECT_NE(warning.find("PIKORA_HISTORY"), std::string::npos);
 }
 
-TEST(ProgressSummary, RanksWordsByRecentShareThenFewestTries)
+TEST(ProgressSummary, ConfusionsMostFrequentFirstThenByTheWords)
 {
-    // CAT was bad long ago but its latest ten tries are all right; DOG, SUN and FOX are all
-    // at 50% recently, and the fewer tries the more practice a word needs.
-    const std::vector<WordTally> tallies = {
-        { "CAT", "2026-03-01", 20, 0 },
-        { "CAT", "2026-03-02", 10, 10 },
-        { "DOG", "2026-03-02", 4, 2 },
-        { "DOG", "2026-03-01", 30, 30 },
-        { "DOG", "2026-03-03", 8, 4 },
-        { "SUN", "2026-03-03", 12, 6 },
-        { "FOX", "2026-03-03", 2, 1 },
-    };
-    const auto summary = summarizeProgress(tallies,
-        { { "CAT", "DOG", 2 }, { "SUN", "FOX", 5 }, { "DOG", "CAT", 2 } },
-        { { "g1", "2026-03-01T10:00:00+01:00", 10, 5, 1500 } }, { 3, 3, 2 });
-    ASSERT_EQ(summary.practice.size(), 3u);
-    EXPECT_EQ(summary.practice[0].word, "FOX");
-    EXPECT_EQ(summary.practice[1].word, "SUN");
-    EXPECT_EQ(summary.practice[2].word, "DOG");
-    EXPECT_EQ(summary.practice[2].recentTries, 12); // the two latest days reach the window
-    EXPECT_EQ(summary.practice[2].recentRights, 6);
-    EXPECT_EQ(summary.practice[2].tries, 42);
-    ASSERT_EQ(summary.series.size(), 3u);
-    EXPECT_EQ(summary.series[2].word, "DOG");
-    ASSERT_EQ(summary.series[2].points.size(), 3u);
-    EXPECT_EQ(summary.series[2].points[0].period, "2026-03-01");
-    EXPECT_DOUBLE_EQ(summary.series[2].points[2].share, 0.5);
-    ASSERT_EQ(summary.confusions.size(), 2u);
-    EXPECT_EQ(summary.confusions[0].word, "SUN");
-    EXPECT_EQ(summary.confusions[1].word, "CAT"); // a tie goes by the words
-    EXPECT_EQ(summary.choices, 86);
-    EXPECT_EQ(summary.periods.size(), 3u);
+    const auto confusions = mostFrequent(
+        { { "CAT", "DOG", 2 }, { "SUN", "FOX", 5 }, { "DOG", "CAT", 2 }, { "EAT", "HAT", 1 } }, 3);
+    ASSERT_EQ(confusions.size(), 3u);
+    EXPECT_EQ(confusions[0].word, "SUN");
+    EXPECT_EQ(confusions[1].word, "CAT"); // a tie goes by the words
+    EXPECT_EQ(confusions[2].word, "DOG");
 }
 
 // CAT goes from wrong to right, DOG the other way; a round of two choices counts twice as

@@ -59,7 +59,6 @@ TEST_F(ProgressWindowTest, SetupProgressShowsTheCurrentLearnersProgress)
     EXPECT_EQ(window->windowTitle(), "Progress");
     EXPECT_EQ(window->learnerBox()->currentText().toStdString(), currentLearner());
     EXPECT_EQ(window->learnerBox()->count(), 2);
-    EXPECT_EQ(window->summary().choices, 900);
     // The sample's choices came before rounds were told apart: a choice after a wrong one
     // for the same word is taken for a try again.
     const int rounds = window->rounds().rounds;
@@ -105,12 +104,12 @@ TEST_F(ProgressWindowTest, SetupProgressShowsTheCurrentLearnersProgress)
     window->learnerBox()->setCurrentText("ben");
     emit window->learnerBox()->activated(window->learnerBox()->currentIndex());
     ASSERT_TRUE(window->waitUntilRead());
-    EXPECT_EQ(window->summary().choices, 900);
+    EXPECT_GT(window->rounds().rounds, 800);
     window->periodBox()->setCurrentIndex(window->periodBox()->findData(7));
     emit window->periodBox()->activated(window->periodBox()->currentIndex());
     ASSERT_TRUE(window->waitUntilRead());
-    EXPECT_GT(window->summary().choices, 0);
-    EXPECT_LT(window->summary().choices, 300);
+    EXPECT_GT(window->rounds().rounds, 0);
+    EXPECT_LT(window->rounds().rounds, 300);
     // Opened again, it is the same window.
     EXPECT_EQ(openProgress(), window);
     EXPECT_EQ(window->learnerBox()->currentText(), "ben");

@@ -332,7 +332,7 @@ std::string section(const LearnerProgress& progress, const std::string& period)
             latestRounds))
         + "</p>\n";
     std::vector<std::vector<std::string>> confusions;
-    for (const ConfusionTally& confusion : progress.summary.confusions) {
+    for (const ConfusionTally& confusion : progress.confusions) {
         confusions.push_back({ confusion.word, confusion.chosen, std::to_string(confusion.times) });
     }
     html += "<div class=\"kept\"><h3>" + escapeHtml(templateText("Most frequent confusions"))

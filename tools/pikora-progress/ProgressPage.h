@@ -12,7 +12,7 @@ namespace pikora::progress {
 struct LearnerProgress
 {
     std::string learner;
-    ProgressSummary summary; // the confusions
+    std::vector<ConfusionTally> confusions; // most frequent first
     RoundsSummary rounds;
 };
 

@@ -110,15 +110,10 @@ std::string pageFor(HistoryReader& reader, const Options& options)
     const auto names = options.learner.empty() ? reader.learners()
                                                : std::vector<std::string> { options.learner };
     for (const std::string& name : names) {
-        const std::string first = reader.firstDay(name, options.since);
-        const bool byMonth = drawnByMonth(first, today);
-        auto games = reader.games(name, options.since);
-        RoundsSummary rounds = summarizeRounds(reader.roundTallies(name, options.since),
-            reader.latestRounds(name, options.since, latestRounds), games, {});
-        learners.push_back({ name,
-            summarizeProgress(reader.wordTallies(name, options.since, byMonth),
-                reader.confusions(name, options.since), std::move(games)),
-            std::move(rounds) });
+        learners.push_back({ name, mostFrequent(reader.confusions(name, options.since)),
+            summarizeRounds(reader.roundTallies(name, options.since),
+                reader.latestRounds(name, options.since, latestRounds),
+                reader.games(name, options.since), {}) });
     }
     const QLocale locale;
     const auto dateText = [&](const std::string& day) {
