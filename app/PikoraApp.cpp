@@ -42,6 +42,9 @@ bool CPikoraApp::InitInstance(int& argc, char** argv)
     LinuxPlatform platform;
     platform.prepareSound(); // on its own thread, while the toolkit starts
     QApplication application(argc, argv);
+    if (onToolkitStarted) {
+        onToolkitStarted();
+    }
     application.setApplicationName(QStringLiteral("Pikora"));
     QApplication::setStyle(new ui::ProgramStyle); // the application owns it
     // Before any window is made: the windows are built in the language and its direction.

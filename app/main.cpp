@@ -1,5 +1,6 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/PikoraApp.h"
+#include "platform/SdlSoundPlayer.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -13,8 +14,8 @@ namespace {
 // Whether the X display that the toolkit would use answers. Without one the toolkit aborts
 // (a core dump, and advice to reinstall that would not help), so the program says what is
 // wrong itself. Another platform named in QT_QPA_PLATFORM, or a Wayland session without X,
-// is left to the toolkit.
-bool displayAnswers(std::string& problem)
+// is left to the toolkit. When the display answers, its connection is kept in `probe`.
+bool displayAnswers(std::string& problem, xcb_connection_t*& probe)
 {
     const char* platform = std::getenv("QT_QPA_PLATFORM");
     const char* display = std::getenv("DISPLAY");
@@ -32,12 +33,13 @@ bool displayAnswers(std::string& problem)
     }
     int screen = 0;
     xcb_connection_t* connection = xcb_connect(display, &screen);
-    const bool answers = xcb_connection_has_error(connection) == 0;
-    xcb_disconnect(connection);
-    if (!answers) {
+    if (xcb_connection_has_error(connection) != 0) {
+        xcb_disconnect(connection);
         problem = std::string("the display ") + display + " does not answer";
+        return false;
     }
-    return answers;
+    probe = connection;
+    return true;
 }
 
 } // namespace
@@ -51,7 +53,9 @@ int main(int argc, char** argv)
         std::fputs("pikora: will not run with set-user-id or set-group-id rights\n", stderr);
         return 1;
     }
-    if (std::string problem; !displayAnswers(problem)) {
+    pikora::keepOffMissingSessionBus(); // before the toolkit's and the sound's threads
+    xcb_connection_t* probe = nullptr;
+    if (std::string problem; !displayAnswers(problem, probe)) {
         std::fprintf(stderr,
             "pikora: %s; start Pikora from a desktop session, or in a virtual X server "
             "(xvfb-run pikora)\n",
@@ -65,6 +69,14 @@ int main(int argc, char** argv)
     static int count = 1;
     static char* arguments[] = { argc > 0 && argv[0] != nullptr ? argv[0] : fallbackName, nullptr };
     pikora::CPikoraApp application;
+    // An X server resets when its last client leaves (a bare Xvfb, xvfb-run) and refuses
+    // connections meanwhile, so the probe's connection is closed only once the toolkit has
+    // its own: closed before, it could leave the toolkit without a display.
+    application.onToolkitStarted = [probe] {
+        if (probe != nullptr) {
+            xcb_disconnect(probe);
+        }
+    };
     application.InitInstance(count, arguments);
     return 0;
 }

@@ -42,9 +42,8 @@ bool load(SdlLibrary& sdl)
         && lookUp(handle, "SDL_QueueAudio", sdl.QueueAudio)
         && lookUp(handle, "SDL_GetQueuedAudioSize", sdl.GetQueuedAudioSize)
         && lookUp(handle, "SDL_GetError", sdl.GetError)
-        && lookUp(handle, "SDL_CreateThread", sdl.CreateThread)
-        && lookUp(handle, "SDL_WaitThread", sdl.WaitThread)
-        && lookUp(handle, "SDL_Delay", sdl.Delay);
+        && lookUp(handle, "SDL_GetAudioDeviceStatus", sdl.GetAudioDeviceStatus)
+        && lookUp(handle, "SDL_TLSCleanup", sdl.TLSCleanup);
 }
 
 } // namespace

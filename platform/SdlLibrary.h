@@ -31,9 +31,8 @@ struct SdlLibrary
     decltype(&::SDL_QueueAudio) QueueAudio;
     decltype(&::SDL_GetQueuedAudioSize) GetQueuedAudioSize;
     decltype(&::SDL_GetError) GetError;
-    decltype(&::SDL_CreateThread) CreateThread;
-    decltype(&::SDL_WaitThread) WaitThread;
-    decltype(&::SDL_Delay) Delay;
+    decltype(&::SDL_GetAudioDeviceStatus) GetAudioDeviceStatus;
+    decltype(&::SDL_TLSCleanup) TLSCleanup;
 };
 
 // Loads the library once (safe from any thread); nullptr when it or a function is missing.

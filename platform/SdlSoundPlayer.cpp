@@ -7,7 +7,11 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <pthread.h>
+#include <sys/stat.h>
 
 namespace pikora {
 
@@ -43,126 +47,76 @@ SdlSoundPlayer::SdlSoundPlayer() = default;
 
 SdlSoundPlayer::~SdlSoundPlayer()
 {
-    finishPreparing();
-    stopFeeding();
-    if (m_sdl != nullptr) {
-        if (m_device != 0) {
-            m_sdl->CloseAudioDevice(m_device);
-        }
-        m_sdl->Quit(); // also frees the hints set on the way
-    }
-}
-
-void SdlSoundPlayer::stopFeeding()
-{
-    if (m_feeder == nullptr) {
+    if (!m_thread.joinable()) {
         return;
     }
     {
         const std::lock_guard lock(m_mutex);
         m_stopping = true;
-        ++m_latest;
+        ++m_latest; // whatever plays stops
     }
     m_changed.notify_all();
-    m_sdl->WaitThread(m_feeder, nullptr);
-    m_feeder = nullptr;
+    m_thread.join();
 }
 
 void SdlSoundPlayer::prepare()
 {
-    if (!m_preparing.joinable() && m_device == 0 && !m_failed) {
-        // Only the loading: SDL keeps per-thread state that a thread of its own would leave
-        // behind, so SDL is called from the game's thread and from threads SDL made.
-        m_preparing = std::thread([] { sdlLibrary(); });
+    if (!m_thread.joinable()) {
+        m_thread = std::thread([this] { run(); });
     }
-}
-
-void SdlSoundPlayer::finishPreparing()
-{
-    if (m_preparing.joinable()) {
-        m_preparing.join();
-    }
-}
-
-bool SdlSoundPlayer::ensureDevice()
-{
-    if (m_device != 0 || m_failed) {
-        return m_device != 0;
-    }
-    m_sdl = sdlLibrary();
-    if (m_sdl == nullptr) {
-        m_failed = true; // no SDL on this machine: the program stays silent
-        return false;
-    }
-    SDL_AudioSpec wanted {};
-    wanted.freq = sampleRate;
-    wanted.format = deviceFormat;
-    wanted.channels = channels;
-    wanted.samples = deviceFrames;
-    // SDL would otherwise turn SIGINT and SIGTERM into quit events nobody reads, and the
-    // program could no longer be stopped by its session. Both hints override the variables
-    // of the user's environment, which SDL otherwise prefers.
-    m_sdl->SetHintWithPriority(SDL_HINT_NO_SIGNAL_HANDLERS, "1", SDL_HINT_OVERRIDE);
-    if (m_sdl->InitSubSystem(SDL_INIT_AUDIO) == 0) {
-        m_device = m_sdl->OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
-        if (m_device == 0) {
-            m_sdl->QuitSubSystem(SDL_INIT_AUDIO);
-        }
-    }
-    if (m_device == 0) {
-        // No sound card or server, or a driver named in SDL_AUDIODRIVER that does not exist:
-        // keep the timing of sounds with the silent driver.
-        m_sdl->SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
-        if (m_sdl->InitSubSystem(SDL_INIT_AUDIO) == 0) {
-            m_device = m_sdl->OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
-        }
-    }
-    if (m_device != 0) {
-        // SDL ends what it keeps for a thread when a thread it made ends.
-        m_feeder = m_sdl->CreateThread(&SdlSoundPlayer::feedingThread, "pikora-sound", this);
-    }
-    if (m_feeder == nullptr) {
-        m_failed = true;
-        return false;
-    }
-    m_sdl->PauseAudioDevice(m_device, 0);
-    return true;
 }
 
 std::string SdlSoundPlayer::driverName()
 {
-    finishPreparing();
-    const char* name = m_device != 0 ? m_sdl->GetCurrentAudioDriver() : nullptr;
-    return name != nullptr ? name : std::string();
+    prepare();
+    std::unique_lock lock(m_mutex);
+    m_changed.wait(lock, [&] { return m_state == DeviceState::Ready; });
+    return m_driver;
 }
 
 void SdlSoundPlayer::play(const std::string& localPath, SoundMode mode)
 {
-    finishPreparing();
-    if (!ensureDevice()) {
-        return;
-    }
-    std::uint64_t sound = 0;
-    {
-        const std::lock_guard lock(m_mutex);
-        sound = ++m_latest;
-        m_pending = localPath;
-        m_hasPending = true;
-    }
+    prepare();
+    std::unique_lock lock(m_mutex);
+    const std::uint64_t sound = ++m_latest;
+    m_pending = localPath;
+    m_hasPending = true;
     m_changed.notify_all();
     if (mode == SoundMode::Sync) {
-        {
-            std::unique_lock lock(m_mutex);
-            m_changed.wait(lock, [&] { return m_fed >= sound; });
-        }
-        waitUntilPlayed();
+        m_changed.wait(lock, [&] { return m_done >= sound; });
     }
 }
 
-int SdlSoundPlayer::feedingThread(void* player)
+void SdlSoundPlayer::run()
 {
-    static_cast<SdlSoundPlayer*>(player)->feedSounds();
-    return 0;
+    ::pthread_setname_np(::pthread_self(), "pikora-sound");
+    m_sdl = sdlLibrary();
+    if (m_sdl != nullptr) {
+        // SDL would otherwise turn SIGINT and SIGTERM into quit events nobody reads, and the
+        // program could no longer be stopped by its session. The hint overrides the user's
+        // environment, which SDL otherwise prefers.
+        m_sdl->SetHintWithPriority(SDL_HINT_NO_SIGNAL_HANDLERS, "1", SDL_HINT_OVERRIDE);
+        // No sound card or server, or a driver named in SDL_AUDIODRIVER that does not exist:
+        // keep the timing of sounds with the silent driver.
+        if (!openDevice(nullptr)) {
+            openDevice("dummy");
+        }
+    }
+    {
+        const std::lock_guard lock(m_mutex);
+        m_state = DeviceState::Ready;
+        const char* name = m_device != 0 ? m_sdl->GetCurrentAudioDriver() : nullptr;
+        m_driver = name != nullptr ? name : "";
+    }
+    m_changed.notify_all();
+    feedSounds();
+    if (m_sdl != nullptr) {
+        if (!m_givenUp) {
+            closeDevice();
+            m_sdl->Quit(); // also frees the hints set on the way
+        }
+        m_sdl->TLSCleanup(); // what SDL keeps for this thread
+    }
 }
 
 void SdlSoundPlayer::feedSounds()
@@ -171,16 +125,80 @@ void SdlSoundPlayer::feedSounds()
     for (;;) {
         m_changed.wait(lock, [&] { return m_hasPending || m_stopping; });
         if (m_stopping) {
+            m_done = m_latest;
+            m_changed.notify_all();
             return;
         }
         const std::string path = std::move(m_pending);
         const std::uint64_t sound = m_latest;
         m_hasPending = false;
         lock.unlock();
-        feed(path, sound);
+        if (m_sdl != nullptr) {
+            checkDevice();
+            feed(path, sound);
+        }
         lock.lock();
-        m_fed = std::max(m_fed, sound);
+        m_done = std::max(m_done, sound);
         m_changed.notify_all();
+    }
+}
+
+// Opens the device with the named driver (nullptr: SDL's own choice, which follows
+// SDL_AUDIODRIVER) and starts it.
+bool SdlSoundPlayer::openDevice(const char* driver)
+{
+    if (driver != nullptr) {
+        m_sdl->SetHintWithPriority(SDL_HINT_AUDIODRIVER, driver, SDL_HINT_OVERRIDE);
+    }
+    if (m_sdl->InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        return false;
+    }
+    SDL_AudioSpec wanted {};
+    wanted.freq = sampleRate;
+    wanted.format = deviceFormat;
+    wanted.channels = channels;
+    wanted.samples = deviceFrames;
+    m_device = m_sdl->OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+    if (m_device == 0) {
+        m_sdl->QuitSubSystem(SDL_INIT_AUDIO);
+        return false;
+    }
+    m_sdl->PauseAudioDevice(m_device, 0);
+    return true;
+}
+
+void SdlSoundPlayer::closeDevice()
+{
+    if (m_device != 0) {
+        m_sdl->CloseAudioDevice(m_device);
+        m_sdl->QuitSubSystem(SDL_INIT_AUDIO);
+        m_device = 0;
+    }
+}
+
+// Before each sound: a device whose server went away is said once and closed, and the
+// driver that served it is tried again, with the silent driver in its place meanwhile.
+void SdlSoundPlayer::checkDevice()
+{
+    if (m_givenUp) {
+        return;
+    }
+    if (m_device != 0 && m_lostDriver.empty()
+        && m_sdl->GetAudioDeviceStatus(m_device) == SDL_AUDIO_STOPPED) {
+        const char* name = m_sdl->GetCurrentAudioDriver();
+        m_lostDriver = name != nullptr ? name : "";
+        std::fprintf(stderr, "pikora: the sound device (%s) went away; sound is off until it is back\n",
+            m_lostDriver.c_str());
+        closeDevice();
+    }
+    if (m_lostDriver.empty()) {
+        return;
+    }
+    closeDevice(); // the silent driver, opened when the lost one was not back
+    if (openDevice(m_lostDriver.c_str())) {
+        m_lostDriver.clear();
+    } else {
+        openDevice("dummy");
     }
 }
 
@@ -192,32 +210,53 @@ void SdlSoundPlayer::feed(const std::string& localPath, std::uint64_t sound)
         if (m_defaultSound.empty()) {
             m_defaultSound = defaultChime(); // made on first need: most runs never miss a file
         }
-        queue(m_defaultSound, sound, true);
+        if (m_device == 0) {
+            waitSilently(static_cast<double>(m_defaultSound.size()) / bytesPerFrame / sampleRate,
+                sound);
+        } else if (queue(m_defaultSound, sound, true)) {
+            drain(0, sound);
+        }
+        return;
+    }
+    if (m_device == 0) {
+        waitSilently(stream.seconds(), sound);
         return;
     }
     std::vector<std::uint8_t> piece;
     bool first = true;
-    while (stream.next(piece) && queue(piece, sound, first)) {
+    while (stream.next(piece)) {
+        if (!queue(piece, sound, first)) {
+            return;
+        }
         first = false;
     }
-    if (first) {
-        queue({}, sound, true); // a sound without samples still cuts off the one playing
+    // A sound without samples still cuts off the one playing.
+    if ((!first || queue({}, sound, true)) && drain(0, sound)) {
+        // The last buffer handed to the device still has to sound.
+        std::unique_lock lock(m_mutex);
+        m_changed.wait_for(lock, std::chrono::milliseconds(1000 * deviceFrames / sampleRate + 1),
+            [&] { return m_latest != sound; });
     }
+}
+
+bool SdlSoundPlayer::isLatest(std::uint64_t sound)
+{
+    const std::lock_guard lock(m_mutex);
+    return m_latest == sound;
 }
 
 // Queues samples of `sound`; its first piece replaces what the device still holds, so the
 // sound playing goes on until the new one can start. The later pieces wait until the device
 // has no more than a second ahead. False when a newer sound replaced this one meanwhile,
-// which stops the feeding of this one.
+// which stops the feeding of this one, or when the device was given up.
 bool SdlSoundPlayer::queue(
     const std::vector<std::uint8_t>& samples, std::uint64_t sound, bool first)
 {
     constexpr Uint32 ahead = sampleRate * bytesPerFrame;
-    std::unique_lock lock(m_mutex);
-    while (!first && m_latest == sound && m_sdl->GetQueuedAudioSize(m_device) > ahead) {
-        m_changed.wait_for(lock, std::chrono::milliseconds(20));
+    if (!first && !drain(ahead, sound)) {
+        return false;
     }
-    if (m_latest != sound) {
+    if (!isLatest(sound)) {
         return false;
     }
     if (first) {
@@ -229,13 +268,59 @@ bool SdlSoundPlayer::queue(
     return true;
 }
 
-void SdlSoundPlayer::waitUntilPlayed() const
+// Waits until the device holds no more than `bytesLeft` of samples. False when a newer
+// sound came meanwhile, or when the device took nothing for two seconds: it is then given up
+// (never closed, as SDL would wait for it), and said once.
+bool SdlSoundPlayer::drain(std::uint32_t bytesLeft, std::uint64_t sound)
 {
-    while (m_sdl->GetQueuedAudioSize(m_device) > 0) {
-        m_sdl->Delay(2);
+    constexpr auto stuckAfter = std::chrono::seconds(2);
+    Uint32 queued = m_sdl->GetQueuedAudioSize(m_device);
+    auto lastTaken = std::chrono::steady_clock::now();
+    while (queued > bytesLeft) {
+        {
+            std::unique_lock lock(m_mutex);
+            if (m_changed.wait_for(lock, std::chrono::milliseconds(2),
+                    [&] { return m_latest != sound; })) {
+                return false;
+            }
+        }
+        const Uint32 now = m_sdl->GetQueuedAudioSize(m_device);
+        if (now < queued) {
+            lastTaken = std::chrono::steady_clock::now();
+        } else if (std::chrono::steady_clock::now() - lastTaken > stuckAfter) {
+            std::fprintf(stderr,
+                "pikora: the sound device stopped taking sound; the game goes on without it\n");
+            m_givenUp = true;
+            m_device = 0;
+            return false;
+        }
+        queued = now;
     }
-    // The last buffer handed to the device still has to sound.
-    m_sdl->Delay(static_cast<Uint32>(1000 * deviceFrames / sampleRate + 1));
+    return true;
+}
+
+// Without a device, a sound still takes its time, unless a newer one cuts it off.
+void SdlSoundPlayer::waitSilently(double seconds, std::uint64_t sound)
+{
+    std::unique_lock lock(m_mutex);
+    m_changed.wait_for(lock, std::chrono::duration<double>(seconds),
+        [&] { return m_latest != sound; });
+}
+
+void keepOffMissingSessionBus()
+{
+    const char* address = std::getenv("DBUS_SESSION_BUS_ADDRESS");
+    if (address != nullptr && *address != '\0') {
+        return;
+    }
+    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime != nullptr) {
+        struct stat status {};
+        if (::stat((std::string(runtime) + "/bus").c_str(), &status) == 0
+            && S_ISSOCK(status.st_mode)) {
+            return; // the session's bus, found where clients look by default
+        }
+    }
+    ::setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
 }
 
 } // namespace pikora
