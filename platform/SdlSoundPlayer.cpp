@@ -7,11 +7,14 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
 #include <pthread.h>
 #include <sys/stat.h>
+#include <thread>
 
 namespace pikora {
 
@@ -43,53 +46,122 @@ std::vector<std::uint8_t> defaultChime()
     return bytes;
 }
 
+// Everything the player's thread works with; see SdlSoundPlayer.
+class SdlSoundPlayer::SoundThread
+{
+public:
+    void play(const std::string& localPath, SoundMode mode);
+    std::string driverName();
+    static void run(const std::shared_ptr<SoundThread>& self);
+    void runThread();
+    // Asks the thread to end and waits for it at most `limit`; false when it did not end.
+    bool stop(std::chrono::milliseconds limit);
+
+private:
+    enum class DeviceState { Opening, Ready };
+
+    void feedSounds();
+    bool openDevice(const char* driver);
+    void closeDevice();
+    void checkDevice();
+    void feed(const std::string& localPath, std::uint64_t sound);
+    bool queue(const std::vector<std::uint8_t>& samples, std::uint64_t sound, bool first);
+    bool drain(std::uint32_t bytesLeft, std::uint64_t sound);
+    void waitSilently(double seconds, std::uint64_t sound);
+    bool isLatest(std::uint64_t sound);
+
+    // The thread's own.
+    const SdlLibrary* m_sdl = nullptr;
+    std::uint32_t m_device = 0;
+    std::string m_lostDriver; // the driver of a device lost while playing, tried again
+    bool m_givenUp = false; // the device stopped taking samples: it is left alone
+    std::vector<std::uint8_t> m_defaultSound;
+
+    // Shared with the player.
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    DeviceState m_state = DeviceState::Opening;
+    std::string m_driver;
+    std::uint64_t m_latest = 0; // number of the latest sound asked for
+    std::string m_pending; // its file, until the thread takes it
+    bool m_hasPending = false;
+    std::uint64_t m_done = 0; // the latest sound played to its end, cut off or dropped
+    bool m_stopping = false;
+    bool m_ended = false;
+};
+
 SdlSoundPlayer::SdlSoundPlayer() = default;
 
 SdlSoundPlayer::~SdlSoundPlayer()
 {
-    if (!m_thread.joinable()) {
-        return;
+    if (m_sound != nullptr) {
+        // The thread ends within a device buffer, unless SDL hangs in a sound server that
+        // neither answers nor goes: then the thread is left to it, holding its own state.
+        m_sound->stop(std::chrono::seconds(2));
     }
-    {
-        const std::lock_guard lock(m_mutex);
-        m_stopping = true;
-        ++m_latest; // whatever plays stops
-    }
-    m_changed.notify_all();
-    m_thread.join();
 }
 
 void SdlSoundPlayer::prepare()
 {
-    if (!m_thread.joinable()) {
-        m_thread = std::thread([this] { run(); });
+    if (m_sound == nullptr) {
+        m_sound = std::make_shared<SoundThread>();
+        std::thread(&SoundThread::run, m_sound).detach();
     }
 }
 
 std::string SdlSoundPlayer::driverName()
 {
     prepare();
-    std::unique_lock lock(m_mutex);
-    m_changed.wait(lock, [&] { return m_state == DeviceState::Ready; });
-    return m_driver;
+    return m_sound->driverName();
 }
 
 void SdlSoundPlayer::play(const std::string& localPath, SoundMode mode)
 {
     prepare();
+    m_sound->play(localPath, mode);
+}
+
+bool SdlSoundPlayer::SoundThread::stop(std::chrono::milliseconds limit)
+{
+    std::unique_lock lock(m_mutex);
+    m_stopping = true;
+    ++m_latest; // whatever plays stops
+    m_changed.notify_all();
+    return m_changed.wait_for(lock, limit, [&] { return m_ended; });
+}
+
+std::string SdlSoundPlayer::SoundThread::driverName()
+{
+    std::unique_lock lock(m_mutex);
+    m_changed.wait(lock, [&] { return m_state == DeviceState::Ready; });
+    return m_driver;
+}
+
+void SdlSoundPlayer::SoundThread::play(const std::string& localPath, SoundMode mode)
+{
+    // A device still opening after this long (SDL waits on a sound server that does not
+    // answer) holds no synchronous sound: the game goes on without waiting for it.
+    constexpr auto openingLimit = std::chrono::seconds(2);
     std::unique_lock lock(m_mutex);
     const std::uint64_t sound = ++m_latest;
     m_pending = localPath;
     m_hasPending = true;
     m_changed.notify_all();
-    if (mode == SoundMode::Sync) {
+    if (mode == SoundMode::Sync
+        && m_changed.wait_for(
+            lock, openingLimit, [&] { return m_state == DeviceState::Ready; })) {
         m_changed.wait(lock, [&] { return m_done >= sound; });
     }
 }
 
-void SdlSoundPlayer::run()
+void SdlSoundPlayer::SoundThread::run(const std::shared_ptr<SoundThread>& self)
 {
     ::pthread_setname_np(::pthread_self(), "pikora-sound");
+    self->runThread();
+}
+
+void SdlSoundPlayer::SoundThread::runThread()
+{
     m_sdl = sdlLibrary();
     if (m_sdl != nullptr) {
         // SDL would otherwise turn SIGINT and SIGTERM into quit events nobody reads, and the
@@ -117,9 +189,12 @@ void SdlSoundPlayer::run()
         }
         m_sdl->TLSCleanup(); // what SDL keeps for this thread
     }
+    const std::lock_guard lock(m_mutex);
+    m_ended = true;
+    m_changed.notify_all();
 }
 
-void SdlSoundPlayer::feedSounds()
+void SdlSoundPlayer::SoundThread::feedSounds()
 {
     std::unique_lock lock(m_mutex);
     for (;;) {
@@ -145,7 +220,7 @@ void SdlSoundPlayer::feedSounds()
 
 // Opens the device with the named driver (nullptr: SDL's own choice, which follows
 // SDL_AUDIODRIVER) and starts it.
-bool SdlSoundPlayer::openDevice(const char* driver)
+bool SdlSoundPlayer::SoundThread::openDevice(const char* driver)
 {
     if (driver != nullptr) {
         m_sdl->SetHintWithPriority(SDL_HINT_AUDIODRIVER, driver, SDL_HINT_OVERRIDE);
@@ -167,7 +242,7 @@ bool SdlSoundPlayer::openDevice(const char* driver)
     return true;
 }
 
-void SdlSoundPlayer::closeDevice()
+void SdlSoundPlayer::SoundThread::closeDevice()
 {
     if (m_device != 0) {
         m_sdl->CloseAudioDevice(m_device);
@@ -178,7 +253,7 @@ void SdlSoundPlayer::closeDevice()
 
 // Before each sound: a device whose server went away is said once and closed, and the
 // driver that served it is tried again, with the silent driver in its place meanwhile.
-void SdlSoundPlayer::checkDevice()
+void SdlSoundPlayer::SoundThread::checkDevice()
 {
     if (m_givenUp) {
         return;
@@ -202,7 +277,7 @@ void SdlSoundPlayer::checkDevice()
     }
 }
 
-void SdlSoundPlayer::feed(const std::string& localPath, std::uint64_t sound)
+void SdlSoundPlayer::SoundThread::feed(const std::string& localPath, std::uint64_t sound)
 {
     VoiceStream stream(*m_sdl);
     std::string problem;
@@ -239,7 +314,7 @@ void SdlSoundPlayer::feed(const std::string& localPath, std::uint64_t sound)
     }
 }
 
-bool SdlSoundPlayer::isLatest(std::uint64_t sound)
+bool SdlSoundPlayer::SoundThread::isLatest(std::uint64_t sound)
 {
     const std::lock_guard lock(m_mutex);
     return m_latest == sound;
@@ -249,7 +324,7 @@ bool SdlSoundPlayer::isLatest(std::uint64_t sound)
 // sound playing goes on until the new one can start. The later pieces wait until the device
 // has no more than a second ahead. False when a newer sound replaced this one meanwhile,
 // which stops the feeding of this one, or when the device was given up.
-bool SdlSoundPlayer::queue(
+bool SdlSoundPlayer::SoundThread::queue(
     const std::vector<std::uint8_t>& samples, std::uint64_t sound, bool first)
 {
     constexpr Uint32 ahead = sampleRate * bytesPerFrame;
@@ -271,7 +346,7 @@ bool SdlSoundPlayer::queue(
 // Waits until the device holds no more than `bytesLeft` of samples. False when a newer
 // sound came meanwhile, or when the device took nothing for two seconds: it is then given up
 // (never closed, as SDL would wait for it), and said once.
-bool SdlSoundPlayer::drain(std::uint32_t bytesLeft, std::uint64_t sound)
+bool SdlSoundPlayer::SoundThread::drain(std::uint32_t bytesLeft, std::uint64_t sound)
 {
     constexpr auto stuckAfter = std::chrono::seconds(2);
     Uint32 queued = m_sdl->GetQueuedAudioSize(m_device);
@@ -300,7 +375,7 @@ bool SdlSoundPlayer::drain(std::uint32_t bytesLeft, std::uint64_t sound)
 }
 
 // Without a device, a sound still takes its time, unless a newer one cuts it off.
-void SdlSoundPlayer::waitSilently(double seconds, std::uint64_t sound)
+void SdlSoundPlayer::SoundThread::waitSilently(double seconds, std::uint64_t sound)
 {
     std::unique_lock lock(m_mutex);
     m_changed.wait_for(lock, std::chrono::duration<double>(seconds),

@@ -4,11 +4,9 @@
 #include "PlatformServices.h"
 #include "VoiceFile.h"
 
-#include <condition_variable>
 #include <cstdint>
-#include <mutex>
+#include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace pikora {
@@ -48,38 +46,10 @@ public:
     static constexpr int channels = VoiceLimits::deviceChannels;
 
 private:
-    enum class DeviceState { Opening, Ready };
-
-    // The player's thread and what only it calls.
-    void run();
-    void feedSounds();
-    bool openDevice(const char* driver);
-    void closeDevice();
-    void checkDevice();
-    void feed(const std::string& localPath, std::uint64_t sound);
-    bool queue(const std::vector<std::uint8_t>& samples, std::uint64_t sound, bool first);
-    bool drain(std::uint32_t bytesLeft, std::uint64_t sound);
-    void waitSilently(double seconds, std::uint64_t sound);
-    bool isLatest(std::uint64_t sound);
-
-    const SdlLibrary* m_sdl = nullptr;
-    std::uint32_t m_device = 0;
-    std::string m_lostDriver; // the driver of a device lost while playing, tried again
-    bool m_givenUp = false; // the device stopped taking samples: it is left alone
-    std::vector<std::uint8_t> m_defaultSound;
-
-    std::thread m_thread; // started and joined by the owner's thread
-
-    // Shared with the player's thread.
-    std::mutex m_mutex;
-    std::condition_variable m_changed;
-    DeviceState m_state = DeviceState::Opening;
-    std::string m_driver;
-    std::uint64_t m_latest = 0; // number of the latest sound asked for
-    std::string m_pending; // its file, until the player's thread takes it
-    bool m_hasPending = false;
-    std::uint64_t m_done = 0; // the latest sound played to its end, cut off or dropped
-    bool m_stopping = false;
+    class SoundThread;
+    // Shared with the player's thread, which outlives the player when SDL never comes back
+    // from opening the device (a sound server that hangs): the program can still end.
+    std::shared_ptr<SoundThread> m_sound;
 };
 
 // Without a session bus (no DBUS_SESSION_BUS_ADDRESS and no bus socket in XDG_RUNTIME_DIR),

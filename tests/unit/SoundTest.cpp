@@ -13,7 +13,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <thread>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -257,6 +260,32 @@ TEST_F(SoundTest, UsersSdlVariablesNeitherSilenceTheGameNorKeepItFromEnding)
     ASSERT_EQ(::sigaction(SIGTERM, nullptr, &action), 0);
     EXPECT_EQ(action.sa_handler, SIG_DFL);
     ::unsetenv("SDL_NO_SIGNAL_HANDLERS");
+}
+
+TEST_F(SoundTest, AServerThatNeverAnswersHoldsNeitherTheGameNorItsEnd)
+{
+    // A socket that takes connections and never says a word: SDL waits in it for good.
+    const std::string socketPath = (dir / "server").string();
+    const int server = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address {};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, socketPath.c_str(), sizeof address.sun_path - 1);
+    ASSERT_EQ(::bind(server, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ASSERT_EQ(::listen(server, 4), 0);
+    ::setenv("SDL_AUDIODRIVER", "pulseaudio", 1);
+    ::setenv("PULSE_SERVER", ("unix:" + socketPath).c_str(), 1);
+    const std::string path
+        = dir.write("ramp.wav", wave(bytesOf(deviceSamples(0.4, ramp)), { 1, rate, 2, 16 }));
+    const auto start = Clock::now();
+    {
+        SdlSoundPlayer player;
+        player.play(path, SoundMode::Async);
+        player.play(path, SoundMode::Sync);
+        EXPECT_LT(secondsSince(start), 3.0);
+    }
+    EXPECT_LT(secondsSince(start), 6.0);
+    ::unsetenv("PULSE_SERVER");
+    ::close(server);
 }
 
 } // namespace
