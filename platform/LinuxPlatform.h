@@ -22,6 +22,8 @@ public:
 
     // Starts loading the sound system in the background, to overlap the rest of start-up.
     void prepareSound() { m_sound.prepare(); }
+    // The process's one sound device, for the windows that record and play back voices.
+    SdlSoundPlayer& sound() { return m_sound; }
     void setWindowFactory(WindowFactory factory) { m_factory = std::move(factory); }
     void registerWindow(Window window, WindowHost* host) { m_windows[window] = host; }
     WindowHost* window(Window window) const;

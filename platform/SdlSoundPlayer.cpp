@@ -15,6 +15,7 @@
 #include <pthread.h>
 #include <sys/stat.h>
 #include <thread>
+#include <utility>
 
 namespace pikora {
 
@@ -56,6 +57,10 @@ public:
     void runThread();
     // Asks the thread to end and waits for it at most `limit`; false when it did not end.
     bool stop(std::chrono::milliseconds limit);
+    bool startRecording(std::string& problem);
+    std::vector<std::int16_t> stopRecording();
+    float recordingLevel();
+    double recordedSeconds();
 
 private:
     enum class DeviceState { Opening, Ready };
@@ -69,6 +74,11 @@ private:
     bool drain(std::uint32_t bytesLeft, std::uint64_t sound);
     void waitSilently(double seconds, std::uint64_t sound);
     bool isLatest(std::uint64_t sound);
+    enum class CaptureRequest { None, Start, Stop };
+    bool askCapture(CaptureRequest request, std::unique_lock<std::mutex>& lock);
+    void openCapture();
+    void closeCapture();
+    static void captured(void* thread, Uint8* samples, int bytes);
 
     // The thread's own.
     const SdlLibrary* m_sdl = nullptr;
@@ -88,6 +98,12 @@ private:
     std::uint64_t m_done = 0; // the latest sound played to its end, cut off or dropped
     bool m_stopping = false;
     bool m_ended = false;
+    std::uint32_t m_capture = 0; // the microphone, while recording (the thread's)
+    CaptureRequest m_captureRequest = CaptureRequest::None;
+    bool m_captureAnswered = false;
+    std::string m_captureProblem;
+    std::vector<std::int16_t> m_recorded; // also written by SDL's capture thread
+    float m_level = 0;
 };
 
 SdlSoundPlayer::SdlSoundPlayer() = default;
@@ -154,6 +170,129 @@ void SdlSoundPlayer::SoundThread::play(const std::string& localPath, SoundMode m
     }
 }
 
+bool SdlSoundPlayer::startRecording(std::string& problem)
+{
+    prepare();
+    return m_sound->startRecording(problem);
+}
+
+std::vector<std::int16_t> SdlSoundPlayer::stopRecording()
+{
+    return m_sound != nullptr ? m_sound->stopRecording() : std::vector<std::int16_t>();
+}
+
+float SdlSoundPlayer::recordingLevel()
+{
+    return m_sound != nullptr ? m_sound->recordingLevel() : 0.0F;
+}
+
+double SdlSoundPlayer::recordedSeconds()
+{
+    return m_sound != nullptr ? m_sound->recordedSeconds() : 0.0;
+}
+
+// Hands a request to the thread and waits for its answer, at most as long as a device may
+// take to open; false when it did not answer.
+bool SdlSoundPlayer::SoundThread::askCapture(
+    CaptureRequest request, std::unique_lock<std::mutex>& lock)
+{
+    m_captureRequest = request;
+    m_captureAnswered = false;
+    ++m_latest; // the sound playing stops
+    m_changed.notify_all();
+    return m_changed.wait_for(lock, std::chrono::seconds(3), [&] { return m_captureAnswered; });
+}
+
+bool SdlSoundPlayer::SoundThread::startRecording(std::string& problem)
+{
+    std::unique_lock lock(m_mutex);
+    if (!askCapture(CaptureRequest::Start, lock)) {
+        problem = "the sound device did not answer";
+        return false;
+    }
+    problem = m_captureProblem;
+    return problem.empty();
+}
+
+std::vector<std::int16_t> SdlSoundPlayer::SoundThread::stopRecording()
+{
+    std::unique_lock lock(m_mutex);
+    askCapture(CaptureRequest::Stop, lock);
+    m_level = 0;
+    return std::move(m_recorded);
+}
+
+float SdlSoundPlayer::SoundThread::recordingLevel()
+{
+    const std::lock_guard lock(m_mutex);
+    return m_level;
+}
+
+double SdlSoundPlayer::SoundThread::recordedSeconds()
+{
+    const std::lock_guard lock(m_mutex);
+    return static_cast<double>(m_recorded.size()) / recordingRate;
+}
+
+// On SDL's capture thread: keeps the samples up to the limit, and the moment's loudest.
+void SdlSoundPlayer::SoundThread::captured(void* thread, Uint8* samples, int bytes)
+{
+    auto& self = *static_cast<SoundThread*>(thread);
+    const auto count = static_cast<std::size_t>(bytes) / 2;
+    constexpr std::size_t limit = std::size_t { recordingRate } * recordingLimitSeconds;
+    const std::lock_guard lock(self.m_mutex);
+    const std::size_t kept = std::min(count, limit - std::min(limit, self.m_recorded.size()));
+    int peak = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        std::int16_t sample = 0;
+        std::memcpy(&sample, samples + 2 * i, 2);
+        peak = std::max(peak, std::abs(int { sample }));
+        if (i < kept) {
+            self.m_recorded.push_back(sample);
+        }
+    }
+    self.m_level = static_cast<float>(peak) / 32768.0F;
+}
+
+// On the thread: opens the microphone with SDL's capture (converted by SDL to 16-bit mono
+// at the recording rate) and starts it, or says why not.
+void SdlSoundPlayer::SoundThread::openCapture()
+{
+    m_captureProblem.clear();
+    if (m_sdl == nullptr) {
+        m_captureProblem = "the SDL library is missing";
+        return;
+    }
+    if (m_capture != 0) {
+        return;
+    }
+    {
+        const std::lock_guard lock(m_mutex);
+        m_recorded.clear();
+    }
+    SDL_AudioSpec wanted {};
+    wanted.freq = recordingRate;
+    wanted.format = deviceFormat;
+    wanted.channels = 1;
+    wanted.samples = 1024;
+    wanted.callback = &SoundThread::captured;
+    wanted.userdata = this;
+    if (m_sdl->InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        m_captureProblem = m_sdl->GetError();
+        return;
+    }
+    m_capture = m_sdl->OpenAudioDevice(nullptr, 1, &wanted, nullptr, 0);
+    if (m_capture == 0) {
+        m_captureProblem = m_sdl->GetError();
+        if (m_captureProblem.empty()) {
+            m_captureProblem = "no microphone";
+        }
+        m_sdl->QuitSubSystem(SDL_INIT_AUDIO);
+        return;
+    }
+    m_sdl->PauseAudioDevice(m_capture, 0);
+}
+
 void SdlSoundPlayer::SoundThread::run(const std::shared_ptr<SoundThread>& self)
 {
     ::pthread_setname_np(::pthread_self(), "pikora-sound");
@@ -184,6 +323,7 @@ void SdlSoundPlayer::SoundThread::runThread()
     feedSounds();
     if (m_sdl != nullptr) {
         if (!m_givenUp) {
+            closeCapture();
             closeDevice();
             m_sdl->Quit(); // also frees the hints set on the way
         }
@@ -198,17 +338,32 @@ void SdlSoundPlayer::SoundThread::feedSounds()
 {
     std::unique_lock lock(m_mutex);
     for (;;) {
-        m_changed.wait(lock, [&] { return m_hasPending || m_stopping; });
+        m_changed.wait(lock, [&] {
+            return m_hasPending || m_stopping || m_captureRequest != CaptureRequest::None;
+        });
         if (m_stopping) {
             m_done = m_latest;
             m_changed.notify_all();
             return;
         }
+        if (const CaptureRequest request = std::exchange(m_captureRequest, CaptureRequest::None);
+            request != CaptureRequest::None) {
+            lock.unlock();
+            if (request == CaptureRequest::Start) {
+                openCapture();
+            } else {
+                closeCapture();
+            }
+            lock.lock();
+            m_captureAnswered = true;
+            m_changed.notify_all();
+            continue;
+        }
         const std::string path = std::move(m_pending);
         const std::uint64_t sound = m_latest;
         m_hasPending = false;
         lock.unlock();
-        if (m_sdl != nullptr) {
+        if (m_sdl != nullptr && m_capture == 0) { // no sound while recording
             checkDevice();
             feed(path, sound);
         }
@@ -240,6 +395,15 @@ bool SdlSoundPlayer::SoundThread::openDevice(const char* driver)
     }
     m_sdl->PauseAudioDevice(m_device, 0);
     return true;
+}
+
+void SdlSoundPlayer::SoundThread::closeCapture()
+{
+    if (m_capture != 0) {
+        m_sdl->CloseAudioDevice(m_capture); // waits for its last samples
+        m_sdl->QuitSubSystem(SDL_INIT_AUDIO);
+        m_capture = 0;
+    }
 }
 
 void SdlSoundPlayer::SoundThread::closeDevice()

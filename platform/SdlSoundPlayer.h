@@ -42,6 +42,18 @@ public:
     // when SDL is missing or no device opens at all.
     std::string driverName();
 
+    // Recording from the default microphone, as 16-bit mono samples at `recordingRate`, at
+    // most `recordingLimitSeconds`; the game's sounds are cut off and wait meanwhile. False
+    // with SDL's reason when no microphone opens.
+    bool startRecording(std::string& problem);
+    // Ends the recording and hands over what was recorded.
+    std::vector<std::int16_t> stopRecording();
+    // The loudest sample of the last moment recorded, 0 to 1, and the length so far.
+    float recordingLevel();
+    double recordedSeconds();
+
+    static constexpr int recordingRate = 44100;
+    static constexpr int recordingLimitSeconds = 10;
     static constexpr int sampleRate = VoiceLimits::deviceRate;
     static constexpr int channels = VoiceLimits::deviceChannels;
 

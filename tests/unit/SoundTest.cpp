@@ -262,6 +262,36 @@ TEST_F(SoundTest, UsersSdlVariablesNeitherSilenceTheGameNorKeepItFromEnding)
     ::unsetenv("SDL_NO_SIGNAL_HANDLERS");
 }
 
+TEST_F(SoundTest, RecordsTheMicrophoneUpToItsLimit)
+{
+    // SDL's disk driver reads what the microphone hears from a file: a ramp, then nothing.
+    std::vector<std::int16_t> heard;
+    for (int i = 0; i < SdlSoundPlayer::recordingRate / 2; ++i) {
+        heard.push_back(ramp(i));
+    }
+    const std::string bytes = bytesOf(heard);
+    ::setenv("SDL_DISKAUDIOFILEIN", dir.write("microphone.raw", bytes).c_str(), 1);
+    ::setenv("SDL_DISKAUDIODELAY", "1", 1); // about 20 times faster than a real microphone
+    SdlSoundPlayer player;
+    std::string problem;
+    ASSERT_TRUE(player.startRecording(problem)) << problem;
+    float loudest = 0;
+    const auto start = Clock::now();
+    while (player.recordedSeconds() < SdlSoundPlayer::recordingLimitSeconds
+        && secondsSince(start) < 20) {
+        loudest = std::max(loudest, player.recordingLevel());
+        std::this_thread::sleep_for(1ms);
+    }
+    const std::vector<std::int16_t> recorded = player.stopRecording();
+    ASSERT_EQ(recorded.size(),
+        std::size_t { SdlSoundPlayer::recordingRate } * SdlSoundPlayer::recordingLimitSeconds);
+    EXPECT_TRUE(std::equal(heard.begin(), heard.end(), recorded.begin()));
+    EXPECT_TRUE(std::all_of(recorded.begin() + static_cast<long>(heard.size()), recorded.end(),
+        [](std::int16_t sample) { return sample == 0; }));
+    EXPECT_GT(loudest, 0.0F);
+    EXPECT_EQ(player.recordedSeconds(), 0.0);
+}
+
 TEST_F(SoundTest, AServerThatNeverAnswersHoldsNeitherTheGameNorItsEnd)
 {
     // A socket that takes connections and never says a word: SDL waits in it for good.
