@@ -19,7 +19,7 @@
 #include <QFileInfo>
 #include <QThread>
 
-namespace pikora::pack {
+namespace pikora::pictureset {
 
 namespace {
 
@@ -323,4 +323,4 @@ int WorkFolder::takesFiles(qsizetype bytes) const
     return error;
 }
 
-} // namespace pikora::pack
+} // namespace pikora::pictureset

@@ -6,7 +6,7 @@
 #include <QByteArray>
 #include <QString>
 
-namespace pikora::pack {
+namespace pikora::pictureset {
 
 // A picture folder is often shared: the members of a group make it in turn (a folder of
 // the group, set-group-id and group-writable, not sticky), and root now and then. So a run
@@ -93,4 +93,4 @@ private:
     mode_t m_mode = 0644;
 };
 
-} // namespace pikora::pack
+} // namespace pikora::pictureset

@@ -7,7 +7,7 @@
 
 #include <QStringList>
 
-namespace pikora::pack {
+namespace pikora::pictureset {
 
 QString stemProblem(const QString& word)
 {
@@ -59,4 +59,21 @@ QString caseKey(const QString& name)
     return QString::fromStdString(foldCase(name.toStdString()));
 }
 
-} // namespace pikora::pack
+QString shownOnOneLine(const std::string& bytes)
+{
+    QString text;
+    for (const QChar c : QString::fromUtf8(bytes.data(), qsizetype(bytes.size()))) {
+        if (c == u'\n') {
+            text += QStringLiteral("\\n");
+        } else if (c == u'\r') {
+            text += QStringLiteral("\\r");
+        } else if (c.unicode() < 0x20 || c.unicode() == 0x7f) {
+            text += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QChar(u'0'));
+        } else {
+            text += c;
+        }
+    }
+    return text;
+}
+
+} // namespace pikora::pictureset

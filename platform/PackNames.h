@@ -1,21 +1,19 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "game/PictureCatalog.h"
-
-#include <string_view>
+#include <string>
 
 #include <QString>
 
-namespace pikora::pack {
+namespace pikora::pictureset {
 
 // A picture fills a picture button of the main window.
 inline constexpr int kPictureWidth = 420;
 inline constexpr int kPictureHeight = 250;
 
-// The game builds "mymain\" + name into a path within its bound.
-inline constexpr qsizetype kMaxFileNameBytes
-    = qsizetype(pathBound - std::string_view(pictureFolder).size() - 1);
+// The game builds "mymain\" + name into a path of at most 199 bytes (the game's pathBound,
+// which pikora-pack checks this against).
+inline constexpr qsizetype kMaxFileNameBytes = 199 - 7;
 
 // A voice shorter than this is over before a learner has heard it.
 inline constexpr double kMinVoiceSeconds = 0.2;
@@ -42,4 +40,8 @@ QString stemProblem(const QString& word);
 // regard to letter case.
 QString caseKey(const QString& name);
 
-} // namespace pikora::pack
+// A name or word as a message shows it, on one line: control characters such as a line
+// break written as escapes (\n, \x1b).
+QString shownOnOneLine(const std::string& bytes);
+
+} // namespace pikora::pictureset

@@ -18,7 +18,7 @@
 #include <QTextBoundaryFinder>
 #include <QTextLayout>
 
-namespace pikora::pack {
+namespace pikora::pictureset {
 
 namespace {
 
@@ -236,42 +236,39 @@ QImage EmojiPainter::render(const QString& emoji) const
     return bounds.isEmpty() ? QImage() : image.copy(bounds);
 }
 
-QImage PictureMaker::make(const WordEntry& entry, QString& problem) const
+QImage EmojiPainter::picture(const QString& emoji, QString& problem) const
 {
-    switch (entry.picture) {
-    case PictureKind::Emoji:
-        return makeEmoji(entry.pictureValue, problem);
-    case PictureKind::Image:
-        return isSvg(entry.pictureValue) ? drawSvg(entry.pictureValue, problem)
-                                         : drawRaster(entry.pictureValue, problem);
-    case PictureKind::Colour:
-        return drawSwatch(QColor(entry.pictureValue));
-    case PictureKind::Letter:
-    case PictureKind::Text:
-        break;
-    }
-    const bool letter = entry.picture == PictureKind::Letter;
-    QImage canvas = blankPicture();
-    if (!drawFittedText(canvas, entry.word, letter ? kLetterBox : kTextBox,
-            letter ? kLetterBox.height() : 140,
-            letter ? letterColour(entry.word) : QColor(0x1a237e), problem)) {
-        return {};
-    }
-    return canvas;
-}
-
-QImage PictureMaker::makeEmoji(const QString& emoji, QString& problem) const
-{
-    problem = m_emoji.problem(emoji);
+    problem = this->problem(emoji);
     if (!problem.isEmpty()) {
         return {};
     }
-    const QImage art = m_emoji.render(emoji);
+    const QImage art = render(emoji);
     QImage canvas = blankPicture();
     QPainter painter(&canvas);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(fitInside(art.size(), kEmojiBox), art);
     return canvas;
+}
+
+QImage pictureOfImage(const QString& path, QString& problem)
+{
+    return isSvg(path) ? drawSvg(path, problem) : drawRaster(path, problem);
+}
+
+QImage pictureOfText(const QString& text, bool letter, QString& problem)
+{
+    QImage canvas = blankPicture();
+    if (!drawFittedText(canvas, text, letter ? kLetterBox : kTextBox,
+            letter ? kLetterBox.height() : 140, letter ? letterColour(text) : QColor(0x1a237e),
+            problem)) {
+        return {};
+    }
+    return canvas;
+}
+
+QImage pictureOfColour(const QColor& colour)
+{
+    return drawSwatch(colour);
 }
 
 QImage blankPicture()
@@ -329,4 +326,4 @@ QByteArray encodeBmp24(const QImage& image)
     return bytes;
 }
 
-} // namespace pikora::pack
+} // namespace pikora::pictureset

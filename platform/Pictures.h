@@ -1,8 +1,6 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "WordList.h"
-
 #include <QByteArray>
 #include <QColor>
 #include <QFont>
@@ -10,7 +8,7 @@
 #include <QRectF>
 #include <QString>
 
-namespace pikora::pack {
+namespace pikora::pictureset {
 
 // Draws full-colour emoji with the Noto Color Emoji font, and tells which ones it lacks.
 class EmojiPainter
@@ -24,26 +22,21 @@ public:
     QString problem(const QString& emoji) const;
     // The emoji on a transparent image cropped to what it covers; null when nothing shows.
     QImage render(const QString& emoji) const;
+    // The picture of `emoji`.
+    QImage picture(const QString& emoji, QString& problem) const;
 
 private:
     QFont m_font;
     QString m_fontProblem;
 };
 
-// Makes the 420 × 250 picture of a word list entry.
-class PictureMaker
-{
-public:
-    // The picture, or a null image with `problem` saying why there is none.
-    QImage make(const WordEntry& entry, QString& problem) const;
-
-    const EmojiPainter& emoji() const { return m_emoji; }
-
-private:
-    QImage makeEmoji(const QString& emoji, QString& problem) const;
-
-    EmojiPainter m_emoji;
-};
+// The pictures of the game's buttons, 420 × 250, each made of one kind of source. A null
+// image comes with `problem` saying why there is none.
+// An image file of any format Qt reads, or SVG, scaled to fit and turned to sRGB.
+QImage pictureOfImage(const QString& path, QString& problem);
+// A word written large; a single `letter` in a colour of its own.
+QImage pictureOfText(const QString& text, bool letter, QString& problem);
+QImage pictureOfColour(const QColor& colour);
 
 // A white picture-sized canvas.
 QImage blankPicture();
@@ -56,4 +49,4 @@ bool drawFittedText(QImage& canvas, const QString& text, const QRectF& box, qrea
 // The bytes of a 24-bit BMP file of `image`.
 QByteArray encodeBmp24(const QImage& image);
 
-} // namespace pikora::pack
+} // namespace pikora::pictureset

@@ -5,12 +5,14 @@
 #include "Wave.h"
 #include "platform/VoiceFile.h"
 
+#include <sys/stat.h>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 
-namespace pikora::pack {
+namespace pikora::pictureset {
 
 namespace {
 
@@ -209,4 +211,35 @@ QString convertVoice(const QString& in, const QString& what, const QString& out,
     return {};
 }
 
-} // namespace pikora::pack
+VoiceStatus voiceStatus(const std::string& path, const QString& shownName)
+{
+    struct stat st;
+    if (::lstat(path.c_str(), &st) != 0) {
+        return {
+            QStringLiteral("no voice: %1 is missing, so the game plays the chime").arg(shownName),
+            VoiceStatus::Remedy::Make
+        };
+    }
+    const VoiceVerdict voice = judgeVoice(path, kSilentPeak);
+    if (!voice.problem.empty()) {
+        // Without SDL ("SDL cannot be loaded") no voice plays, whatever its file.
+        const bool remade = !voice.problem.starts_with("SDL ") && ::stat(path.c_str(), &st) == 0
+            && S_ISREG(st.st_mode);
+        return { shownOnOneLine(voice.problem)
+                + QStringLiteral(": the game plays the chime instead"),
+            remade ? VoiceStatus::Remedy::Remake : VoiceStatus::Remedy::None };
+    }
+    if (voice.seconds < kMinVoiceSeconds) {
+        return { QStringLiteral("it lasts %1 s: too short to be heard (a voice needs %2 s)")
+                     .arg(voice.seconds, 0, 'f', 2)
+                     .arg(kMinVoiceSeconds),
+            VoiceStatus::Remedy::Remake };
+    }
+    if (voice.peak < kSilentPeak) {
+        return { QStringLiteral("it is silent: the learner hears nothing"),
+            VoiceStatus::Remedy::RecordAgain };
+    }
+    return {};
+}
+
+} // namespace pikora::pictureset

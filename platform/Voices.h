@@ -2,10 +2,11 @@
 #pragma once
 
 #include <map>
+#include <string>
 
 #include <QString>
 
-namespace pikora::pack {
+namespace pikora::pictureset {
 
 // Speech from espeak-ng, one wave file a word.
 class Speaker
@@ -28,4 +29,23 @@ private:
 // Returns what went wrong, empty on success.
 QString convertVoice(const QString& in, const QString& what, const QString& out, QString& warning);
 
-} // namespace pikora::pack
+// Whether the game plays the voice file at `path`, judged with its own player and limits, and
+// why not: the message says what is wrong, and the remedy is the caller's to word.
+struct VoiceStatus
+{
+    enum class Remedy
+    {
+        None, // it plays, or nothing made here would play (no SDL)
+        Make, // it is missing: one is to be made
+        Remake, // made again from its source, it would play
+        RecordAgain, // its source is silent
+    };
+    QString fault; // empty when it plays
+    Remedy remedy = Remedy::None;
+
+    bool plays() const { return fault.isEmpty(); }
+};
+// `shownName` names a missing file in its message.
+VoiceStatus voiceStatus(const std::string& path, const QString& shownName);
+
+} // namespace pikora::pictureset

@@ -3,7 +3,7 @@
 
 #include <QFile>
 
-namespace pikora::pack {
+namespace pikora::pictureset {
 
 namespace {
 
@@ -108,4 +108,4 @@ QByteArray encodeWave16(const std::vector<std::int16_t>& samples, int channels, 
     return bytes;
 }
 
-} // namespace pikora::pack
+} // namespace pikora::pictureset

@@ -7,7 +7,7 @@
 #include <QByteArray>
 #include <QString>
 
-namespace pikora::pack {
+namespace pikora::pictureset {
 
 // What the header of a wave file says.
 struct WaveInfo
@@ -28,4 +28,4 @@ WaveInfo inspectWaveFile(const QString& path);
 // A 16-bit PCM wave file: samples interleaved by channel.
 QByteArray encodeWave16(const std::vector<std::int16_t>& samples, int channels, int sampleRate);
 
-} // namespace pikora::pack
+} // namespace pikora::pictureset

@@ -3,9 +3,9 @@
 // loader on bitmaps cut short.
 #include "Corpus.h"
 #include "PackRun.h"
-#include "Pictures.h"
-#include "Wave.h"
+#include "platform/Pictures.h"
 #include "platform/QtBitmap.h"
+#include "platform/Wave.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -14,6 +14,9 @@
 #include <gtest/gtest.h>
 
 namespace pikora::pack::testing {
+
+using namespace pictureset;
+
 namespace {
 
 QByteArray bytes(const std::string& text)

@@ -2,13 +2,16 @@
 // pikora-media: the feedback media and icons it makes are what the game and the desktop
 // expect.
 #include "PackRun.h"
-#include "Wave.h"
+#include "platform/Wave.h"
 
 #include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
 
 namespace pikora::pack::testing {
+
+using namespace pictureset;
+
 namespace {
 
 QByteArray readFile(const QString& path)

@@ -2,8 +2,8 @@
 // pikora-pack run as a parent would run it, on word lists with the cases it must get right.
 #include "Manifest.h"
 #include "PackRun.h"
-#include "Wave.h"
 #include "platform/VoiceFile.h"
+#include "platform/Wave.h"
 
 #include <filesystem>
 #include <sys/file.h>
@@ -17,6 +17,9 @@
 #include <gtest/gtest.h>
 
 namespace pikora::pack::testing {
+
+using namespace pictureset;
+
 namespace {
 
 bool isRed(QRgb pixel)

@@ -3,13 +3,13 @@
 // pikora-pack --starter as a parent would make it.
 #include "Starter.h"
 
-#include "PackNames.h"
 #include "PackRun.h"
-#include "Voices.h"
-#include "Wave.h"
 #include "WordList.h"
 #include "game/PictureCatalog.h"
 #include "platform/LetterCase.h"
+#include "platform/PackNames.h"
+#include "platform/Voices.h"
+#include "platform/Wave.h"
 #include "support/FakePlatform.h"
 #include "ui/PikoraDlg.h"
 
@@ -23,6 +23,9 @@
 #include <gtest/gtest.h>
 
 namespace pikora::pack::testing {
+
+using namespace pictureset;
+
 namespace {
 
 WordList readList(const StarterLanguage& language)

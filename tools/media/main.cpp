@@ -5,9 +5,9 @@
 // OUTDIR/icons/pikora-<size>.png. Everything is made from code; the output is the same on
 // every run.
 #include "Drawings.h"
-#include "Pictures.h"
 #include "Sounds.h"
-#include "Wave.h"
+#include "platform/Pictures.h"
+#include "platform/Wave.h"
 
 #include <QDir>
 #include <QFile>
@@ -30,7 +30,8 @@ bool writeFile(const QString& path, const QByteArray& bytes)
 
 bool writeSound(const QString& path, const media::Sound& sound)
 {
-    return writeFile(path, pack::encodeWave16(sound.samples, sound.channels, media::kSampleRate));
+    return writeFile(
+        path, pictureset::encodeWave16(sound.samples, sound.channels, media::kSampleRate));
 }
 
 bool writeIcons(const QDir& folder)
@@ -60,10 +61,10 @@ int main(int argc, char** argv)
         QTextStream(stderr) << "pikora-media: cannot make " << folder.path() << Qt::endl;
         return 1;
     }
-    bool ok = writeFile(
-        folder.filePath(QStringLiteral("correct.bmp")), pack::encodeBmp24(media::correctSign()));
+    bool ok = writeFile(folder.filePath(QStringLiteral("correct.bmp")),
+        pictureset::encodeBmp24(media::correctSign()));
     ok = writeFile(folder.filePath(QStringLiteral("bitmap134.bmp")),
-             pack::encodeBmp24(media::aboutBanner()))
+             pictureset::encodeBmp24(media::aboutBanner()))
         && ok;
     ok = writeSound(folder.filePath(QStringLiteral("correct.wav")), media::correctChime()) && ok;
     ok = writeSound(folder.filePath(QStringLiteral("no.wav")), media::gentleBuzz()) && ok;

@@ -1,13 +1,13 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 #include "FolderCheck.h"
 
-#include "PackNames.h"
 #include "game/PictureCatalog.h"
 #include "platform/FileSystem.h"
 #include "platform/FileUpdate.h"
 #include "platform/FilesOnlyPlatform.h"
+#include "platform/PackNames.h"
 #include "platform/QtBitmap.h"
-#include "platform/VoiceFile.h"
+#include "platform/Voices.h"
 
 #include <cstring>
 #include <map>
@@ -20,6 +20,11 @@
 #include <QFileInfo>
 
 namespace pikora::pack {
+
+using namespace pictureset;
+
+// The longest name a picture may have is the game's path bound less its folder.
+static_assert(kMaxFileNameBytes == qsizetype(pathBound - std::strlen(pictureFolder) - 1));
 
 namespace {
 
@@ -34,23 +39,9 @@ QString decoded(const std::string& bytes)
     return QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
 }
 
-// A name or word as the report shows it, on one line: control characters such as a line
-// break written as escapes (\n, \x1b).
 QString shown(const std::string& bytes)
 {
-    QString text;
-    for (const QChar c : decoded(bytes)) {
-        if (c == u'\n') {
-            text += QStringLiteral("\\n");
-        } else if (c == u'\r') {
-            text += QStringLiteral("\\r");
-        } else if (c.unicode() < 0x20 || c.unicode() == 0x7f) {
-            text += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QChar(u'0'));
-        } else {
-            text += c;
-        }
-    }
-    return text;
+    return shownOnOneLine(bytes);
 }
 
 bool isRegularFile(const std::string& path)
@@ -263,31 +254,27 @@ void Checker::checkVoice(const std::string& pictureName, const PictureEntry& ent
     if (!m_voicesJudged.insert(path).second) {
         return;
     }
-    struct stat st;
-    if (::lstat(path.c_str(), &st) != 0) {
+    const VoiceStatus voice = voiceStatus(path, shown(inFolder(entry.voicePath)));
+    switch (voice.remedy) {
+    case VoiceStatus::Remedy::None:
+        if (!voice.plays()) {
+            fault(path, voice.fault);
+        }
+        break;
+    case VoiceStatus::Remedy::Make: // the picture has none
         fault(pictureName,
-            QStringLiteral("no voice: %1 is missing, so the game plays the chime; make it with "
-                           "voice: in a word list, or let pikora-pack speak the word")
-                .arg(shown(inFolder(entry.voicePath))));
-        return;
-    }
-    const VoiceVerdict voice = judgeVoice(path, kSilentPeak);
-    // Without SDL ("SDL cannot be loaded") no voice plays, whatever its file.
-    const QString remake
-        = !voice.problem.starts_with("SDL ") && isRegularFile(path) ? kRemakeVoice : QString();
-    if (!voice.problem.empty()) {
+            voice.fault
+                + QStringLiteral("; make it with voice: in a word list, or let pikora-pack speak "
+                                 "the word"));
+        break;
+    case VoiceStatus::Remedy::Remake:
+        fault(path, voice.fault + kRemakeVoice);
+        break;
+    case VoiceStatus::Remedy::RecordAgain:
         fault(path,
-            shown(voice.problem) + QStringLiteral(": the game plays the chime instead") + remake);
-    } else if (voice.seconds < kMinVoiceSeconds) {
-        fault(path,
-            QStringLiteral("it lasts %1 s: too short to be heard (a voice needs %2 s)")
-                    .arg(voice.seconds, 0, 'f', 2)
-                    .arg(kMinVoiceSeconds)
-                + kRemakeVoice);
-    } else if (voice.peak < kSilentPeak) {
-        fault(path,
-            QStringLiteral("it is silent: the learner hears nothing; record it again and make "
-                           "it with voice: in a word list"));
+            voice.fault
+                + QStringLiteral("; record it again and make it with voice: in a word list"));
+        break;
     }
 }
 

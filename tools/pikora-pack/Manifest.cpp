@@ -1,8 +1,8 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 #include "Manifest.h"
 
-#include "FolderAccess.h"
-#include "PackNames.h"
+#include "platform/FolderAccess.h"
+#include "platform/PackNames.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -11,6 +11,8 @@
 #include <QFileInfo>
 
 namespace pikora::pack {
+
+using namespace pictureset;
 
 namespace {
 

@@ -8,9 +8,13 @@
 #include <QDir>
 #include <QString>
 
+namespace pikora::pictureset {
+class WorkFolder;
+}
+
 namespace pikora::pack {
 
-class WorkFolder;
+using pictureset::WorkFolder;
 
 // The files this tool made in a picture folder, each with a checksum of what it wrote, kept
 // in the folder: a later run replaces its own files as long as nobody changed them.

@@ -1,13 +1,32 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 #include "PackBuilder.h"
 
-#include "PackNames.h"
 #include "platform/LetterCase.h"
+#include "platform/PackNames.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 namespace pikora::pack {
+
+using namespace pictureset;
+
+QImage PictureMaker::make(const WordEntry& entry, QString& problem) const
+{
+    switch (entry.picture) {
+    case PictureKind::Emoji:
+        return m_emoji.picture(entry.pictureValue, problem);
+    case PictureKind::Image:
+        return pictureOfImage(entry.pictureValue, problem);
+    case PictureKind::Colour:
+        return pictureOfColour(QColor(entry.pictureValue));
+    case PictureKind::Letter:
+        return pictureOfText(entry.word, true, problem);
+    case PictureKind::Text:
+        break;
+    }
+    return pictureOfText(entry.word, false, problem);
+}
 
 void Reporter::problem(const QString& text)
 {

@@ -1,11 +1,11 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "FolderAccess.h"
 #include "Manifest.h"
-#include "Pictures.h"
-#include "Voices.h"
 #include "WordList.h"
+#include "platform/FolderAccess.h"
+#include "platform/Pictures.h"
+#include "platform/Voices.h"
 
 #include <map>
 
@@ -14,6 +14,19 @@
 #include <QTextStream>
 
 namespace pikora::pack {
+
+// Makes the 420 × 250 picture of a word list entry.
+class PictureMaker
+{
+public:
+    // The picture, or a null image with `problem` saying why there is none.
+    QImage make(const WordEntry& entry, QString& problem) const;
+
+    const pictureset::EmojiPainter& emoji() const { return m_emoji; }
+
+private:
+    pictureset::EmojiPainter m_emoji;
+};
 
 struct PackOptions
 {
@@ -63,7 +76,7 @@ public:
     // The files of the words made, by the names they have in the folder.
     const QStringList& fileNames() const { return m_fileNames; }
     // Where this run makes its files: the files of the folder are replaced through it.
-    const WorkFolder& workFolder() const { return m_work; }
+    const pictureset::WorkFolder& workFolder() const { return m_work; }
 
 private:
     enum class Action
@@ -90,13 +103,13 @@ private:
     QString putInPlace(const std::vector<FilePlan*>& plans);
 
     QDir m_folder;
-    FolderLock m_lock;
-    WorkFolder m_work; // goes before the lock is let go
+    pictureset::FolderLock m_lock;
+    pictureset::WorkFolder m_work; // goes before the lock is let go
     PackOptions m_options;
     Reporter& m_reporter;
     Manifest m_manifest;
     PictureMaker m_pictures;
-    Speaker m_speaker;
+    pictureset::Speaker m_speaker;
     std::map<QString, QStringList> m_existing; // case key -> names in the folder
     std::map<QString, std::pair<int, QString>> m_claimed; // case key -> line and word
     std::map<std::string, std::pair<int, QString>> m_shown; // word as shown -> line and word

@@ -6,9 +6,13 @@
 #include <QString>
 #include <QStringList>
 
+namespace pikora::pictureset {
+class WorkFolder;
+}
+
 namespace pikora::pack {
 
-class WorkFolder;
+using pictureset::WorkFolder;
 
 // A starter set: the same pictures in every language, the words of one language (a list
 // in the starter folder), spoken by that language's espeak-ng voice.
