@@ -127,7 +127,7 @@ QString soxInPlace(const QString& path, const QStringList& effects)
 
 // Brings a converted voice within the lengths the game plays well: cut to the cap with a
 // warning, or a short word given silence up to the minimum.
-QString fitLength(const QString& out, const QString& what, QString& warning)
+QString fitLength(const QString& out, const QString& what, double maxSeconds, QString& warning)
 {
     const WaveInfo info = inspectWaveFile(out);
     if (!info.isPcm16()) {
@@ -135,14 +135,13 @@ QString fitLength(const QString& out, const QString& what, QString& warning)
     }
     const double seconds = double(info.dataBytes) / (2.0 * info.sampleRate);
     QString problem;
-    if (seconds > VoiceLimits::maxSeconds) {
-        problem = soxInPlace(out,
-            { QStringLiteral("trim"), QStringLiteral("0"),
-                QString::number(VoiceLimits::maxSeconds) });
+    if (seconds > maxSeconds) {
+        problem = soxInPlace(
+            out, { QStringLiteral("trim"), QStringLiteral("0"), QString::number(maxSeconds) });
         warning = QStringLiteral("%1 lasts %2 s; cut to the %3 s the game plays")
                       .arg(what)
                       .arg(qRound(seconds))
-                      .arg(VoiceLimits::maxSeconds);
+                      .arg(maxSeconds);
     } else if (seconds < kMinVoiceSeconds && seconds >= kShortestSound + kReleaseSeconds) {
         problem = soxInPlace(out,
             { QStringLiteral("pad"), QStringLiteral("0"),
@@ -155,7 +154,8 @@ QString fitLength(const QString& out, const QString& what, QString& warning)
 
 } // namespace
 
-QString convertVoice(const QString& in, const QString& what, const QString& out, QString& warning)
+QString convertVoice(
+    const QString& in, const QString& what, const QString& out, QString& warning, double maxSeconds)
 {
     const QFileInfo source(in);
     if (!source.isFile()) {
@@ -191,7 +191,7 @@ QString convertVoice(const QString& in, const QString& what, const QString& out,
                   .arg(what)
             : QStringLiteral("%1 cannot be read by sox: %2").arg(what, problem);
     }
-    if (const QString problem = fitLength(out, what, warning); !problem.isEmpty()) {
+    if (const QString problem = fitLength(out, what, maxSeconds, warning); !problem.isEmpty()) {
         return problem;
     }
     const VoiceVerdict voice = judgeVoice(QFile::encodeName(out).toStdString(), kSilentPeak);

@@ -1,6 +1,8 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/VoiceFile.h"
+
 #include <map>
 #include <string>
 
@@ -24,10 +26,11 @@ private:
 
 // A voice as the game plays it best, made with sox from any sound file sox reads (WAV of
 // any kind, OGG, FLAC ...): 16-bit mono at the device's rate, silence trimmed at both ends,
-// cut to the game's length cap with a `warning`. The result is judged as the game's
+// cut to `maxSeconds` (the game's length cap) with a `warning`. The result is judged as the game's
 // player judges it. `what` names the source in messages ("the recording x.ogg").
 // Returns what went wrong, empty on success.
-QString convertVoice(const QString& in, const QString& what, const QString& out, QString& warning);
+QString convertVoice(const QString& in, const QString& what, const QString& out, QString& warning,
+    double maxSeconds = VoiceLimits::maxSeconds);
 
 // Whether the game plays the voice file at `path`, judged with its own player and limits, and
 // why not: the message says what is wrong, and the remedy is the caller's to word.
