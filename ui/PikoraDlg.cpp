@@ -135,6 +135,8 @@ void CPikoraDlg::routeCommand(int command)
         onProgress();
     } else if (command == learnersCommand && onLearners) {
         onLearners();
+    } else if (command == picturesCommand && onPictures) {
+        onPictures();
     }
 }
 

@@ -39,6 +39,7 @@ public:
     static constexpr int accessCommand = 32777;
     static constexpr int progressCommand = 32780;
     static constexpr int learnersCommand = 32781;
+    static constexpr int picturesCommand = 32782;
 
     explicit CPikoraDlg(GameContext& context, QWidget* parent = nullptr);
     ~CPikoraDlg() override;
@@ -55,6 +56,7 @@ public:
     std::function<void()> onAbout;
     std::function<void()> onAccess;
     std::function<void()> onLearners;
+    std::function<void()> onPictures;
     std::function<void()> onProgress;
     std::function<void()> onSystemAbout;
 

@@ -1,7 +1,11 @@
 // Pikora — a picture and word drill game. SPDX-License-Identifier: GPL-3.0-or-later
 #include "ProgramWindows.h"
 
+#include "game/PictureCatalog.h"
+#include "platform/FileSystem.h"
 #include "platform/HistoryWriter.h"
+
+#include <QDir>
 
 namespace pikora::ui {
 
@@ -19,6 +23,7 @@ ProgramWindows::ProgramWindows(
     m_main->onAccess = [this] { ShowAccessWindow(m_context, m_accessFields); };
     m_main->onProgress = [this] { showProgress(); };
     m_main->onLearners = [this] { showLearners(); };
+    m_main->onPictures = [this] { showPictures(); };
     m_main->enableCommand(CPikoraDlg::learnersCommand, false);
     m_main->onSystemAbout = [this] {
         CAboutDlg box(m_main.get()); // made afresh each time
@@ -68,6 +73,21 @@ void ProgramWindows::showLearners()
     m_learners->show();
     m_learners->raise();
     m_learners->activateWindow();
+}
+
+void ProgramWindows::showPictures()
+{
+    if (!m_pictures) {
+        // The folder the game reads its pictures from, below the program's folder where it
+        // runs; the catalogue takes the changes at the next start.
+        const QString folder = QDir::current().absoluteFilePath(
+            QString::fromStdString(localPath(pictureFolder)));
+        m_pictures = new PicturesWindow(folder, m_platform.sound(), m_main.get());
+    }
+    m_pictures->refresh();
+    m_pictures->show();
+    m_pictures->raise();
+    m_pictures->activateWindow();
 }
 
 int ProgramWindows::made(Window window) const

@@ -8,6 +8,7 @@
 #include "ui/AccessLogic.h"
 #include "ui/AccessWindow.h"
 #include "ui/LearnersWindow.h"
+#include "ui/PicturesWindow.h"
 #include "ui/PikoraDlg.h"
 #include "ui/ProgressWindow.h"
 #include "ui/Report.h"
@@ -41,11 +42,14 @@ public:
     AccessWindow* accessWindow() const { return m_access; }
     ProgressWindow* progress() const { return m_progress; }
     LearnersWindow* learners() const { return m_learners; }
+    PicturesWindow* pictures() const { return m_pictures; }
     // Where the Progress and Learners windows find the history of choices; none until set
     // (the Learners item is greyed out without one).
     void setHistory(HistoryLocation location);
     // Setup, Learners...: the class list, made on first use, read afresh and shown.
     void showLearners();
+    // Setup, Pictures...: the picture folder, made on first use, read afresh and shown.
+    void showPictures();
     // Setup, Progress...: the Progress window, made on first use, read afresh and shown.
     void showProgress();
     SetupFields& setupFields() { return m_setupFields; }
@@ -69,6 +73,7 @@ private:
     QPointer<AccessWindow> m_access;
     QPointer<ProgressWindow> m_progress;
     QPointer<LearnersWindow> m_learners;
+    QPointer<PicturesWindow> m_pictures;
     HistoryLocation m_history;
     std::map<Window, int> m_made;
 };

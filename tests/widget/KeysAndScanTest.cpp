@@ -135,13 +135,15 @@ TEST_F(AccessFromTheMenu, OkSavesAndAppliesAtOnceAndSetupStaysReachable)
 {
     startGame();
     const QList<QAction*> items = main()->menuBar()->actions()[0]->menu()->actions();
-    const QAction* access = items[items.size() - 2];
+    const QAction* access = items[items.size() - 3];
     EXPECT_EQ(access->text(), "&Access...");
     EXPECT_EQ(access->data().toInt(), ui::CPikoraDlg::accessCommand);
     EXPECT_FALSE(access->isCheckable());
-    // Without a history there is no class list to keep.
-    EXPECT_EQ(items.back()->data().toInt(), ui::CPikoraDlg::learnersCommand);
-    EXPECT_FALSE(items.back()->isEnabled());
+    // Without a history there is no class list to keep; the pictures come after it.
+    EXPECT_EQ(items[items.size() - 2]->data().toInt(), ui::CPikoraDlg::learnersCommand);
+    EXPECT_FALSE(items[items.size() - 2]->isEnabled());
+    EXPECT_EQ(items.back()->data().toInt(), ui::CPikoraDlg::picturesCommand);
+    EXPECT_TRUE(items.back()->isEnabled());
 
     open();
     using ui::AccessWindow;
