@@ -290,6 +290,87 @@
     </message>
 </context>
 <context>
+    <name>dialog-144</name>
+    <message>
+        <source>Pictures</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: the window&apos;s title</extracomment>
+        <translation>الصور</translation>
+    </message>
+    <message>
+        <source>&amp;Word:</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: label of 109 × 9 dialog units, 163 pixels wide</extracomment>
+        <translation>الكلمة (&amp;W):</translation>
+    </message>
+    <message>
+        <source>&amp;Add pictures...</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 109 × 14 dialog units, 163 pixels wide</extracomment>
+        <translation>إضافة صور (&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Re&amp;name</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 109 × 14 dialog units, 163 pixels wide</extracomment>
+        <translation>إعادة تسمية (&amp;N)</translation>
+    </message>
+    <message>
+        <source>Re&amp;move...</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 109 × 14 dialog units, 163 pixels wide</extracomment>
+        <translation>إزالة (&amp;M)...</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s voice:</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: label of 109 × 9 dialog units, 163 pixels wide</extracomment>
+        <translation>صوت الصورة:</translation>
+    </message>
+    <message>
+        <source>&amp;Record...</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 109 × 14 dialog units, 163 pixels wide</extracomment>
+        <translation>تسجيل (&amp;R)...</translation>
+    </message>
+    <message>
+        <source>S&amp;peak</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
+        <translation>نطق (&amp;P)</translation>
+    </message>
+    <message>
+        <source>From a &amp;file...</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 109 × 14 dialog units, 163 pixels wide</extracomment>
+        <translation>من ملف (&amp;F)...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
+        <translation>إغلاق</translation>
+    </message>
+</context>
+<context>
+    <name>dialog-145</name>
+    <message>
+        <source>Record a voice</source>
+        <extracomment>a voice recorded from the microphone, from the Pictures window&apos;s Record button: the window&apos;s title</extracomment>
+        <translation>تسجيل صوت</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <extracomment>a voice recorded from the microphone, from the Pictures window&apos;s Record button: button of 62 × 14 dialog units, 93 pixels wide</extracomment>
+        <translation>تسجيل (&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <extracomment>a voice recorded from the microphone, from the Pictures window&apos;s Record button: button of 62 × 14 dialog units, 93 pixels wide</extracomment>
+        <translation>تشغيل (&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Keep</source>
+        <extracomment>a voice recorded from the microphone, from the Pictures window&apos;s Record button: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
+        <translation>احتفاظ (&amp;K)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>a voice recorded from the microphone, from the Pictures window&apos;s Record button: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
+        <translation>إلغاء</translation>
+    </message>
+</context>
+<context>
     <name>menu-129</name>
     <message>
         <source>&amp;Setup</source>
@@ -332,6 +413,12 @@
         <comment>&amp;Help</comment>
         <extracomment>an item of the menu &amp;Help; &amp; marks its key, one letter per item</extracomment>
         <translation>حول</translation>
+    </message>
+    <message>
+        <source>P&amp;ictures...</source>
+        <comment>&amp;Setup</comment>
+        <extracomment>an item of the menu &amp;Setup; &amp; marks its key, one letter per item</extracomment>
+        <translation>الصور (&amp;I)...</translation>
     </message>
 </context>
 <context>
@@ -421,6 +508,136 @@
     <message>
         <source>%1 is off the list; what was recorded for them stays.</source>
         <translation>أُزيل %1 من القائمة؛ وما سُجّل له يبقى محفوظًا.</translation>
+    </message>
+</context>
+<context>
+    <name>pikora::ui::PicturesWindow</name>
+    <message>
+        <source>plays</source>
+        <translation>يعمل</translation>
+    </message>
+    <message>
+        <source>none yet</source>
+        <translation>لا يوجد بعد</translation>
+    </message>
+    <message>
+        <source>silent: record it again</source>
+        <translation>صامت: سجّله من جديد</translation>
+    </message>
+    <message>
+        <source>does not play: make it again</source>
+        <translation>لا يعمل: أنشئه من جديد</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>الكلمة</translation>
+    </message>
+    <message>
+        <source>Voice</source>
+        <translation>الصوت</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>الصور</translation>
+    </message>
+    <message>
+        <source>Language of the spoken word</source>
+        <translation>لغة نطق الكلمة</translation>
+    </message>
+    <message>
+        <source>The pictures cannot be changed here: %1</source>
+        <translation>يتعذر تغيير الصور هنا: %1</translation>
+    </message>
+    <message>
+        <source>Pictures to add</source>
+        <translation>الصور المراد إضافتها</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>الصور (%1)</translation>
+    </message>
+    <message>
+        <source>Add pictures</source>
+        <translation>إضافة صور</translation>
+    </message>
+    <message>
+        <source>The word for %1:</source>
+        <translation>كلمة الصورة %1:</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n picture(s) added; each needs a voice.</source>
+        <translation>
+            <numerusform>أُضيفت %n صورة؛ تحتاج كل صورة إلى صوت.</numerusform>
+            <numerusform>أُضيفت %n صورة؛ تحتاج إلى صوت.</numerusform>
+            <numerusform>أُضيفت %n صورتان؛ تحتاج كل منهما إلى صوت.</numerusform>
+            <numerusform>أُضيفت %n صور؛ تحتاج كل منها إلى صوت.</numerusform>
+            <numerusform>أُضيفت %n صورة؛ تحتاج كل منها إلى صوت.</numerusform>
+            <numerusform>أُضيفت %n صورة؛ تحتاج كل منها إلى صوت.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Pick the picture whose voice to take in the list first.</source>
+        <translation>اختر أولًا من القائمة الصورة التي سيُؤخذ صوتها من ملف.</translation>
+    </message>
+    <message>
+        <source>A voice for %1</source>
+        <translation>صوت للكلمة %1</translation>
+    </message>
+    <message>
+        <source>Sounds (*.wav *.ogg *.flac)</source>
+        <translation>ملفات الصوت (*.wav *.ogg *.flac)</translation>
+    </message>
+    <message>
+        <source>The voice of %1 is taken from %2.</source>
+        <translation>أُخذ صوت %1 من %2.</translation>
+    </message>
+    <message>
+        <source>Pick the picture whose voice to record in the list first.</source>
+        <translation>اختر أولًا من القائمة الصورة المراد تسجيل صوتها.</translation>
+    </message>
+    <message>
+        <source>The voice of %1 is recorded.</source>
+        <translation>سُجّل صوت %1.</translation>
+    </message>
+    <message>
+        <source>Pick the picture whose word to speak in the list first.</source>
+        <translation>اختر أولًا من القائمة الصورة المراد نطق كلمتها.</translation>
+    </message>
+    <message>
+        <source>The voice of %1 is spoken by the computer.</source>
+        <translation>أصبح صوت %1 بنطق الحاسوب.</translation>
+    </message>
+    <message>
+        <source>Pick the picture to rename in the list first.</source>
+        <translation>اختر أولًا من القائمة الصورة المراد إعادة تسميتها.</translation>
+    </message>
+    <message>
+        <source>Type the new word first.</source>
+        <translation>اكتب الكلمة الجديدة أولًا.</translation>
+    </message>
+    <message>
+        <source>%1 is now %2, with its voice.</source>
+        <translation>أصبح %1 الآن %2، مع صوته.</translation>
+    </message>
+    <message>
+        <source>Pick the picture to remove in the list first.</source>
+        <translation>اختر أولًا من القائمة الصورة المراد إزالتها.</translation>
+    </message>
+    <message>
+        <source>Remove a picture</source>
+        <translation>إزالة صورة</translation>
+    </message>
+    <message>
+        <source>Remove the picture %1 and its voice from the folder?</source>
+        <translation>هل تريد إزالة الصورة %1 وصوتها من المجلد؟</translation>
+    </message>
+    <message>
+        <source>%1 is removed, with its voice.</source>
+        <translation>أُزيلت الصورة %1 مع صوتها.</translation>
     </message>
 </context>
 <context>
@@ -576,6 +793,41 @@
     <message>
         <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend and time: its last %4 rounds, the later half against the earlier, and their median time.</source>
         <translation>الشرطات الخضراء: الاتجاه؛ الشرطات الرمادية: الصحيح بمحض الصدفة (%1%). لا يُحسب إلا الاختيار الأول في الجولة، لا المحاولة الجديدة بعد خطأ. تم تعلّمها: صحيحة من المحاولة الأولى في %2 من آخر %3 جولات لها. الاتجاه والزمن: آخر %4 جولات لها، النصف الأخير منها مقارنة بالنصف الأول، ووسيط زمنها.</translation>
+    </message>
+</context>
+<context>
+    <name>pikora::ui::RecordDialog</name>
+    <message>
+        <source>Press Record, say &quot;%1&quot; clearly, then press Stop.</source>
+        <translation>اضغط «تسجيل»، وقل «%1» بوضوح، ثم اضغط «إيقاف».</translation>
+    </message>
+    <message>
+        <source>Loudness</source>
+        <translation>مستوى الصوت</translation>
+    </message>
+    <message>
+        <source>No microphone could be opened (%1).</source>
+        <translation>تعذر فتح أي ميكروفون (%1).</translation>
+    </message>
+    <message>
+        <source>The recording cannot be played: %1</source>
+        <translation>يتعذر تشغيل التسجيل: %1</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 ث</translation>
+    </message>
+    <message>
+        <source>A voice is at most %1 seconds long.</source>
+        <translation>أقصى طول للصوت %1 ث.</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>إيقاف (&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation>تسجيل (&amp;R)</translation>
     </message>
 </context>
 <context>

@@ -290,6 +290,87 @@
     </message>
 </context>
 <context>
+    <name>dialog-144</name>
+    <message>
+        <source>Pictures</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: the window&apos;s title</extracomment>
+        <translation>Bilder</translation>
+    </message>
+    <message>
+        <source>&amp;Word:</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: label of 109 × 9 dialog units, 163 pixels wide</extracomment>
+        <translation>&amp;Wort:</translation>
+    </message>
+    <message>
+        <source>&amp;Add pictures...</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 109 × 14 dialog units, 163 pixels wide</extracomment>
+        <translation>Bilder &amp;hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Re&amp;name</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 109 × 14 dialog units, 163 pixels wide</extracomment>
+        <translation>&amp;Umbenennen</translation>
+    </message>
+    <message>
+        <source>Re&amp;move...</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 109 × 14 dialog units, 163 pixels wide</extracomment>
+        <translation>&amp;Entfernen...</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s voice:</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: label of 109 × 9 dialog units, 163 pixels wide</extracomment>
+        <translation>Stimme des Bildes:</translation>
+    </message>
+    <message>
+        <source>&amp;Record...</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 109 × 14 dialog units, 163 pixels wide</extracomment>
+        <translation>&amp;Aufnehmen...</translation>
+    </message>
+    <message>
+        <source>S&amp;peak</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
+        <translation>&amp;Vorlesen</translation>
+    </message>
+    <message>
+        <source>From a &amp;file...</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 109 × 14 dialog units, 163 pixels wide</extracomment>
+        <translation>Aus &amp;Datei...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>dialog-145</name>
+    <message>
+        <source>Record a voice</source>
+        <extracomment>a voice recorded from the microphone, from the Pictures window&apos;s Record button: the window&apos;s title</extracomment>
+        <translation>Stimme aufnehmen</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <extracomment>a voice recorded from the microphone, from the Pictures window&apos;s Record button: button of 62 × 14 dialog units, 93 pixels wide</extracomment>
+        <translation>&amp;Aufnehmen</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <extracomment>a voice recorded from the microphone, from the Pictures window&apos;s Record button: button of 62 × 14 dialog units, 93 pixels wide</extracomment>
+        <translation>&amp;Wiedergeben</translation>
+    </message>
+    <message>
+        <source>&amp;Keep</source>
+        <extracomment>a voice recorded from the microphone, from the Pictures window&apos;s Record button: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
+        <translation>&amp;Behalten</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>a voice recorded from the microphone, from the Pictures window&apos;s Record button: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>menu-129</name>
     <message>
         <source>&amp;Setup</source>
@@ -332,6 +413,12 @@
         <comment>&amp;Help</comment>
         <extracomment>an item of the menu &amp;Help; &amp; marks its key, one letter per item</extracomment>
         <translation>Info</translation>
+    </message>
+    <message>
+        <source>P&amp;ictures...</source>
+        <comment>&amp;Setup</comment>
+        <extracomment>an item of the menu &amp;Setup; &amp; marks its key, one letter per item</extracomment>
+        <translation>B&amp;ilder...</translation>
     </message>
 </context>
 <context>
@@ -421,6 +508,132 @@
     <message>
         <source>%1 is off the list; what was recorded for them stays.</source>
         <translation>%1 steht nicht mehr auf der Liste; die bisherigen Aufzeichnungen bleiben erhalten.</translation>
+    </message>
+</context>
+<context>
+    <name>pikora::ui::PicturesWindow</name>
+    <message>
+        <source>plays</source>
+        <translation>funktioniert</translation>
+    </message>
+    <message>
+        <source>none yet</source>
+        <translation>noch keine</translation>
+    </message>
+    <message>
+        <source>silent: record it again</source>
+        <translation>stumm: neu aufnehmen</translation>
+    </message>
+    <message>
+        <source>does not play: make it again</source>
+        <translation>nicht abspielbar: neu erstellen</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Wort</translation>
+    </message>
+    <message>
+        <source>Voice</source>
+        <translation>Stimme</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Bilder</translation>
+    </message>
+    <message>
+        <source>Language of the spoken word</source>
+        <translation>Sprache des gesprochenen Wortes</translation>
+    </message>
+    <message>
+        <source>The pictures cannot be changed here: %1</source>
+        <translation>Die Bilder können hier nicht geändert werden: %1</translation>
+    </message>
+    <message>
+        <source>Pictures to add</source>
+        <translation>Bilder zum Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>Bilder (%1)</translation>
+    </message>
+    <message>
+        <source>Add pictures</source>
+        <translation>Bilder hinzufügen</translation>
+    </message>
+    <message>
+        <source>The word for %1:</source>
+        <translation>Das Wort für %1:</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n picture(s) added; each needs a voice.</source>
+        <translation>
+            <numerusform>%n Bild hinzugefügt; es braucht noch eine Stimme.</numerusform>
+            <numerusform>%n Bilder hinzugefügt; jedes braucht noch eine Stimme.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Pick the picture whose voice to take in the list first.</source>
+        <translation>Zuerst in der Liste das Bild auswählen, das die Stimme bekommen soll.</translation>
+    </message>
+    <message>
+        <source>A voice for %1</source>
+        <translation>Eine Stimme für %1</translation>
+    </message>
+    <message>
+        <source>Sounds (*.wav *.ogg *.flac)</source>
+        <translation>Tondateien (*.wav *.ogg *.flac)</translation>
+    </message>
+    <message>
+        <source>The voice of %1 is taken from %2.</source>
+        <translation>Die Stimme von %1 stammt jetzt aus %2.</translation>
+    </message>
+    <message>
+        <source>Pick the picture whose voice to record in the list first.</source>
+        <translation>Zuerst in der Liste das Bild auswählen, dessen Stimme aufgenommen werden soll.</translation>
+    </message>
+    <message>
+        <source>The voice of %1 is recorded.</source>
+        <translation>Die Stimme von %1 ist aufgenommen.</translation>
+    </message>
+    <message>
+        <source>Pick the picture whose word to speak in the list first.</source>
+        <translation>Zuerst in der Liste das Bild auswählen, dessen Wort vorgelesen werden soll.</translation>
+    </message>
+    <message>
+        <source>The voice of %1 is spoken by the computer.</source>
+        <translation>Die Stimme von %1 spricht jetzt der Computer.</translation>
+    </message>
+    <message>
+        <source>Pick the picture to rename in the list first.</source>
+        <translation>Zuerst in der Liste das Bild auswählen, das umbenannt werden soll.</translation>
+    </message>
+    <message>
+        <source>Type the new word first.</source>
+        <translation>Zuerst das neue Wort eingeben.</translation>
+    </message>
+    <message>
+        <source>%1 is now %2, with its voice.</source>
+        <translation>%1 heißt jetzt %2, samt Stimme.</translation>
+    </message>
+    <message>
+        <source>Pick the picture to remove in the list first.</source>
+        <translation>Zuerst in der Liste das Bild auswählen, das entfernt werden soll.</translation>
+    </message>
+    <message>
+        <source>Remove a picture</source>
+        <translation>Bild entfernen</translation>
+    </message>
+    <message>
+        <source>Remove the picture %1 and its voice from the folder?</source>
+        <translation>Das Bild %1 und seine Stimme aus dem Ordner entfernen?</translation>
+    </message>
+    <message>
+        <source>%1 is removed, with its voice.</source>
+        <translation>%1 ist entfernt, samt Stimme.</translation>
     </message>
 </context>
 <context>
@@ -576,6 +789,41 @@
     <message>
         <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend and time: its last %4 rounds, the later half against the earlier, and their median time.</source>
         <translation>Grüne Striche: der Trend; graue Striche: richtig allein durch Zufall (%1&#xa0;%). Nur die erste Wahl einer Runde zählt, nicht ein neuer Versuch nach einer falschen. Gelernt: in %2 seiner letzten %3 Runden beim ersten Versuch richtig. Trend und Zeit: seine letzten %4 Runden, die spätere Hälfte gegenüber der früheren, und der Median ihrer Zeiten.</translation>
+    </message>
+</context>
+<context>
+    <name>pikora::ui::RecordDialog</name>
+    <message>
+        <source>Press Record, say &quot;%1&quot; clearly, then press Stop.</source>
+        <translation>„Aufnehmen“ drücken, deutlich „%1“ sagen, dann „Stopp“ drücken.</translation>
+    </message>
+    <message>
+        <source>Loudness</source>
+        <translation>Lautstärke</translation>
+    </message>
+    <message>
+        <source>No microphone could be opened (%1).</source>
+        <translation>Es ließ sich kein Mikrofon öffnen (%1).</translation>
+    </message>
+    <message>
+        <source>The recording cannot be played: %1</source>
+        <translation>Die Aufnahme kann nicht abgespielt werden: %1</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>A voice is at most %1 seconds long.</source>
+        <translation>Eine Stimme ist höchstens %1 Sekunden lang.</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Stopp</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation>&amp;Aufnehmen</translation>
     </message>
 </context>
 <context>

@@ -290,6 +290,87 @@
     </message>
 </context>
 <context>
+    <name>dialog-144</name>
+    <message>
+        <source>Pictures</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: the window&apos;s title</extracomment>
+        <translation>Imágenes</translation>
+    </message>
+    <message>
+        <source>&amp;Word:</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: label of 109 × 9 dialog units, 163 pixels wide</extracomment>
+        <translation>&amp;Palabra:</translation>
+    </message>
+    <message>
+        <source>&amp;Add pictures...</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 109 × 14 dialog units, 163 pixels wide</extracomment>
+        <translation>Añadir &amp;imágenes...</translation>
+    </message>
+    <message>
+        <source>Re&amp;name</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 109 × 14 dialog units, 163 pixels wide</extracomment>
+        <translation>Re&amp;nombrar</translation>
+    </message>
+    <message>
+        <source>Re&amp;move...</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 109 × 14 dialog units, 163 pixels wide</extracomment>
+        <translation>&amp;Quitar...</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s voice:</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: label of 109 × 9 dialog units, 163 pixels wide</extracomment>
+        <translation>Voz de la imagen:</translation>
+    </message>
+    <message>
+        <source>&amp;Record...</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 109 × 14 dialog units, 163 pixels wide</extracomment>
+        <translation>&amp;Grabar...</translation>
+    </message>
+    <message>
+        <source>S&amp;peak</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
+        <translation>P&amp;ronunciar</translation>
+    </message>
+    <message>
+        <source>From a &amp;file...</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 109 × 14 dialog units, 163 pixels wide</extracomment>
+        <translation>Desde un &amp;archivo...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>dialog-145</name>
+    <message>
+        <source>Record a voice</source>
+        <extracomment>a voice recorded from the microphone, from the Pictures window&apos;s Record button: the window&apos;s title</extracomment>
+        <translation>Grabar una voz</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <extracomment>a voice recorded from the microphone, from the Pictures window&apos;s Record button: button of 62 × 14 dialog units, 93 pixels wide</extracomment>
+        <translation>&amp;Grabar</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <extracomment>a voice recorded from the microphone, from the Pictures window&apos;s Record button: button of 62 × 14 dialog units, 93 pixels wide</extracomment>
+        <translation>&amp;Escuchar</translation>
+    </message>
+    <message>
+        <source>&amp;Keep</source>
+        <extracomment>a voice recorded from the microphone, from the Pictures window&apos;s Record button: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
+        <translation>&amp;Conservar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>a voice recorded from the microphone, from the Pictures window&apos;s Record button: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>menu-129</name>
     <message>
         <source>&amp;Setup</source>
@@ -332,6 +413,12 @@
         <comment>&amp;Help</comment>
         <extracomment>an item of the menu &amp;Help; &amp; marks its key, one letter per item</extracomment>
         <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>P&amp;ictures...</source>
+        <comment>&amp;Setup</comment>
+        <extracomment>an item of the menu &amp;Setup; &amp; marks its key, one letter per item</extracomment>
+        <translation>&amp;Imágenes...</translation>
     </message>
 </context>
 <context>
@@ -421,6 +508,132 @@
     <message>
         <source>%1 is off the list; what was recorded for them stays.</source>
         <translation>%1 ya no está en la lista; sus resultados registrados se conservan.</translation>
+    </message>
+</context>
+<context>
+    <name>pikora::ui::PicturesWindow</name>
+    <message>
+        <source>plays</source>
+        <translation>funciona</translation>
+    </message>
+    <message>
+        <source>none yet</source>
+        <translation>aún no hay</translation>
+    </message>
+    <message>
+        <source>silent: record it again</source>
+        <translation>muda: vuelve a grabarla</translation>
+    </message>
+    <message>
+        <source>does not play: make it again</source>
+        <translation>no se reproduce: vuelve a hacerla</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Palabra</translation>
+    </message>
+    <message>
+        <source>Voice</source>
+        <translation>Voz</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Imágenes</translation>
+    </message>
+    <message>
+        <source>Language of the spoken word</source>
+        <translation>Idioma de la palabra pronunciada</translation>
+    </message>
+    <message>
+        <source>The pictures cannot be changed here: %1</source>
+        <translation>Aquí no se pueden cambiar las imágenes: %1</translation>
+    </message>
+    <message>
+        <source>Pictures to add</source>
+        <translation>Imágenes para añadir</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>Imágenes (%1)</translation>
+    </message>
+    <message>
+        <source>Add pictures</source>
+        <translation>Añadir imágenes</translation>
+    </message>
+    <message>
+        <source>The word for %1:</source>
+        <translation>La palabra para %1:</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n picture(s) added; each needs a voice.</source>
+        <translation>
+            <numerusform>%n imagen añadida; necesita una voz.</numerusform>
+            <numerusform>%n imágenes añadidas; cada una necesita una voz.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Pick the picture whose voice to take in the list first.</source>
+        <translation>Elige primero en la lista la imagen que recibirá la voz.</translation>
+    </message>
+    <message>
+        <source>A voice for %1</source>
+        <translation>Una voz para %1</translation>
+    </message>
+    <message>
+        <source>Sounds (*.wav *.ogg *.flac)</source>
+        <translation>Sonidos (*.wav *.ogg *.flac)</translation>
+    </message>
+    <message>
+        <source>The voice of %1 is taken from %2.</source>
+        <translation>La voz de %1 se ha tomado de %2.</translation>
+    </message>
+    <message>
+        <source>Pick the picture whose voice to record in the list first.</source>
+        <translation>Elige primero en la lista la imagen cuya voz quieres grabar.</translation>
+    </message>
+    <message>
+        <source>The voice of %1 is recorded.</source>
+        <translation>La voz de %1 se ha grabado.</translation>
+    </message>
+    <message>
+        <source>Pick the picture whose word to speak in the list first.</source>
+        <translation>Elige primero en la lista la imagen cuya palabra quieres pronunciar.</translation>
+    </message>
+    <message>
+        <source>The voice of %1 is spoken by the computer.</source>
+        <translation>La voz de %1 es ahora la del ordenador.</translation>
+    </message>
+    <message>
+        <source>Pick the picture to rename in the list first.</source>
+        <translation>Elige primero en la lista la imagen que quieres renombrar.</translation>
+    </message>
+    <message>
+        <source>Type the new word first.</source>
+        <translation>Escribe primero la palabra nueva.</translation>
+    </message>
+    <message>
+        <source>%1 is now %2, with its voice.</source>
+        <translation>%1 ahora es %2, con su voz.</translation>
+    </message>
+    <message>
+        <source>Pick the picture to remove in the list first.</source>
+        <translation>Elige primero en la lista la imagen que quieres quitar.</translation>
+    </message>
+    <message>
+        <source>Remove a picture</source>
+        <translation>Quitar una imagen</translation>
+    </message>
+    <message>
+        <source>Remove the picture %1 and its voice from the folder?</source>
+        <translation>¿Quitar de la carpeta la imagen %1 y su voz?</translation>
+    </message>
+    <message>
+        <source>%1 is removed, with its voice.</source>
+        <translation>Se ha quitado %1, con su voz.</translation>
     </message>
 </context>
 <context>
@@ -576,6 +789,41 @@
     <message>
         <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend and time: its last %4 rounds, the later half against the earlier, and their median time.</source>
         <translation>Guiones verdes: la tendencia; guiones grises: aciertos solo por azar (%1&#xa0;%). Solo cuenta la primera elección de cada ronda, no un nuevo intento tras un error. Aprendida: acertada al primer intento en %2 de sus últimas %3 rondas. Tendencia y tiempo: sus últimas %4 rondas, la mitad más reciente frente a la anterior, y la mediana de sus tiempos.</translation>
+    </message>
+</context>
+<context>
+    <name>pikora::ui::RecordDialog</name>
+    <message>
+        <source>Press Record, say &quot;%1&quot; clearly, then press Stop.</source>
+        <translation>Pulsa Grabar, di «%1» con claridad y luego pulsa Detener.</translation>
+    </message>
+    <message>
+        <source>Loudness</source>
+        <translation>Volumen</translation>
+    </message>
+    <message>
+        <source>No microphone could be opened (%1).</source>
+        <translation>No se pudo abrir ningún micrófono (%1).</translation>
+    </message>
+    <message>
+        <source>The recording cannot be played: %1</source>
+        <translation>No se puede reproducir la grabación: %1</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>A voice is at most %1 seconds long.</source>
+        <translation>Una voz dura como máximo %1 segundos.</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Detener</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation>&amp;Grabar</translation>
     </message>
 </context>
 <context>

@@ -290,6 +290,87 @@
     </message>
 </context>
 <context>
+    <name>dialog-144</name>
+    <message>
+        <source>Pictures</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: the window&apos;s title</extracomment>
+        <translation>Images</translation>
+    </message>
+    <message>
+        <source>&amp;Word:</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: label of 109 × 9 dialog units, 163 pixels wide</extracomment>
+        <translation>&amp;Mot&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Add pictures...</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 109 × 14 dialog units, 163 pixels wide</extracomment>
+        <translation>&amp;Ajouter des images...</translation>
+    </message>
+    <message>
+        <source>Re&amp;name</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 109 × 14 dialog units, 163 pixels wide</extracomment>
+        <translation>Re&amp;nommer</translation>
+    </message>
+    <message>
+        <source>Re&amp;move...</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 109 × 14 dialog units, 163 pixels wide</extracomment>
+        <translation>&amp;Retirer...</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s voice:</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: label of 109 × 9 dialog units, 163 pixels wide</extracomment>
+        <translation>Voix de l&apos;image&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Record...</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 109 × 14 dialog units, 163 pixels wide</extracomment>
+        <translation>&amp;Enregistrer...</translation>
+    </message>
+    <message>
+        <source>S&amp;peak</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
+        <translation>&amp;Prononcer</translation>
+    </message>
+    <message>
+        <source>From a &amp;file...</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 109 × 14 dialog units, 163 pixels wide</extracomment>
+        <translation>Depuis un &amp;fichier...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>dialog-145</name>
+    <message>
+        <source>Record a voice</source>
+        <extracomment>a voice recorded from the microphone, from the Pictures window&apos;s Record button: the window&apos;s title</extracomment>
+        <translation>Enregistrer une voix</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <extracomment>a voice recorded from the microphone, from the Pictures window&apos;s Record button: button of 62 × 14 dialog units, 93 pixels wide</extracomment>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <extracomment>a voice recorded from the microphone, from the Pictures window&apos;s Record button: button of 62 × 14 dialog units, 93 pixels wide</extracomment>
+        <translation>É&amp;couter</translation>
+    </message>
+    <message>
+        <source>&amp;Keep</source>
+        <extracomment>a voice recorded from the microphone, from the Pictures window&apos;s Record button: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
+        <translation>&amp;Garder</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>a voice recorded from the microphone, from the Pictures window&apos;s Record button: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>menu-129</name>
     <message>
         <source>&amp;Setup</source>
@@ -332,6 +413,12 @@
         <comment>&amp;Help</comment>
         <extracomment>an item of the menu &amp;Help; &amp; marks its key, one letter per item</extracomment>
         <translation>À propos</translation>
+    </message>
+    <message>
+        <source>P&amp;ictures...</source>
+        <comment>&amp;Setup</comment>
+        <extracomment>an item of the menu &amp;Setup; &amp; marks its key, one letter per item</extracomment>
+        <translation>&amp;Images...</translation>
     </message>
 </context>
 <context>
@@ -421,6 +508,132 @@
     <message>
         <source>%1 is off the list; what was recorded for them stays.</source>
         <translation>%1 n&apos;est plus dans la liste&#xa0;; ses résultats enregistrés sont conservés.</translation>
+    </message>
+</context>
+<context>
+    <name>pikora::ui::PicturesWindow</name>
+    <message>
+        <source>plays</source>
+        <translation>fonctionne</translation>
+    </message>
+    <message>
+        <source>none yet</source>
+        <translation>pas encore</translation>
+    </message>
+    <message>
+        <source>silent: record it again</source>
+        <translation>muette&#xa0;: à réenregistrer</translation>
+    </message>
+    <message>
+        <source>does not play: make it again</source>
+        <translation>illisible&#xa0;: à refaire</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Mot</translation>
+    </message>
+    <message>
+        <source>Voice</source>
+        <translation>Voix</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Images</translation>
+    </message>
+    <message>
+        <source>Language of the spoken word</source>
+        <translation>Langue du mot prononcé</translation>
+    </message>
+    <message>
+        <source>The pictures cannot be changed here: %1</source>
+        <translation>Impossible de modifier les images ici&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Pictures to add</source>
+        <translation>Images à ajouter</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>Images (%1)</translation>
+    </message>
+    <message>
+        <source>Add pictures</source>
+        <translation>Ajouter des images</translation>
+    </message>
+    <message>
+        <source>The word for %1:</source>
+        <translation>Le mot pour %1&#xa0;:</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n picture(s) added; each needs a voice.</source>
+        <translation>
+            <numerusform>%n image ajoutée&#xa0;; elle a besoin d&apos;une voix.</numerusform>
+            <numerusform>%n images ajoutées&#xa0;; chacune a besoin d&apos;une voix.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Pick the picture whose voice to take in the list first.</source>
+        <translation>Choisissez d&apos;abord dans la liste l&apos;image qui recevra la voix.</translation>
+    </message>
+    <message>
+        <source>A voice for %1</source>
+        <translation>Une voix pour %1</translation>
+    </message>
+    <message>
+        <source>Sounds (*.wav *.ogg *.flac)</source>
+        <translation>Sons (*.wav *.ogg *.flac)</translation>
+    </message>
+    <message>
+        <source>The voice of %1 is taken from %2.</source>
+        <translation>La voix de %1 vient maintenant de %2.</translation>
+    </message>
+    <message>
+        <source>Pick the picture whose voice to record in the list first.</source>
+        <translation>Choisissez d&apos;abord dans la liste l&apos;image dont la voix est à enregistrer.</translation>
+    </message>
+    <message>
+        <source>The voice of %1 is recorded.</source>
+        <translation>La voix de %1 est enregistrée.</translation>
+    </message>
+    <message>
+        <source>Pick the picture whose word to speak in the list first.</source>
+        <translation>Choisissez d&apos;abord dans la liste l&apos;image dont le mot est à prononcer.</translation>
+    </message>
+    <message>
+        <source>The voice of %1 is spoken by the computer.</source>
+        <translation>La voix de %1 est maintenant celle de l&apos;ordinateur.</translation>
+    </message>
+    <message>
+        <source>Pick the picture to rename in the list first.</source>
+        <translation>Choisissez d&apos;abord dans la liste l&apos;image à renommer.</translation>
+    </message>
+    <message>
+        <source>Type the new word first.</source>
+        <translation>Tapez d&apos;abord le nouveau mot.</translation>
+    </message>
+    <message>
+        <source>%1 is now %2, with its voice.</source>
+        <translation>L&apos;image %1 s&apos;appelle maintenant %2, avec sa voix.</translation>
+    </message>
+    <message>
+        <source>Pick the picture to remove in the list first.</source>
+        <translation>Choisissez d&apos;abord dans la liste l&apos;image à retirer.</translation>
+    </message>
+    <message>
+        <source>Remove a picture</source>
+        <translation>Retirer une image</translation>
+    </message>
+    <message>
+        <source>Remove the picture %1 and its voice from the folder?</source>
+        <translation>Retirer du dossier l&apos;image %1 et sa voix&#xa0;?</translation>
+    </message>
+    <message>
+        <source>%1 is removed, with its voice.</source>
+        <translation>L&apos;image %1 est retirée, avec sa voix.</translation>
     </message>
 </context>
 <context>
@@ -576,6 +789,41 @@
     <message>
         <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend and time: its last %4 rounds, the later half against the earlier, and their median time.</source>
         <translation>Tirets verts&#xa0;: la tendance&#xa0;; tirets gris&#xa0;: réussite due au seul hasard (%1&#xa0;%). Seul le premier choix d&apos;un tour compte, pas un nouvel essai après une erreur. Acquis&#xa0;: juste au premier essai dans %2 de ses %3 derniers tours. Tendance et temps&#xa0;: ses %4 derniers tours, la moitié récente comparée à la plus ancienne, et la médiane de leurs temps.</translation>
+    </message>
+</context>
+<context>
+    <name>pikora::ui::RecordDialog</name>
+    <message>
+        <source>Press Record, say &quot;%1&quot; clearly, then press Stop.</source>
+        <translation>Appuyez sur Enregistrer, dites «&#xa0;%1&#xa0;» clairement, puis appuyez sur Arrêter.</translation>
+    </message>
+    <message>
+        <source>Loudness</source>
+        <translation>Niveau sonore</translation>
+    </message>
+    <message>
+        <source>No microphone could be opened (%1).</source>
+        <translation>Aucun micro n&apos;a pu être ouvert (%1).</translation>
+    </message>
+    <message>
+        <source>The recording cannot be played: %1</source>
+        <translation>Impossible de lire l&apos;enregistrement&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>A voice is at most %1 seconds long.</source>
+        <translation>Une voix dure au plus %1 secondes.</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Arrêter</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation>&amp;Enregistrer</translation>
     </message>
 </context>
 <context>

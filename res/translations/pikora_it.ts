@@ -290,6 +290,87 @@
     </message>
 </context>
 <context>
+    <name>dialog-144</name>
+    <message>
+        <source>Pictures</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: the window&apos;s title</extracomment>
+        <translation>Immagini</translation>
+    </message>
+    <message>
+        <source>&amp;Word:</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: label of 109 × 9 dialog units, 163 pixels wide</extracomment>
+        <translation>&amp;Parola:</translation>
+    </message>
+    <message>
+        <source>&amp;Add pictures...</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 109 × 14 dialog units, 163 pixels wide</extracomment>
+        <translation>&amp;Aggiungi immagini...</translation>
+    </message>
+    <message>
+        <source>Re&amp;name</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 109 × 14 dialog units, 163 pixels wide</extracomment>
+        <translation>Ri&amp;nomina</translation>
+    </message>
+    <message>
+        <source>Re&amp;move...</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 109 × 14 dialog units, 163 pixels wide</extracomment>
+        <translation>&amp;Rimuovi...</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s voice:</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: label of 109 × 9 dialog units, 163 pixels wide</extracomment>
+        <translation>Voce dell&apos;immagine:</translation>
+    </message>
+    <message>
+        <source>&amp;Record...</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 109 × 14 dialog units, 163 pixels wide</extracomment>
+        <translation>Re&amp;gistra...</translation>
+    </message>
+    <message>
+        <source>S&amp;peak</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
+        <translation>Pron&amp;uncia</translation>
+    </message>
+    <message>
+        <source>From a &amp;file...</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 109 × 14 dialog units, 163 pixels wide</extracomment>
+        <translation>Da un &amp;file...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>dialog-145</name>
+    <message>
+        <source>Record a voice</source>
+        <extracomment>a voice recorded from the microphone, from the Pictures window&apos;s Record button: the window&apos;s title</extracomment>
+        <translation>Registra una voce</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <extracomment>a voice recorded from the microphone, from the Pictures window&apos;s Record button: button of 62 × 14 dialog units, 93 pixels wide</extracomment>
+        <translation>&amp;Registra</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <extracomment>a voice recorded from the microphone, from the Pictures window&apos;s Record button: button of 62 × 14 dialog units, 93 pixels wide</extracomment>
+        <translation>&amp;Ascolta</translation>
+    </message>
+    <message>
+        <source>&amp;Keep</source>
+        <extracomment>a voice recorded from the microphone, from the Pictures window&apos;s Record button: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
+        <translation>&amp;Tieni</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>a voice recorded from the microphone, from the Pictures window&apos;s Record button: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
     <name>menu-129</name>
     <message>
         <source>&amp;Setup</source>
@@ -332,6 +413,12 @@
         <comment>&amp;Help</comment>
         <extracomment>an item of the menu &amp;Help; &amp; marks its key, one letter per item</extracomment>
         <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>P&amp;ictures...</source>
+        <comment>&amp;Setup</comment>
+        <extracomment>an item of the menu &amp;Setup; &amp; marks its key, one letter per item</extracomment>
+        <translation>&amp;Immagini...</translation>
     </message>
 </context>
 <context>
@@ -421,6 +508,132 @@
     <message>
         <source>%1 is off the list; what was recorded for them stays.</source>
         <translation>%1 non è più nella lista; i suoi risultati registrati restano.</translation>
+    </message>
+</context>
+<context>
+    <name>pikora::ui::PicturesWindow</name>
+    <message>
+        <source>plays</source>
+        <translation>funziona</translation>
+    </message>
+    <message>
+        <source>none yet</source>
+        <translation>non ancora</translation>
+    </message>
+    <message>
+        <source>silent: record it again</source>
+        <translation>muta: registrala di nuovo</translation>
+    </message>
+    <message>
+        <source>does not play: make it again</source>
+        <translation>non si riproduce: rifalla</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Parola</translation>
+    </message>
+    <message>
+        <source>Voice</source>
+        <translation>Voce</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Immagini</translation>
+    </message>
+    <message>
+        <source>Language of the spoken word</source>
+        <translation>Lingua della parola pronunciata</translation>
+    </message>
+    <message>
+        <source>The pictures cannot be changed here: %1</source>
+        <translation>Impossibile modificare le immagini qui: %1</translation>
+    </message>
+    <message>
+        <source>Pictures to add</source>
+        <translation>Immagini da aggiungere</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>Immagini (%1)</translation>
+    </message>
+    <message>
+        <source>Add pictures</source>
+        <translation>Aggiungi immagini</translation>
+    </message>
+    <message>
+        <source>The word for %1:</source>
+        <translation>La parola per %1:</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n picture(s) added; each needs a voice.</source>
+        <translation>
+            <numerusform>%n immagine aggiunta; le serve una voce.</numerusform>
+            <numerusform>%n immagini aggiunte; a ognuna serve una voce.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Pick the picture whose voice to take in the list first.</source>
+        <translation>Scegli prima nella lista l&apos;immagine a cui dare la voce.</translation>
+    </message>
+    <message>
+        <source>A voice for %1</source>
+        <translation>Una voce per %1</translation>
+    </message>
+    <message>
+        <source>Sounds (*.wav *.ogg *.flac)</source>
+        <translation>Suoni (*.wav *.ogg *.flac)</translation>
+    </message>
+    <message>
+        <source>The voice of %1 is taken from %2.</source>
+        <translation>La voce di %1 ora viene da %2.</translation>
+    </message>
+    <message>
+        <source>Pick the picture whose voice to record in the list first.</source>
+        <translation>Scegli prima nella lista l&apos;immagine di cui registrare la voce.</translation>
+    </message>
+    <message>
+        <source>The voice of %1 is recorded.</source>
+        <translation>La voce di %1 è registrata.</translation>
+    </message>
+    <message>
+        <source>Pick the picture whose word to speak in the list first.</source>
+        <translation>Scegli prima nella lista l&apos;immagine di cui pronunciare la parola.</translation>
+    </message>
+    <message>
+        <source>The voice of %1 is spoken by the computer.</source>
+        <translation>La voce di %1 ora è quella del computer.</translation>
+    </message>
+    <message>
+        <source>Pick the picture to rename in the list first.</source>
+        <translation>Scegli prima nella lista l&apos;immagine da rinominare.</translation>
+    </message>
+    <message>
+        <source>Type the new word first.</source>
+        <translation>Scrivi prima la nuova parola.</translation>
+    </message>
+    <message>
+        <source>%1 is now %2, with its voice.</source>
+        <translation>L&apos;immagine %1 ora si chiama %2, con la sua voce.</translation>
+    </message>
+    <message>
+        <source>Pick the picture to remove in the list first.</source>
+        <translation>Scegli prima nella lista l&apos;immagine da rimuovere.</translation>
+    </message>
+    <message>
+        <source>Remove a picture</source>
+        <translation>Rimuovi un&apos;immagine</translation>
+    </message>
+    <message>
+        <source>Remove the picture %1 and its voice from the folder?</source>
+        <translation>Rimuovere dalla cartella l&apos;immagine %1 e la sua voce?</translation>
+    </message>
+    <message>
+        <source>%1 is removed, with its voice.</source>
+        <translation>L&apos;immagine %1 è stata rimossa, con la sua voce.</translation>
     </message>
 </context>
 <context>
@@ -576,6 +789,41 @@
     <message>
         <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend and time: its last %4 rounds, the later half against the earlier, and their median time.</source>
         <translation>Trattini verdi: la tendenza; trattini grigi: giuste per puro caso (%1%). Conta solo la prima scelta di un turno, non un nuovo tentativo dopo un errore. Imparata: giusta al primo tentativo in %2 dei suoi ultimi %3 turni. Tendenza e tempo: i suoi ultimi %4 turni, la metà più recente rispetto a quella precedente, e la mediana dei loro tempi.</translation>
+    </message>
+</context>
+<context>
+    <name>pikora::ui::RecordDialog</name>
+    <message>
+        <source>Press Record, say &quot;%1&quot; clearly, then press Stop.</source>
+        <translation>Premi Registra, di&apos; «%1» chiaramente, poi premi Ferma.</translation>
+    </message>
+    <message>
+        <source>Loudness</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>No microphone could be opened (%1).</source>
+        <translation>Impossibile aprire un microfono (%1).</translation>
+    </message>
+    <message>
+        <source>The recording cannot be played: %1</source>
+        <translation>Impossibile riprodurre la registrazione: %1</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>A voice is at most %1 seconds long.</source>
+        <translation>Una voce dura al massimo %1 secondi.</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Ferma</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation>&amp;Registra</translation>
     </message>
 </context>
 <context>

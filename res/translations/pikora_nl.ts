@@ -290,6 +290,87 @@
     </message>
 </context>
 <context>
+    <name>dialog-144</name>
+    <message>
+        <source>Pictures</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: the window&apos;s title</extracomment>
+        <translation>Plaatjes</translation>
+    </message>
+    <message>
+        <source>&amp;Word:</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: label of 109 × 9 dialog units, 163 pixels wide</extracomment>
+        <translation>&amp;Woord:</translation>
+    </message>
+    <message>
+        <source>&amp;Add pictures...</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 109 × 14 dialog units, 163 pixels wide</extracomment>
+        <translation>Plaatjes &amp;toevoegen...</translation>
+    </message>
+    <message>
+        <source>Re&amp;name</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 109 × 14 dialog units, 163 pixels wide</extracomment>
+        <translation>&amp;Hernoemen</translation>
+    </message>
+    <message>
+        <source>Re&amp;move...</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 109 × 14 dialog units, 163 pixels wide</extracomment>
+        <translation>&amp;Verwijderen...</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s voice:</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: label of 109 × 9 dialog units, 163 pixels wide</extracomment>
+        <translation>Stem van het plaatje:</translation>
+    </message>
+    <message>
+        <source>&amp;Record...</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 109 × 14 dialog units, 163 pixels wide</extracomment>
+        <translation>&amp;Opnemen...</translation>
+    </message>
+    <message>
+        <source>S&amp;peak</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
+        <translation>&amp;Spreken</translation>
+    </message>
+    <message>
+        <source>From a &amp;file...</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 109 × 14 dialog units, 163 pixels wide</extracomment>
+        <translation>Uit &amp;bestand...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
+        <translation>Sluiten</translation>
+    </message>
+</context>
+<context>
+    <name>dialog-145</name>
+    <message>
+        <source>Record a voice</source>
+        <extracomment>a voice recorded from the microphone, from the Pictures window&apos;s Record button: the window&apos;s title</extracomment>
+        <translation>Een stem opnemen</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <extracomment>a voice recorded from the microphone, from the Pictures window&apos;s Record button: button of 62 × 14 dialog units, 93 pixels wide</extracomment>
+        <translation>&amp;Opnemen</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <extracomment>a voice recorded from the microphone, from the Pictures window&apos;s Record button: button of 62 × 14 dialog units, 93 pixels wide</extracomment>
+        <translation>&amp;Afspelen</translation>
+    </message>
+    <message>
+        <source>&amp;Keep</source>
+        <extracomment>a voice recorded from the microphone, from the Pictures window&apos;s Record button: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
+        <translation>&amp;Bewaren</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>a voice recorded from the microphone, from the Pictures window&apos;s Record button: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
+        <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
     <name>menu-129</name>
     <message>
         <source>&amp;Setup</source>
@@ -332,6 +413,12 @@
         <comment>&amp;Help</comment>
         <extracomment>an item of the menu &amp;Help; &amp; marks its key, one letter per item</extracomment>
         <translation>Over Pikora</translation>
+    </message>
+    <message>
+        <source>P&amp;ictures...</source>
+        <comment>&amp;Setup</comment>
+        <extracomment>an item of the menu &amp;Setup; &amp; marks its key, one letter per item</extracomment>
+        <translation>&amp;Plaatjes...</translation>
     </message>
 </context>
 <context>
@@ -421,6 +508,132 @@
     <message>
         <source>%1 is off the list; what was recorded for them stays.</source>
         <translation>%1 staat niet meer op de lijst; de vastgelegde resultaten blijven bewaard.</translation>
+    </message>
+</context>
+<context>
+    <name>pikora::ui::PicturesWindow</name>
+    <message>
+        <source>plays</source>
+        <translation>werkt</translation>
+    </message>
+    <message>
+        <source>none yet</source>
+        <translation>nog geen</translation>
+    </message>
+    <message>
+        <source>silent: record it again</source>
+        <translation>stil: neem opnieuw op</translation>
+    </message>
+    <message>
+        <source>does not play: make it again</source>
+        <translation>speelt niet af: maak opnieuw</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Woord</translation>
+    </message>
+    <message>
+        <source>Voice</source>
+        <translation>Stem</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Plaatjes</translation>
+    </message>
+    <message>
+        <source>Language of the spoken word</source>
+        <translation>Taal van het uitgesproken woord</translation>
+    </message>
+    <message>
+        <source>The pictures cannot be changed here: %1</source>
+        <translation>De plaatjes kunnen hier niet worden gewijzigd: %1</translation>
+    </message>
+    <message>
+        <source>Pictures to add</source>
+        <translation>Plaatjes om toe te voegen</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>Afbeeldingen (%1)</translation>
+    </message>
+    <message>
+        <source>Add pictures</source>
+        <translation>Plaatjes toevoegen</translation>
+    </message>
+    <message>
+        <source>The word for %1:</source>
+        <translation>Het woord voor %1:</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n picture(s) added; each needs a voice.</source>
+        <translation>
+            <numerusform>%n plaatje toegevoegd; het heeft nog een stem nodig.</numerusform>
+            <numerusform>%n plaatjes toegevoegd; elk heeft nog een stem nodig.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Pick the picture whose voice to take in the list first.</source>
+        <translation>Kies eerst in de lijst het plaatje dat de stem moet krijgen.</translation>
+    </message>
+    <message>
+        <source>A voice for %1</source>
+        <translation>Een stem voor %1</translation>
+    </message>
+    <message>
+        <source>Sounds (*.wav *.ogg *.flac)</source>
+        <translation>Geluiden (*.wav *.ogg *.flac)</translation>
+    </message>
+    <message>
+        <source>The voice of %1 is taken from %2.</source>
+        <translation>De stem van %1 komt nu uit %2.</translation>
+    </message>
+    <message>
+        <source>Pick the picture whose voice to record in the list first.</source>
+        <translation>Kies eerst in de lijst het plaatje waarvan je de stem wilt opnemen.</translation>
+    </message>
+    <message>
+        <source>The voice of %1 is recorded.</source>
+        <translation>De stem van %1 is opgenomen.</translation>
+    </message>
+    <message>
+        <source>Pick the picture whose word to speak in the list first.</source>
+        <translation>Kies eerst in de lijst het plaatje waarvan je het woord wilt laten uitspreken.</translation>
+    </message>
+    <message>
+        <source>The voice of %1 is spoken by the computer.</source>
+        <translation>De stem van %1 komt nu van de computer.</translation>
+    </message>
+    <message>
+        <source>Pick the picture to rename in the list first.</source>
+        <translation>Kies eerst in de lijst het plaatje dat je wilt hernoemen.</translation>
+    </message>
+    <message>
+        <source>Type the new word first.</source>
+        <translation>Typ eerst het nieuwe woord.</translation>
+    </message>
+    <message>
+        <source>%1 is now %2, with its voice.</source>
+        <translation>%1 heet nu %2, met stem en al.</translation>
+    </message>
+    <message>
+        <source>Pick the picture to remove in the list first.</source>
+        <translation>Kies eerst in de lijst het plaatje dat je wilt verwijderen.</translation>
+    </message>
+    <message>
+        <source>Remove a picture</source>
+        <translation>Een plaatje verwijderen</translation>
+    </message>
+    <message>
+        <source>Remove the picture %1 and its voice from the folder?</source>
+        <translation>Het plaatje %1 en zijn stem uit de map verwijderen?</translation>
+    </message>
+    <message>
+        <source>%1 is removed, with its voice.</source>
+        <translation>%1 is verwijderd, met stem en al.</translation>
     </message>
 </context>
 <context>
@@ -576,6 +789,41 @@
     <message>
         <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend and time: its last %4 rounds, the later half against the earlier, and their median time.</source>
         <translation>Groene streepjes: de trend; grijze streepjes: goed door puur toeval (%1%). Alleen de eerste keuze van een ronde telt, niet een nieuwe poging na een foute. Geleerd: goed bij de eerste poging in %2 van de laatste %3 rondes van het woord. Trend en tijd: de laatste %4 rondes van het woord, de latere helft tegenover de eerdere, en de mediaan van hun tijden.</translation>
+    </message>
+</context>
+<context>
+    <name>pikora::ui::RecordDialog</name>
+    <message>
+        <source>Press Record, say &quot;%1&quot; clearly, then press Stop.</source>
+        <translation>Druk op Opnemen, zeg duidelijk “%1” en druk dan op Stoppen.</translation>
+    </message>
+    <message>
+        <source>Loudness</source>
+        <translation>Geluidsniveau</translation>
+    </message>
+    <message>
+        <source>No microphone could be opened (%1).</source>
+        <translation>Er kon geen microfoon worden geopend (%1).</translation>
+    </message>
+    <message>
+        <source>The recording cannot be played: %1</source>
+        <translation>De opname kan niet worden afgespeeld: %1</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>A voice is at most %1 seconds long.</source>
+        <translation>Een stem duurt hoogstens %1 seconden.</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Stoppen</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation>&amp;Opnemen</translation>
     </message>
 </context>
 <context>

@@ -290,6 +290,87 @@
     </message>
 </context>
 <context>
+    <name>dialog-144</name>
+    <message>
+        <source>Pictures</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: the window&apos;s title</extracomment>
+        <translation>Obrazki</translation>
+    </message>
+    <message>
+        <source>&amp;Word:</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: label of 109 × 9 dialog units, 163 pixels wide</extracomment>
+        <translation>&amp;Słowo:</translation>
+    </message>
+    <message>
+        <source>&amp;Add pictures...</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 109 × 14 dialog units, 163 pixels wide</extracomment>
+        <translation>&amp;Dodaj obrazki...</translation>
+    </message>
+    <message>
+        <source>Re&amp;name</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 109 × 14 dialog units, 163 pixels wide</extracomment>
+        <translation>&amp;Zmień nazwę</translation>
+    </message>
+    <message>
+        <source>Re&amp;move...</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 109 × 14 dialog units, 163 pixels wide</extracomment>
+        <translation>&amp;Usuń...</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s voice:</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: label of 109 × 9 dialog units, 163 pixels wide</extracomment>
+        <translation>Głos obrazka:</translation>
+    </message>
+    <message>
+        <source>&amp;Record...</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 109 × 14 dialog units, 163 pixels wide</extracomment>
+        <translation>&amp;Nagraj...</translation>
+    </message>
+    <message>
+        <source>S&amp;peak</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
+        <translation>&amp;Wymów</translation>
+    </message>
+    <message>
+        <source>From a &amp;file...</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 109 × 14 dialog units, 163 pixels wide</extracomment>
+        <translation>Z &amp;pliku...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
+        <translation>Zamknij</translation>
+    </message>
+</context>
+<context>
+    <name>dialog-145</name>
+    <message>
+        <source>Record a voice</source>
+        <extracomment>a voice recorded from the microphone, from the Pictures window&apos;s Record button: the window&apos;s title</extracomment>
+        <translation>Nagraj głos</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <extracomment>a voice recorded from the microphone, from the Pictures window&apos;s Record button: button of 62 × 14 dialog units, 93 pixels wide</extracomment>
+        <translation>&amp;Nagraj</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <extracomment>a voice recorded from the microphone, from the Pictures window&apos;s Record button: button of 62 × 14 dialog units, 93 pixels wide</extracomment>
+        <translation>&amp;Odtwórz</translation>
+    </message>
+    <message>
+        <source>&amp;Keep</source>
+        <extracomment>a voice recorded from the microphone, from the Pictures window&apos;s Record button: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
+        <translation>&amp;Zachowaj</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>a voice recorded from the microphone, from the Pictures window&apos;s Record button: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
     <name>menu-129</name>
     <message>
         <source>&amp;Setup</source>
@@ -332,6 +413,12 @@
         <comment>&amp;Help</comment>
         <extracomment>an item of the menu &amp;Help; &amp; marks its key, one letter per item</extracomment>
         <translation>O programie</translation>
+    </message>
+    <message>
+        <source>P&amp;ictures...</source>
+        <comment>&amp;Setup</comment>
+        <extracomment>an item of the menu &amp;Setup; &amp; marks its key, one letter per item</extracomment>
+        <translation>&amp;Obrazki...</translation>
     </message>
 </context>
 <context>
@@ -421,6 +508,133 @@
     <message>
         <source>%1 is off the list; what was recorded for them stays.</source>
         <translation>Usunięto z listy: %1. Zapisane wyniki zostają.</translation>
+    </message>
+</context>
+<context>
+    <name>pikora::ui::PicturesWindow</name>
+    <message>
+        <source>plays</source>
+        <translation>działa</translation>
+    </message>
+    <message>
+        <source>none yet</source>
+        <translation>jeszcze brak</translation>
+    </message>
+    <message>
+        <source>silent: record it again</source>
+        <translation>cisza: nagraj ponownie</translation>
+    </message>
+    <message>
+        <source>does not play: make it again</source>
+        <translation>nie odtwarza się: utwórz ponownie</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Słowo</translation>
+    </message>
+    <message>
+        <source>Voice</source>
+        <translation>Głos</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Obrazki</translation>
+    </message>
+    <message>
+        <source>Language of the spoken word</source>
+        <translation>Język wymawianego słowa</translation>
+    </message>
+    <message>
+        <source>The pictures cannot be changed here: %1</source>
+        <translation>Tutaj nie można zmieniać obrazków: %1</translation>
+    </message>
+    <message>
+        <source>Pictures to add</source>
+        <translation>Obrazki do dodania</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>Obrazy (%1)</translation>
+    </message>
+    <message>
+        <source>Add pictures</source>
+        <translation>Dodaj obrazki</translation>
+    </message>
+    <message>
+        <source>The word for %1:</source>
+        <translation>Słowo dla pliku %1:</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n picture(s) added; each needs a voice.</source>
+        <translation>
+            <numerusform>Dodano %n obrazek; potrzebuje głosu.</numerusform>
+            <numerusform>Dodano %n obrazki; każdy potrzebuje głosu.</numerusform>
+            <numerusform>Dodano %n obrazków; każdy potrzebuje głosu.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Pick the picture whose voice to take in the list first.</source>
+        <translation>Najpierw wybierz z listy obrazek, który ma dostać głos.</translation>
+    </message>
+    <message>
+        <source>A voice for %1</source>
+        <translation>Głos dla słowa %1</translation>
+    </message>
+    <message>
+        <source>Sounds (*.wav *.ogg *.flac)</source>
+        <translation>Dźwięki (*.wav *.ogg *.flac)</translation>
+    </message>
+    <message>
+        <source>The voice of %1 is taken from %2.</source>
+        <translation>Głos słowa %1 pochodzi teraz z pliku %2.</translation>
+    </message>
+    <message>
+        <source>Pick the picture whose voice to record in the list first.</source>
+        <translation>Najpierw wybierz z listy obrazek, którego głos chcesz nagrać.</translation>
+    </message>
+    <message>
+        <source>The voice of %1 is recorded.</source>
+        <translation>Nagrano głos słowa %1.</translation>
+    </message>
+    <message>
+        <source>Pick the picture whose word to speak in the list first.</source>
+        <translation>Najpierw wybierz z listy obrazek, którego słowo ma zostać wymówione.</translation>
+    </message>
+    <message>
+        <source>The voice of %1 is spoken by the computer.</source>
+        <translation>Słowo %1 wymawia teraz komputer.</translation>
+    </message>
+    <message>
+        <source>Pick the picture to rename in the list first.</source>
+        <translation>Najpierw wybierz z listy obrazek do zmiany nazwy.</translation>
+    </message>
+    <message>
+        <source>Type the new word first.</source>
+        <translation>Najpierw wpisz nowe słowo.</translation>
+    </message>
+    <message>
+        <source>%1 is now %2, with its voice.</source>
+        <translation>Zmieniono %1 na %2, razem z głosem.</translation>
+    </message>
+    <message>
+        <source>Pick the picture to remove in the list first.</source>
+        <translation>Najpierw wybierz z listy obrazek do usunięcia.</translation>
+    </message>
+    <message>
+        <source>Remove a picture</source>
+        <translation>Usuń obrazek</translation>
+    </message>
+    <message>
+        <source>Remove the picture %1 and its voice from the folder?</source>
+        <translation>Usunąć z folderu obrazek %1 razem z głosem?</translation>
+    </message>
+    <message>
+        <source>%1 is removed, with its voice.</source>
+        <translation>Usunięto %1 razem z głosem.</translation>
     </message>
 </context>
 <context>
@@ -576,6 +790,41 @@
     <message>
         <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend and time: its last %4 rounds, the later half against the earlier, and their median time.</source>
         <translation>Zielone kreski: trend; szare kreski: dobre odpowiedzi z czystego przypadku (%1%). Liczy się tylko pierwszy wybór w rundzie, a nie kolejna próba po błędzie. Opanowane: dobrze za pierwszym razem w %2 z ostatnich %3 rund danego słowa. Trend i czas: ostatnie %4 rund słowa, późniejsza połowa w porównaniu z wcześniejszą oraz mediana czasu tych rund.</translation>
+    </message>
+</context>
+<context>
+    <name>pikora::ui::RecordDialog</name>
+    <message>
+        <source>Press Record, say &quot;%1&quot; clearly, then press Stop.</source>
+        <translation>Naciśnij Nagraj, powiedz wyraźnie „%1”, a potem naciśnij Stop.</translation>
+    </message>
+    <message>
+        <source>Loudness</source>
+        <translation>Głośność</translation>
+    </message>
+    <message>
+        <source>No microphone could be opened (%1).</source>
+        <translation>Nie udało się otworzyć mikrofonu (%1).</translation>
+    </message>
+    <message>
+        <source>The recording cannot be played: %1</source>
+        <translation>Nie można odtworzyć nagrania: %1</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>A voice is at most %1 seconds long.</source>
+        <translation>Głos może trwać najwyżej %1 s.</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Stop</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation>&amp;Nagraj</translation>
     </message>
 </context>
 <context>

@@ -290,6 +290,87 @@
     </message>
 </context>
 <context>
+    <name>dialog-144</name>
+    <message>
+        <source>Pictures</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: the window&apos;s title</extracomment>
+        <translation>Resimler</translation>
+    </message>
+    <message>
+        <source>&amp;Word:</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: label of 109 × 9 dialog units, 163 pixels wide</extracomment>
+        <translation>Ke&amp;lime:</translation>
+    </message>
+    <message>
+        <source>&amp;Add pictures...</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 109 × 14 dialog units, 163 pixels wide</extracomment>
+        <translation>Resim &amp;ekle...</translation>
+    </message>
+    <message>
+        <source>Re&amp;name</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 109 × 14 dialog units, 163 pixels wide</extracomment>
+        <translation>&amp;Yeniden adlandır</translation>
+    </message>
+    <message>
+        <source>Re&amp;move...</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 109 × 14 dialog units, 163 pixels wide</extracomment>
+        <translation>Kaldı&amp;r...</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s voice:</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: label of 109 × 9 dialog units, 163 pixels wide</extracomment>
+        <translation>Resmin sesi:</translation>
+    </message>
+    <message>
+        <source>&amp;Record...</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 109 × 14 dialog units, 163 pixels wide</extracomment>
+        <translation>Ses &amp;kaydet...</translation>
+    </message>
+    <message>
+        <source>S&amp;peak</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
+        <translation>&amp;Seslendir</translation>
+    </message>
+    <message>
+        <source>From a &amp;file...</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 109 × 14 dialog units, 163 pixels wide</extracomment>
+        <translation>&amp;Dosyadan...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>the picture folder&apos;s pictures and voices, from the Setup menu&apos;s Pictures item: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
+        <translation>Kapat</translation>
+    </message>
+</context>
+<context>
+    <name>dialog-145</name>
+    <message>
+        <source>Record a voice</source>
+        <extracomment>a voice recorded from the microphone, from the Pictures window&apos;s Record button: the window&apos;s title</extracomment>
+        <translation>Ses kaydet</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <extracomment>a voice recorded from the microphone, from the Pictures window&apos;s Record button: button of 62 × 14 dialog units, 93 pixels wide</extracomment>
+        <translation>&amp;Kaydet</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <extracomment>a voice recorded from the microphone, from the Pictures window&apos;s Record button: button of 62 × 14 dialog units, 93 pixels wide</extracomment>
+        <translation>&amp;Dinle</translation>
+    </message>
+    <message>
+        <source>&amp;Keep</source>
+        <extracomment>a voice recorded from the microphone, from the Pictures window&apos;s Record button: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
+        <translation>K&amp;ullan</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>a voice recorded from the microphone, from the Pictures window&apos;s Record button: button of 50 × 14 dialog units, 75 pixels wide</extracomment>
+        <translation>İptal</translation>
+    </message>
+</context>
+<context>
     <name>menu-129</name>
     <message>
         <source>&amp;Setup</source>
@@ -332,6 +413,12 @@
         <comment>&amp;Help</comment>
         <extracomment>an item of the menu &amp;Help; &amp; marks its key, one letter per item</extracomment>
         <translation>Hakkında</translation>
+    </message>
+    <message>
+        <source>P&amp;ictures...</source>
+        <comment>&amp;Setup</comment>
+        <extracomment>an item of the menu &amp;Setup; &amp; marks its key, one letter per item</extracomment>
+        <translation>&amp;Resimler...</translation>
     </message>
 </context>
 <context>
@@ -421,6 +508,131 @@
     <message>
         <source>%1 is off the list; what was recorded for them stays.</source>
         <translation>%1 listeden çıkarıldı; kayıtlı sonuçları saklanıyor.</translation>
+    </message>
+</context>
+<context>
+    <name>pikora::ui::PicturesWindow</name>
+    <message>
+        <source>plays</source>
+        <translation>çalışıyor</translation>
+    </message>
+    <message>
+        <source>none yet</source>
+        <translation>henüz yok</translation>
+    </message>
+    <message>
+        <source>silent: record it again</source>
+        <translation>sessiz: yeniden kaydedin</translation>
+    </message>
+    <message>
+        <source>does not play: make it again</source>
+        <translation>çalmıyor: yeniden oluşturun</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Kelime</translation>
+    </message>
+    <message>
+        <source>Voice</source>
+        <translation>Ses</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Resimler</translation>
+    </message>
+    <message>
+        <source>Language of the spoken word</source>
+        <translation>Seslendirilen kelimenin dili</translation>
+    </message>
+    <message>
+        <source>The pictures cannot be changed here: %1</source>
+        <translation>Resimler burada değiştirilemiyor: %1</translation>
+    </message>
+    <message>
+        <source>Pictures to add</source>
+        <translation>Eklenecek resimler</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>Resimler (%1)</translation>
+    </message>
+    <message>
+        <source>Add pictures</source>
+        <translation>Resim ekle</translation>
+    </message>
+    <message>
+        <source>The word for %1:</source>
+        <translation>%1 için kelime:</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n picture(s) added; each needs a voice.</source>
+        <translation>
+            <numerusform>%n resim eklendi; her birinin bir sese ihtiyacı var.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Pick the picture whose voice to take in the list first.</source>
+        <translation>Önce listeden sesi dosyadan alınacak resmi seçin.</translation>
+    </message>
+    <message>
+        <source>A voice for %1</source>
+        <translation>%1 için bir ses</translation>
+    </message>
+    <message>
+        <source>Sounds (*.wav *.ogg *.flac)</source>
+        <translation>Sesler (*.wav *.ogg *.flac)</translation>
+    </message>
+    <message>
+        <source>The voice of %1 is taken from %2.</source>
+        <translation>%1 için ses %2 dosyasından alındı.</translation>
+    </message>
+    <message>
+        <source>Pick the picture whose voice to record in the list first.</source>
+        <translation>Önce listeden sesi kaydedilecek resmi seçin.</translation>
+    </message>
+    <message>
+        <source>The voice of %1 is recorded.</source>
+        <translation>%1 için ses kaydedildi.</translation>
+    </message>
+    <message>
+        <source>Pick the picture whose word to speak in the list first.</source>
+        <translation>Önce listeden kelimesi seslendirilecek resmi seçin.</translation>
+    </message>
+    <message>
+        <source>The voice of %1 is spoken by the computer.</source>
+        <translation>%1 için ses bilgisayarla oluşturuldu.</translation>
+    </message>
+    <message>
+        <source>Pick the picture to rename in the list first.</source>
+        <translation>Önce listeden yeniden adlandırılacak resmi seçin.</translation>
+    </message>
+    <message>
+        <source>Type the new word first.</source>
+        <translation>Önce yeni kelimeyi yazın.</translation>
+    </message>
+    <message>
+        <source>%1 is now %2, with its voice.</source>
+        <translation>%1 artık %2, sesiyle birlikte.</translation>
+    </message>
+    <message>
+        <source>Pick the picture to remove in the list first.</source>
+        <translation>Önce listeden kaldırılacak resmi seçin.</translation>
+    </message>
+    <message>
+        <source>Remove a picture</source>
+        <translation>Resim kaldır</translation>
+    </message>
+    <message>
+        <source>Remove the picture %1 and its voice from the folder?</source>
+        <translation>%1 resmi ve sesi klasörden kaldırılsın mı?</translation>
+    </message>
+    <message>
+        <source>%1 is removed, with its voice.</source>
+        <translation>%1 sesiyle birlikte kaldırıldı.</translation>
     </message>
 </context>
 <context>
@@ -576,6 +788,41 @@
     <message>
         <source>Green dashes: the trend; grey dashes: right by chance alone (%1%). Only a round&apos;s first choice counts, not a try again after a wrong one. Learnt: right at the first try in %2 of its last %3 rounds. Trend and time: its last %4 rounds, the later half against the earlier, and their median time.</source>
         <translation>Yeşil kesik çizgi: eğilim; gri kesik çizgi: yalnızca şansla doğru (%%1). Yalnızca bir turdaki ilk seçim sayılır, yanlıştan sonraki yeni deneme sayılmaz. Öğrenildi: son %3 turunun %2 tanesinde ilk denemede doğru. Eğilim ve süre: son %4 turu, sonraki yarısının önceki yarısıyla karşılaştırması ve bu turların ortanca süresi.</translation>
+    </message>
+</context>
+<context>
+    <name>pikora::ui::RecordDialog</name>
+    <message>
+        <source>Press Record, say &quot;%1&quot; clearly, then press Stop.</source>
+        <translation>Kaydet&apos;e basın, “%1” kelimesini net söyleyin, sonra Durdur&apos;a basın.</translation>
+    </message>
+    <message>
+        <source>Loudness</source>
+        <translation>Ses düzeyi</translation>
+    </message>
+    <message>
+        <source>No microphone could be opened (%1).</source>
+        <translation>Hiçbir mikrofon açılamadı (%1).</translation>
+    </message>
+    <message>
+        <source>The recording cannot be played: %1</source>
+        <translation>Kayıt çalınamıyor: %1</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 sn</translation>
+    </message>
+    <message>
+        <source>A voice is at most %1 seconds long.</source>
+        <translation>Bir ses en fazla %1 saniye sürebilir.</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Durdur</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation>&amp;Kaydet</translation>
     </message>
 </context>
 <context>
