@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdio>
+#include <functional>
+#include <utility>
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -9,6 +11,29 @@
 #include <QWidget>
 
 namespace pikora {
+
+// Runs `then` once, as soon as the window has painted the first time and its paint has
+// been flushed.
+class FirstPaint : public QObject
+{
+public:
+    FirstPaint(QWidget& window, std::function<void()> then)
+        : m_then(std::move(then))
+    {
+        window.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && m_then) {
+            QMetaObject::invokeMethod(qApp, std::exchange(m_then, nullptr), Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_then;
+};
 
 // For the start-up benchmark (bench/StartupBench.cpp), which starts the game and a minimal
 // Qt window the same way: with PIKORA_BENCH_EXIT_AFTER_FIRST_ROUND=1 the window's program

@@ -40,7 +40,7 @@ HistoryLocation historyLocation(const GameSettings& settings)
 bool CPikoraApp::InitInstance(int& argc, char** argv)
 {
     LinuxPlatform platform;
-    platform.prepareSound(); // on its own thread, while the toolkit starts
+    platform.prepareSound(); // held back until the first round is drawn
     QApplication application(argc, argv);
     if (onToolkitStarted) {
         onToolkitStarted();
@@ -92,6 +92,9 @@ bool CPikoraApp::InitInstance(int& argc, char** argv)
         context.catalog.setBuiltAtMs(platform.elapsedMs());
     }
     mainWindow.OnInitDialog();
+    // The first round's voice, asked for already, plays once SDL has loaded and the device
+    // is open; both wait for the window to be drawn.
+    FirstPaint soundStart(mainWindow, [&platform] { platform.soundMayStart(); });
     FirstPaintExit benchExit(mainWindow, "pikora: first round drawn\n");
     mainWindow.exec();
     return false;

@@ -20,8 +20,10 @@ public:
     // Makes a window on first use; returns nullptr when it cannot be made.
     using WindowFactory = std::function<WindowHost*(Window)>;
 
-    // Starts loading the sound system in the background, to overlap the rest of start-up.
-    void prepareSound() { m_sound.prepare(); }
+    // Starts the sound system's thread, which waits until soundMayStart() (or two seconds)
+    // before it loads SDL and opens the device: start-up draws the first window without them.
+    void prepareSound() { m_sound.holdBack(); }
+    void soundMayStart() { m_sound.release(); }
     // The process's one sound device, for the windows that record and play back voices.
     SdlSoundPlayer& sound() { return m_sound; }
     void setWindowFactory(WindowFactory factory) { m_factory = std::move(factory); }

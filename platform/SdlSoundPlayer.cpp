@@ -57,6 +57,7 @@ public:
     void runThread();
     // Asks the thread to end and waits for it at most `limit`; false when it did not end.
     bool stop(std::chrono::milliseconds limit);
+    void hold(bool held);
     bool startRecording(std::string& problem);
     std::vector<std::int16_t> stopRecording();
     float recordingLevel();
@@ -98,6 +99,7 @@ private:
     std::uint64_t m_done = 0; // the latest sound played to its end, cut off or dropped
     bool m_stopping = false;
     bool m_ended = false;
+    bool m_held = false;
     std::uint32_t m_capture = 0; // the microphone, while recording (the thread's)
     CaptureRequest m_captureRequest = CaptureRequest::None;
     bool m_captureAnswered = false;
@@ -123,6 +125,26 @@ void SdlSoundPlayer::prepare()
         m_sound = std::make_shared<SoundThread>();
         std::thread(&SoundThread::run, m_sound).detach();
     }
+}
+
+void SdlSoundPlayer::holdBack()
+{
+    prepare();
+    m_sound->hold(true);
+}
+
+void SdlSoundPlayer::release()
+{
+    if (m_sound != nullptr) {
+        m_sound->hold(false);
+    }
+}
+
+void SdlSoundPlayer::SoundThread::hold(bool held)
+{
+    const std::lock_guard lock(m_mutex);
+    m_held = held;
+    m_changed.notify_all();
 }
 
 std::string SdlSoundPlayer::driverName()
@@ -162,6 +184,9 @@ void SdlSoundPlayer::SoundThread::play(const std::string& localPath, SoundMode m
     const std::uint64_t sound = ++m_latest;
     m_pending = localPath;
     m_hasPending = true;
+    if (mode == SoundMode::Sync) {
+        m_held = false;
+    }
     m_changed.notify_all();
     if (mode == SoundMode::Sync
         && m_changed.wait_for(
@@ -301,6 +326,11 @@ void SdlSoundPlayer::SoundThread::run(const std::shared_ptr<SoundThread>& self)
 
 void SdlSoundPlayer::SoundThread::runThread()
 {
+    {
+        std::unique_lock lock(m_mutex);
+        m_changed.wait_for(
+            lock, std::chrono::seconds(2), [&] { return !m_held || m_stopping; });
+    }
     m_sdl = sdlLibrary();
     if (m_sdl != nullptr) {
         // SDL would otherwise turn SIGINT and SIGTERM into quit events nobody reads, and the

@@ -38,6 +38,11 @@ public:
     // Starts the player's thread, so that SDL loads and the device opens while the rest of
     // start-up goes on. The first play does it otherwise.
     void prepare();
+    // Start-up: the thread (started by prepare or a play) waits with SDL and the device
+    // until release(), or two seconds at most, so that the first window is drawn without
+    // them; a synchronous sound releases it too.
+    void holdBack();
+    void release();
     // The driver of the device ("pulseaudio", "disk", "dummy", ...), once it is open; empty
     // when SDL is missing or no device opens at all.
     std::string driverName();
