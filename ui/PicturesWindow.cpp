@@ -74,6 +74,15 @@ PicturesWindow::PicturesWindow(const QString& folder, SdlSoundPlayer& sound, QWi
     m_list->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     m_list->setAccessibleName(tr("Pictures"));
     connect(m_list, &QTreeWidget::currentItemChanged, this, [this] { showPicked(); });
+    // A word typed picks its picture, so the keyboard alone reaches every picture.
+    connect(m_word, &QLineEdit::textEdited, this, [this](const QString& text) {
+        const auto items = m_list->findItems(text.trimmed(), Qt::MatchFixedString);
+        if (!items.isEmpty()) {
+            m_typing = true;
+            m_list->setCurrentItem(items.front());
+            m_typing = false;
+        }
+    });
 
     // The languages of the windows, the windows' own first.
     const QString own = speechVoice(languageOfEnvironment());
@@ -156,7 +165,7 @@ const pictureset::FolderPicture* PicturesWindow::picked(const QString& toDo)
 void PicturesWindow::showPicked()
 {
     const int row = m_list->currentItem() ? m_list->indexOfTopLevelItem(m_list->currentItem()) : -1;
-    if (row >= 0 && row < static_cast<int>(m_pictures.size())) {
+    if (row >= 0 && row < static_cast<int>(m_pictures.size()) && !m_typing) {
         m_word->setText(m_pictures[static_cast<std::size_t>(row)].word);
     }
 }

@@ -80,6 +80,7 @@ private:
     SdlSoundPlayer& m_sound;
     std::vector<pictureset::FolderPicture> m_pictures;
     bool m_writable = false;
+    bool m_typing = false; // the word box picks a picture: it keeps what was typed
     QTreeWidget* m_list = nullptr;
     QLineEdit* m_word = nullptr;
     QComboBox* m_language = nullptr;

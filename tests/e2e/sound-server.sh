@@ -9,6 +9,8 @@
 #      the applause comes when the game's time is up.
 #   2. The server killed during a game: the game says so once on standard error, goes on
 #      silent with its timing, and plays through a server started afterwards.
+#   3. Setup, Pictures... in a game: three photos added, a voice recorded from the default
+#      microphone (the sink's monitor, while a tone plays), one spoken, one from a file.
 #   usage: sound-server.sh BUILD-DIR
 set -euo pipefail
 
@@ -251,4 +253,78 @@ last=$(tail -n 1 "$work/heard")
 [[ "$last" == *" applause" ]] || fail "the applause did not play through the new server: $last"
 expect_length "$last" 800
 no_sanitizer_report "the game with its server killed ended with a sanitizer report"
+
+# --- 3. Pictures made in the game: three photos, a voice recorded, one spoken, one from a file
+photos="$work/photos"
+mkdir "$photos"
+for name in beach kite tree; do
+    convert -size 1600x1200 "plasma:" "$photos/$name.jpg"
+done
+tone "$photos/tree.wav" 0.6 600
+# A long game: the window is used while it runs.
+sed -i 's/"MAX_TIMER"=dword:[0-9a-f]*/"MAX_TIMER"=dword:00000078/' "$PIKORA_MACHINE_STORE"
+start_server "$work/pictures.raw"
+start_game
+focus_window "$main"
+key alt+s i
+pictures=$(wait_window '^Pictures$') || fail "Setup, Pictures... did not open its window"
+focus_window "$pictures"
+key alt+a
+dialog=$(wait_window '^Pictures to add$') || fail "Add pictures did not ask for the files"
+focus_window "$dialog"
+type_text "$photos/"
+key Return
+type_text '"beach.jpg" "kite.jpg" "tree.jpg"'
+key Return
+for _ in 1 2 3; do # each word as its file name gives it
+    word_box=$(wait_window '^Add pictures$') || fail "no word was asked for a photo"
+    focus_window "$word_box"
+    key Return
+    wait_gone "$word_box" || fail "the word box did not close with Enter"
+done
+focus_window "$pictures"
+# beach: recorded from the default microphone, the sink's monitor, while a tone plays. A word
+# typed into the word box picks its picture.
+key alt+w ctrl+a
+type_text beach
+key alt+r
+recorder=$(wait_window '^Record a voice$') || fail "Record... did not open the recorder"
+focus_window "$recorder"
+key alt+r
+"${pulse[@]}" paplay -d pikora "$photos/tree.wav"
+key alt+s alt+k
+wait_gone "$recorder" || fail "the recorder did not close with Keep"
+focus_window "$pictures"
+for step in "kite alt+p" "tree alt+f"; do
+    read -r word press <<<"$step"
+    key alt+w ctrl+a
+    type_text "$word"
+    key "$press"
+    if [[ "$word" == tree ]]; then
+        dialog=$(wait_window '^A voice for tree$') || fail "From a file did not ask for the file"
+        focus_window "$dialog"
+        type_text "$photos/tree.wav"
+        key Return
+        wait_gone "$dialog" || fail "the sound file was not taken"
+    fi
+    focus_window "$pictures"
+done
+sleep 1
+key Escape
+wait_gone "$pictures" || fail "the Pictures window did not close with Escape"
+kill "$pid"
+wait_exit "$pid" || true
+pid=
+stop_sound
+for word in beach kite tree; do
+    [[ -f "$app/mymain/$word.bmp" && -f "$app/mymain/$word.wav" ]] ||
+        fail "$word was not made: $(ls "$app/mymain")"
+done
+# The game's own check: every picture draws and every voice plays; the recorded one holds
+# the tone that sounded into the microphone.
+"$prefix/bin/pikora-pack" --check "$app/mymain" >"$work/check.log" 2>&1 ||
+    fail "the folder made in the game does not pass the check: $(cat "$work/check.log")"
+sox "$app/mymain/beach.wav" -t raw -r 44100 -e signed -b 16 -c 1 "$work/beach.raw"
+segments "$work/beach.raw" | grep -q ' voice$' || fail "the recorded voice does not hold the tone"
+no_sanitizer_report "the game making pictures ended with a sanitizer report"
 echo "1 passed, 0 failed"
