@@ -129,8 +129,11 @@ void SdlSoundPlayer::prepare()
 
 void SdlSoundPlayer::holdBack()
 {
-    prepare();
-    m_sound->hold(true);
+    if (m_sound == nullptr) {
+        m_sound = std::make_shared<SoundThread>();
+        m_sound->hold(true); // before the thread can look
+        std::thread(&SoundThread::run, m_sound).detach();
+    }
 }
 
 void SdlSoundPlayer::release()
@@ -330,6 +333,12 @@ void SdlSoundPlayer::SoundThread::runThread()
         std::unique_lock lock(m_mutex);
         m_changed.wait_for(
             lock, std::chrono::seconds(2), [&] { return !m_held || m_stopping; });
+        if (m_stopping) { // ended before it began: nothing was played, nothing to load
+            m_done = m_latest;
+            m_ended = true;
+            m_changed.notify_all();
+            return;
+        }
     }
     m_sdl = sdlLibrary();
     if (m_sdl != nullptr) {

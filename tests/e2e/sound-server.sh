@@ -32,17 +32,9 @@ stop_sound()
         kill "$process" 2>/dev/null || true
         wait "$process" 2>/dev/null || true
     done
-    recorder_pid=
-    silence_pid=
-    server_pid=
+    recorder_pid= silence_pid= server_pid=
 }
-# shellcheck disable=SC2317 # called by the trap
-clean_up()
-{
-    stop_sound
-    cleanup_scratch
-}
-trap clean_up EXIT
+trap 'stop_sound; cleanup_scratch' EXIT
 
 # The server's and its clients' private places; anonymous clients, so no cookie is needed.
 runtime="$work/run"
@@ -100,14 +92,10 @@ tone "$app/applause.wav" 0.8 300
 segments()
 {
     od -An -v -t d2 -w2 "$1" | awk '
-        function kind_of(crossings, loud) {
-            if (!loud) return "-"
+        function kind_of(crossings, loud,   hz) {
             hz = crossings * 50
-            if (hz >= 200 && hz < 400) return "applause"
-            if (hz >= 400 && hz < 850) return "voice"
-            if (hz >= 850 && hz < 1250) return "buzz"
-            if (hz >= 1250 && hz < 1800) return "praise"
-            return "?"
+            return !loud ? "-" : hz < 200 ? "?" : hz < 400 ? "applause" : hz < 850 ? "voice" \
+                : hz < 1250 ? "buzz" : hz < 1800 ? "praise" : "?"
         }
         # A window across the start or end of a sound is neither: runs under 30 ms are
         # dropped, and the runs they split are joined again.
@@ -131,16 +119,13 @@ segments()
                 start = window * 10
             }
             ++window
-            crossings = 0
-            peak = 0
-            n = 0
+            crossings = peak = n = 0
         }
         {
             s = $1 + 0
             if ((s >= 0) != (previous >= 0)) ++crossings
             previous = s
-            if (s > peak) peak = s
-            if (-s > peak) peak = -s
+            if ((s < 0 ? -s : s) > peak) peak = s < 0 ? -s : s
             if (++n == 441) close_window()
         }
         END {
@@ -159,16 +144,6 @@ expect_length()
         fail "the $kind lasted $((end - start)) ms, not $2: $(tr '\n' ';' <"$work/heard")"
 }
 
-game_store()
-{
-    cat >>"$PIKORA_MACHINE_STORE" <<EOF
-"FIELD4"=dword:00000000
-"USE_TIMER"=dword:00000001
-"USE_WORDS"=dword:00000000
-"MAX_TIMER"=dword:0000000$1
-EOF
-}
-
 # start_game: the game on its default sound driver (SDL's choice, the server here), with
 # no session bus to ask for, as on a bare X server.
 start_game()
@@ -182,7 +157,12 @@ start_game()
 }
 
 # --- 1. A game through the server -----------------------------------------------------------
-game_store 6
+cat >>"$PIKORA_MACHINE_STORE" <<'EOF'
+"FIELD4"=dword:00000000
+"USE_TIMER"=dword:00000001
+"USE_WORDS"=dword:00000000
+"MAX_TIMER"=dword:00000006
+EOF
 start_server "$work/game.raw"
 start_game
 sleep 1.5

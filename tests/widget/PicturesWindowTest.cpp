@@ -9,8 +9,6 @@
 #include "support/WaveFile.h"
 #include "ui/RecordDialog.h"
 
-#include <cmath>
-
 #include <QLabel>
 #include <QTreeWidget>
 
@@ -29,15 +27,9 @@ const pictureset::FolderPicture* find(const ui::PicturesWindow& window, const QS
 
 TEST_F(GameWindows, SetupPicturesAddsPhotosAndGivesThemVoices)
 {
-    // A spoken word for the microphone: half a second of a tone between silences.
-    std::string heard(static_cast<std::size_t>(SdlSoundPlayer::recordingRate) * 2, '\0');
-    for (int i = 0; i < SdlSoundPlayer::recordingRate / 2; ++i) {
-        const auto sample = static_cast<std::uint16_t>(
-            static_cast<std::int16_t>(8000 * std::sin(i * 2 * M_PI * 440 / 44100.0)));
-        heard[static_cast<std::size_t>(i + 20000) * 2] = static_cast<char>(sample & 0xFF);
-        heard[static_cast<std::size_t>(i + 20000) * 2 + 1] = static_cast<char>(sample >> 8);
-    }
-    const std::string microphone = dir.write("microphone.raw", heard);
+    // The microphone hears a tone (its file's header too, a click before it).
+    ASSERT_TRUE(writeWave((dir / "microphone.raw").string(), 44100, 44100, 1));
+    const std::string microphone = (dir / "microphone.raw").string();
     ::setenv("SDL_AUDIODRIVER", "disk", 1);
     ::setenv("SDL_DISKAUDIOFILEIN", microphone.c_str(), 1);
     ::setenv("SDL_DISKAUDIOFILE", (dir / "speaker.raw").c_str(), 1);
