@@ -64,7 +64,11 @@ public:
     double recordedSeconds();
 
 private:
-    enum class DeviceState { Opening, Ready };
+    enum class DeviceState
+    {
+        Opening,
+        Ready
+    };
 
     void feedSounds();
     bool openDevice(const char* driver);
@@ -75,7 +79,12 @@ private:
     bool drain(std::uint32_t bytesLeft, std::uint64_t sound);
     void waitSilently(double seconds, std::uint64_t sound);
     bool isLatest(std::uint64_t sound);
-    enum class CaptureRequest { None, Start, Stop };
+    enum class CaptureRequest
+    {
+        None,
+        Start,
+        Stop
+    };
     bool askCapture(CaptureRequest request, std::unique_lock<std::mutex>& lock);
     void openCapture();
     void closeCapture();
@@ -192,8 +201,7 @@ void SdlSoundPlayer::SoundThread::play(const std::string& localPath, SoundMode m
     }
     m_changed.notify_all();
     if (mode == SoundMode::Sync
-        && m_changed.wait_for(
-            lock, openingLimit, [&] { return m_state == DeviceState::Ready; })) {
+        && m_changed.wait_for(lock, openingLimit, [&] { return m_state == DeviceState::Ready; })) {
         m_changed.wait(lock, [&] { return m_done >= sound; });
     }
 }
@@ -331,8 +339,7 @@ void SdlSoundPlayer::SoundThread::runThread()
 {
     {
         std::unique_lock lock(m_mutex);
-        m_changed.wait_for(
-            lock, std::chrono::seconds(2), [&] { return !m_held || m_stopping; });
+        m_changed.wait_for(lock, std::chrono::seconds(2), [&] { return !m_held || m_stopping; });
         if (m_stopping) { // ended before it began: nothing was played, nothing to load
             m_done = m_latest;
             m_ended = true;
@@ -377,9 +384,8 @@ void SdlSoundPlayer::SoundThread::feedSounds()
 {
     std::unique_lock lock(m_mutex);
     for (;;) {
-        m_changed.wait(lock, [&] {
-            return m_hasPending || m_stopping || m_captureRequest != CaptureRequest::None;
-        });
+        m_changed.wait(lock,
+            [&] { return m_hasPending || m_stopping || m_captureRequest != CaptureRequest::None; });
         if (m_stopping) {
             m_done = m_latest;
             m_changed.notify_all();
@@ -465,7 +471,8 @@ void SdlSoundPlayer::SoundThread::checkDevice()
         && m_sdl->GetAudioDeviceStatus(m_device) == SDL_AUDIO_STOPPED) {
         const char* name = m_sdl->GetCurrentAudioDriver();
         m_lostDriver = name != nullptr ? name : "";
-        std::fprintf(stderr, "pikora: the sound device (%s) went away; sound is off until it is back\n",
+        std::fprintf(stderr,
+            "pikora: the sound device (%s) went away; sound is off until it is back\n",
             m_lostDriver.c_str());
         closeDevice();
     }
@@ -489,8 +496,8 @@ void SdlSoundPlayer::SoundThread::feed(const std::string& localPath, std::uint64
             m_defaultSound = defaultChime(); // made on first need: most runs never miss a file
         }
         if (m_device == 0) {
-            waitSilently(static_cast<double>(m_defaultSound.size()) / bytesPerFrame / sampleRate,
-                sound);
+            waitSilently(
+                static_cast<double>(m_defaultSound.size()) / bytesPerFrame / sampleRate, sound);
         } else if (queue(m_defaultSound, sound, true)) {
             drain(0, sound);
         }
@@ -557,8 +564,8 @@ bool SdlSoundPlayer::SoundThread::drain(std::uint32_t bytesLeft, std::uint64_t s
     while (queued > bytesLeft) {
         {
             std::unique_lock lock(m_mutex);
-            if (m_changed.wait_for(lock, std::chrono::milliseconds(2),
-                    [&] { return m_latest != sound; })) {
+            if (m_changed.wait_for(
+                    lock, std::chrono::milliseconds(2), [&] { return m_latest != sound; })) {
                 return false;
             }
         }
@@ -581,8 +588,8 @@ bool SdlSoundPlayer::SoundThread::drain(std::uint32_t bytesLeft, std::uint64_t s
 void SdlSoundPlayer::SoundThread::waitSilently(double seconds, std::uint64_t sound)
 {
     std::unique_lock lock(m_mutex);
-    m_changed.wait_for(lock, std::chrono::duration<double>(seconds),
-        [&] { return m_latest != sound; });
+    m_changed.wait_for(
+        lock, std::chrono::duration<double>(seconds), [&] { return m_latest != sound; });
 }
 
 void keepOffMissingSessionBus()
@@ -592,7 +599,8 @@ void keepOffMissingSessionBus()
         return;
     }
     if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime != nullptr) {
-        struct stat status {};
+        struct stat status
+        { };
         if (::stat((std::string(runtime) + "/bus").c_str(), &status) == 0
             && S_ISSOCK(status.st_mode)) {
             return; // the session's bus, found where clients look by default

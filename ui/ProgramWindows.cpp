@@ -80,8 +80,8 @@ void ProgramWindows::showPictures()
     if (!m_pictures) {
         // The folder the game reads its pictures from, below the program's folder where it
         // runs; the catalogue takes the changes at the next start.
-        const QString folder = QDir::current().absoluteFilePath(
-            QString::fromStdString(localPath(pictureFolder)));
+        const QString folder
+            = QDir::current().absoluteFilePath(QString::fromStdString(localPath(pictureFolder)));
         m_pictures = new PicturesWindow(folder, m_platform.sound(), m_main.get());
     }
     m_pictures->refresh();
